@@ -1,0 +1,50 @@
+# make run    installs what is missing, builds and starts Vantor
+# make test   the same, then the whole suite, plainly and under AddressSanitizer and UBSan
+# make bench  builds and runs the benchmark program
+
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc)
+CMAKE_GEN  := -G Ninja
+
+.PHONY: all deps build build-asan run test test-plain test-asan bench screenshot format clean
+
+all: build
+
+deps:
+	@scripts/ensure-deps.sh
+
+$(BUILD)/build.ninja: | deps
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+$(ASAN_BUILD)/build.ninja: | deps
+	cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DVANTOR_SANITIZE=ON
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+build-asan: deps $(ASAN_BUILD)/build.ninja
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/vantor
+
+test-plain: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+test-asan: build-asan
+	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+test: test-plain test-asan
+
+bench: build
+	./$(BUILD)/bench/vantor_bench
+
+screenshot: build
+	scripts/screenshot.sh $(BUILD)/vantor docs/screenshot.png
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,0 +1,40 @@
+#include "commandline.h"
+
+#include "optionview.h"
+
+namespace vantor {
+
+QString buildParameters(const OptionView &options)
+{
+    QString params = QStringLiteral(" -console");
+    if (options.isOn("chknumping"))
+        params += QStringLiteral(" -numericping");
+    if (options.isOn("chktocon"))
+        params += QStringLiteral(" -toconsole");
+    if (options.isOn("chkdev"))
+        params += QStringLiteral(" -dev");
+    if (options.isOn("chkmod") && !options.text("txtmod").isEmpty())
+        params += QStringLiteral(" -game ") + options.text("txtmod");
+
+    if (options.check("chkdnf") == 0) {
+        // The CFG file carries MMX, cheats, the custom CFG and the custom map.
+        params += QStringLiteral(" +exec ") + QLatin1String(temporaryCfgName);
+    } else {
+        // No CFG file can be written: carry what the command line can.
+        if (options.isOn("chkmmx"))
+            params += QStringLiteral(" +r_mmx 1");
+        if (options.isOn("chkcheat"))
+            params += QStringLiteral(" +sv_cheats 1");
+        if (options.isOn("chkcfg") && !options.text("txtcfg").isEmpty())
+            params += QStringLiteral(" +exec ") + options.text("txtcfg");
+    }
+
+    const QString custom = options.text("customcmd");
+    if (!custom.isEmpty() && custom != QLatin1String(" "))
+        params += QLatin1Char(' ') + custom;
+    return params;
+}
+
+QString commandLinePreview(const QString &parameters) { return QStringLiteral("hl.exe") + parameters; }
+
+} // namespace vantor

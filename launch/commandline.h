@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace vantor {
+
+class OptionView;
+
+// The name of the CFG file that a launch writes into the game's valve directory and has the game execute.
+inline constexpr char temporaryCfgName[] = "vantortemp.cfg";
+
+// The parameter string for hl.exe: pieces that each begin with a blank, in a fixed order. Text from the fields
+// goes in exactly as typed, neither quoted nor trimmed.
+QString buildParameters(const OptionView &options);
+
+// What the preview shows: the program name followed directly by the parameter string.
+QString commandLinePreview(const QString &parameters);
+
+} // namespace vantor

@@ -1,0 +1,26 @@
+#pragma once
+
+// A test program's main: points the settings store and the runtime folder at temporary folders before Qt reads
+// them, so that no test touches the real home, then runs the test class.
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cstdlib>
+
+#define VANTOR_TEST_MAIN(TestClass, ApplicationClass)                                                                  \
+    int main(int argc, char *argv[])                                                                                   \
+    {                                                                                                                  \
+        QTemporaryDir home;                                                                                            \
+        if (!home.isValid())                                                                                           \
+            return 2;                                                                                                  \
+        qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());                             \
+        qputenv("XDG_RUNTIME_DIR", home.path().toLocal8Bit());                                                         \
+        qputenv("HOME", home.path().toLocal8Bit());                                                                    \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                            \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                                                   \
+        ApplicationClass app(argc, argv);                                                                              \
+        TestClass test;                                                                                                \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
+        return QTest::qExec(&test, argc, argv);                                                                        \
+    }

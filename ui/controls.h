@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace vantor {
+
+// A check box that a user's click turns only off or on (greyed goes to on), while code may also set it greyed.
+class OptionCheckBox : public QCheckBox {
+    Q_OBJECT
+public:
+    using QCheckBox::QCheckBox;
+
+    int state() const; // 0 off, 1 on, 2 greyed
+    void setState(int state);
+
+protected:
+    void nextCheckState() override;
+};
+
+// A text field whose length limit binds what the user types, pastes or drops, but never text that the program
+// puts into it: a loaded slot or a picker may leave a longer text, which the user can then shorten but not lengthen.
+class TextField : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TextField(QWidget *parent = nullptr);
+
+    void setTypingLimit(int characters); // 0 is unlimited
+    int typingLimit() const { return m_limit; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override; // the X11 selection paste
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    friend class TypingLimit;
+    template <typename Handler> void asUserEdit(Handler handle);
+
+    int m_limit = 0;
+    bool m_userEditing = false;
+    qsizetype m_lengthBeforeEdit = 0;
+};
+
+// A label that looks and acts like a web link.
+class LinkLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit LinkLabel(const QString &text, QWidget *parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+} // namespace vantor
+
+namespace vantor {
+
+// A push button whose caption wraps onto as many lines as its height allows; text() stays the one-line caption.
+class WrappingButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+} // namespace vantor

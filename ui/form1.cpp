@@ -1,0 +1,281 @@
+#include "form1.h"
+
+#include "launch/commandline.h"
+#include "launch/numericfields.h"
+#include "launch/options.h"
+#include "settings/slots.h"
+
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSlider>
+#include <QTimer>
+
+namespace vantor {
+namespace {
+
+// Where Vantor shows and uses the Game directory until the user chooses one.
+constexpr char fallbackGameDirectory[] = "c:\\sierra\\half-life";
+
+} // namespace
+
+Form1::Form1(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Vantor, by Tovrik"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
+    setFixedSize(489, 337);
+
+    buildHeader();
+    buildGeneralPage();
+    buildMultiplayerPage();
+    buildPerformancePages();
+    buildHelpPage();
+    buildComicPage();
+    stackPages();
+    wireOptions();
+    wireNavigation();
+    wireCommands();
+
+    formLoad();
+
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+Form1::~Form1() = default;
+
+// The start-up sequence, run before the window is first shown.
+void Form1::formLoad()
+{
+    setText("hldir", m_store.read(QLatin1String(otherSection), QLatin1String(gameDirectoryKey),
+                                  QLatin1String(gameDirectoryNeverChosen)));
+    if (text("hldir") == QLatin1String(gameDirectoryNeverChosen))
+        setText("hldir", QLatin1String(fallbackGameDirectory));
+    checkdef();
+    makecmdline();
+}
+
+// ---- The option view ----
+
+OptionCheckBox *Form1::checkBox(std::string_view key) const { return m_checks.at(key); }
+TextField *Form1::textField(std::string_view key) const { return m_fields.at(key); }
+QAbstractSlider *Form1::slider(std::string_view key) const { return m_sliders.at(key); }
+
+int Form1::check(std::string_view key) const { return checkBox(key)->state(); }
+QString Form1::text(std::string_view key) const { return textField(key)->text(); }
+int Form1::position(std::string_view key) const { return slider(key)->value(); }
+void Form1::setCheck(std::string_view key, int state) { checkBox(key)->setState(state); }
+void Form1::setText(std::string_view key, const QString &text) { textField(key)->setText(text); }
+void Form1::setPosition(std::string_view key, int position) { slider(key)->setValue(position); }
+
+// ---- The command line and the switching rules ----
+
+QString Form1::makecmdline()
+{
+    const QString parameters = buildParameters(*this);
+    const QString preview = commandLinePreview(parameters);
+    // Setting the preview raises a change even for equal text, and its change rebuilds: compare first.
+    if (prntcmdline->toPlainText() != preview)
+        prntcmdline->setPlainText(preview);
+    return parameters;
+}
+
+void Form1::chktoconClicked()
+{
+    if (chkcfg->state() == 1 || chkmap->state() == 1)
+        chktocon->setState(1);
+    makecmdline();
+}
+
+void Form1::chkcfgClicked()
+{
+    makecmdline();
+    if (chkcfg->state() == 1)
+        chktocon->setState(1);
+}
+
+void Form1::chkmapClicked()
+{
+    if (chkmap->state() == 1)
+        chktocon->setState(1);
+}
+
+void Form1::dnfsub()
+{
+    if (chkdnf->state() != 1)
+        return;
+    // Everything that only the CFG file can carry. Once off, they stay off for the rest of the run.
+    for (QWidget *control : std::initializer_list<QWidget *>{multifram, framperf, framsound, butmulti, chkmap, butcfg,
+                                                             butmap, scrlskill, scrlcon, butmkcfg, chkmlook, chkmfilt,
+                                                             chkshad, chkthird, chkflip, chkjoy, txtmap})
+        control->setEnabled(false);
+    makecmdline();
+}
+
+// ---- Numeric fields and sliders ----
+
+void Form1::checkinteger() { checkNumericFields(*this); }
+
+void Form1::numericFieldLeft(std::string_view key) { vantor::numericFieldLeft(*this, key); }
+
+void Form1::scrlskllsub()
+{
+    const QString name = skillName(scrlskill->value());
+    if (!name.isEmpty())
+        prntskill->setText(name);
+}
+
+void Form1::showConsoleSpeed() { prntconspd->setText(QString::number(consoleSpeed(scrlcon->value()))); }
+
+void Form1::wireOptions()
+{
+    for (OptionCheckBox *box : {chknumping, chkdev, chkmod, chkmmx, chkcheat})
+        connect(box, &QCheckBox::stateChanged, this, [this] { makecmdline(); });
+    connect(chktocon, &QCheckBox::stateChanged, this, &Form1::chktoconClicked);
+    connect(chkcfg, &QCheckBox::stateChanged, this, &Form1::chkcfgClicked);
+    connect(chkmap, &QCheckBox::stateChanged, this, &Form1::chkmapClicked);
+    connect(chkdnf, &QCheckBox::stateChanged, this, &Form1::dnfsub);
+
+    for (TextField *field : {txtmod, txtcfg, customcmd})
+        connect(field, &QLineEdit::textChanged, this, [this] { makecmdline(); });
+    connect(prntcmdline, &QPlainTextEdit::textChanged, this, [this] { makecmdline(); });
+
+    for (const NumericField &numeric : numericFields()) {
+        TextField *field = textField(numeric.key);
+        connect(field, &QLineEdit::textChanged, this, &Form1::checkinteger);
+        field->installEventFilter(this); // for the focus-loss rules
+    }
+
+    connect(scrlskill, &QSlider::valueChanged, this, &Form1::scrlskllsub);
+    connect(scrlskill, &QSlider::sliderMoved, this, &Form1::scrlskllsub);
+    connect(scrlcon, &QScrollBar::valueChanged, this, &Form1::showConsoleSpeed);
+    connect(scrlcon, &QScrollBar::sliderMoved, this, &Form1::showConsoleSpeed);
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        const QString name = watched->objectName();
+        for (const NumericField &numeric : numericFields())
+            if (name == toQString(numeric.key))
+                numericFieldLeft(numeric.key);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---- Pages ----
+
+void Form1::wireNavigation()
+{
+    const auto shows = [this](QPushButton *button, std::initializer_list<QWidget *> pages, bool visible) {
+        const std::vector<QWidget *> list(pages);
+        connect(button, &QPushButton::clicked, this, [list, visible] {
+            for (QWidget *page : list)
+                page->setVisible(visible);
+        });
+    };
+    shows(butmulti, {multifram}, true);
+    shows(butperf, {framperf, frammod, framsound}, true);
+    shows(buthelp, {framhelp}, true);
+    shows(Command1, {multifram}, false);
+    shows(backsnd, {framsound, frammod, framperf}, false);
+    shows(backhlp, {framhelp}, false);
+    shows(helpbrask, {braskfram}, true);
+    shows(braskbackbut, {braskfram}, false);
+}
+
+// ---- Slots ----
+
+void Form1::saveset(int saveno)
+{
+    saveSlot(m_store, *this, saveno);
+    checkdef();
+}
+
+void Form1::loadset(int loadno)
+{
+    if (loadSlot(m_store, *this, loadno))
+        makecmdline();
+}
+
+void Form1::checkdef()
+{
+    const bool saved[] = {isSlotSaved(m_store, 1), isSlotSaved(m_store, 2), isSlotSaved(m_store, 3)};
+    QPushButton *loads[] = {load1, load2, load3};
+    QRadioButton *defaults[] = {def1opt, def2opt, def3opt};
+    for (int i = 0; i < 3; ++i) {
+        loads[i]->setEnabled(saved[i]);
+        defaults[i]->setEnabled(saved[i]);
+    }
+}
+
+void Form1::wireCommands()
+{
+    QPushButton *loads[] = {load1, load2, load3};
+    QPushButton *saves[] = {save1, save2, save3};
+    for (int slot = 1; slot <= 3; ++slot) {
+        connect(loads[slot - 1], &QPushButton::clicked, this, [this, slot] { loadset(slot); });
+        connect(saves[slot - 1], &QPushButton::clicked, this, [this, slot] { saveset(slot); });
+    }
+    connect(butclose, &QPushButton::clicked, this, &Form1::endProgram);
+}
+
+// ---- Keys, waits and the end ----
+
+void Form1::keyPressEvent(QKeyEvent *event)
+{
+    // Enter presses the focused push button, or else "Run Half-Life Now!"; Esc presses "Exit Vantor".
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (auto *button = qobject_cast<QPushButton *>(focusWidget()); button && button->isEnabled())
+            button->click();
+        else if (butgonow->isEnabled())
+            butgonow->click();
+        return;
+    case Qt::Key_Escape: butclose->click(); return;
+    default: QWidget::keyPressEvent(event);
+    }
+}
+
+void Form1::Pause(float seconds)
+{
+    if (!(seconds > 0) || m_ending)
+        return;
+    // Sleeps in a nested event loop rather than spinning: events are handled as they arrive, and the processor
+    // rests in between. A monotonic deadline makes a wait across midnight or a clock change last as long as any.
+    const QDeadlineTimer deadline(qint64(double(seconds) * 1000.0 + 0.5), Qt::PreciseTimer);
+    QEventLoop loop;
+    QTimer timer;
+    timer.setTimerType(Qt::PreciseTimer);
+    timer.setSingleShot(true);
+    connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    connect(this, &Form1::programEnding, &loop, &QEventLoop::quit);
+    while (!m_ending && !deadline.hasExpired()) {
+        timer.start(int(std::max<qint64>(deadline.remainingTime(), 0)));
+        loop.exec();
+    }
+}
+
+void Form1::endProgram()
+{
+    if (m_ending)
+        return;
+    m_ending = true;
+    hide();
+    emit programEnding();
+}
+
+} // namespace vantor

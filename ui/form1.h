@@ -1,0 +1,184 @@
+#pragma once
+
+#include "controls.h"
+
+#include "launch/optionview.h"
+#include "settings/store.h"
+
+#include <QWidget>
+
+#include <string_view>
+#include <unordered_map>
+
+class QAbstractSlider;
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QSlider;
+
+namespace vantor {
+
+// Vantor's main window. Every option lives in one of its controls; there is no other copy of them.
+class Form1 : public QWidget, public OptionView {
+    Q_OBJECT
+public:
+    explicit Form1(QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // Builds the parameter string, shows it in the preview and returns it.
+    QString makecmdline();
+    void saveset(int saveno);
+    void loadset(int loadno);
+    void checkdef();
+    void checkinteger();
+    void scrlskllsub();
+    void dnfsub();
+    // Lets the given seconds pass while the window goes on handling events.
+    void Pause(float seconds);
+
+    bool isEnding() const { return m_ending; }
+
+    // OptionView
+    int check(std::string_view key) const override;
+    QString text(std::string_view key) const override;
+    int position(std::string_view key) const override;
+    void setCheck(std::string_view key, int state) override;
+    void setText(std::string_view key, const QString &text) override;
+    void setPosition(std::string_view key, int position) override;
+
+signals:
+    // The program is to end now; waits return and handlers that waited stop.
+    void programEnding();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+public:
+    // Header strip
+    QGroupBox *cmdlinfram;
+    QPlainTextEdit *prntcmdline;
+    QLabel *customcmdlabel;
+    TextField *customcmd;
+    QGroupBox *loadpreffram;
+    QPushButton *load1, *load2, *load3;
+    QGroupBox *savepreffram;
+    QPushButton *save1, *save2, *save3;
+    QGroupBox *defpreffram;
+    QRadioButton *def1opt, *def2opt, *def3opt;
+    QPushButton *buthelp;
+
+    // General Options page, upper part
+    QGroupBox *Frame1;
+    OptionCheckBox *chknumping, *chkmmx, *chktocon, *chkcheat, *chkmlook, *chkmfilt, *chkshad;
+    OptionCheckBox *chkmap;
+    QPushButton *butmap;
+    TextField *txtmap;
+    OptionCheckBox *chkcfg;
+    QPushButton *butcfg;
+    TextField *txtcfg;
+    QLabel *skilllabel, *prntskill;
+    QSlider *scrlskill;
+    QLabel *conspdlabel, *prntconspd;
+    QScrollBar *scrlcon;
+    OptionCheckBox *chkthird, *chkdev, *chkflip, *chkjoy;
+    QPushButton *butmulti, *butperf;
+    LinkLabel *corvanalink;
+
+    // Bottom strip
+    QLabel *hldirlabel;
+    QPushButton *buthldir;
+    TextField *hldir;
+    QPushButton *butmkcfg;
+    TextField *txtmkcfg;
+    QLabel *Label6;
+    OptionCheckBox *chkclosrun, *chksavrun;
+    QPushButton *butgonow, *butdelsav, *resetset, *butclose;
+
+    // Multiplayer page
+    QGroupBox *multifram;
+    OptionCheckBox *chkdm, *chklan, *chkdownload, *chkupload, *chkhimodel;
+    OptionCheckBox *chkrate;
+    TextField *txtrate;
+    OptionCheckBox *chkmaxp;
+    TextField *txtmaxp;
+    OptionCheckBox *chkfpslan;
+    TextField *txtfpslan;
+    OptionCheckBox *chkfpsnet;
+    TextField *txtfpsnet;
+    OptionCheckBox *chkpush;
+    QLabel *pushminus;
+    TextField *txtpush;
+    QPushButton *Command1;
+
+    // Performance, Mod and Sound page
+    QGroupBox *framperf;
+    OptionCheckBox *chkdynlit, *chktexsort, *chkweap, *chkjunc, *chkdecal;
+    TextField *txtdecal;
+    OptionCheckBox *chkztrk;
+    QGroupBox *frammod;
+    OptionCheckBox *chkmod;
+    TextField *txtmod;
+    QLabel *modwarning;
+    QPushButton *backsnd;
+    QGroupBox *framsound;
+    OptionCheckBox *chk16bit, *chkhisnd, *chkreverb, *chkprfsnd, *chkeax, *chka3d;
+    LinkLabel *Image1;
+
+    // Help page
+    QGroupBox *framhelp;
+    QPlainTextEdit *txthelp;
+    LinkLabel *Label7;
+    QPushButton *helpbrask, *backhlp;
+
+    // Comic page
+    QGroupBox *braskfram;
+    QLabel *braskback;
+    QLabel *brask1, *brask2, *brask3, *brask4;
+    QPushButton *braskscrll, *braskscrlr;
+    QPushButton *brask1but, *brask2but, *brask3but, *brask4but;
+    QPushButton *braskbackbut;
+    OptionCheckBox *chkdnf;
+    LinkLabel *Label9;
+
+private:
+    void buildHeader();
+    void buildGeneralPage();
+    void buildBottomStrip();
+    void buildMultiplayerPage();
+    void buildPerformancePages();
+    void buildHelpPage();
+    void buildComicPage();
+    void stackPages();
+    void wireOptions();
+    void wireNavigation();
+    void wireCommands();
+    void formLoad();
+    void endProgram();
+
+    // Controls made from the option catalogue, placed at x, y, width, height.
+    OptionCheckBox *makeCheck(std::string_view key, QWidget *parent, int x, int y, int w, int h = 17);
+    TextField *makeField(std::string_view key, QWidget *parent, int x, int y, int w, int h = 19);
+
+    void chktoconClicked();
+    void chkcfgClicked();
+    void chkmapClicked();
+    void numericFieldLeft(std::string_view key);
+    void showConsoleSpeed();
+
+    OptionCheckBox *checkBox(std::string_view key) const;
+    TextField *textField(std::string_view key) const;
+    QAbstractSlider *slider(std::string_view key) const;
+
+    std::unordered_map<std::string_view, OptionCheckBox *> m_checks;
+    std::unordered_map<std::string_view, TextField *> m_fields;
+    std::unordered_map<std::string_view, QAbstractSlider *> m_sliders;
+
+    Store m_store;
+    bool m_ending = false;
+};
+
+} // namespace vantor
