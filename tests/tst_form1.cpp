@@ -40,6 +40,7 @@ private slots:
         QCOMPARE(form.minimumSize(), form.maximumSize());
         QVERIFY(form.windowFlags() & Qt::WindowMinimizeButtonHint);
         QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(!form.windowIcon().pixmap(32).isNull());
     }
 
     void controlsFollowTheCatalogue()
@@ -435,6 +436,9 @@ private slots:
         click(form, "butmulti");
         retype(form, "txtfpslan", QString());
         QCOMPARE(form.text("txtfpslan"), QString()); // empty while edited
+        QFocusEvent menuOpens(QEvent::FocusOut, Qt::PopupFocusReason);
+        QCoreApplication::sendEvent(control(form, "txtfpslan"), &menuOpens);
+        QCOMPARE(form.text("txtfpslan"), QString()); // a context menu is no leaving
         control(form, "txtrate")->setFocus();
         QCOMPARE(form.text("txtfpslan"), QStringLiteral("45"));
 

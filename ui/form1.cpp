@@ -8,6 +8,7 @@
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QGroupBox>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -17,6 +18,9 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QTimer>
+
+// The pictures live in a static library; naming its resources here links them in.
+static void initResources() { Q_INIT_RESOURCE(vantor); }
 
 namespace vantor {
 namespace {
@@ -28,8 +32,10 @@ constexpr char fallbackGameDirectory[] = "c:\\sierra\\half-life";
 
 Form1::Form1(QWidget *parent) : QWidget(parent, Qt::Window)
 {
+    initResources();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vantor, by Tovrik"));
+    setWindowIcon(QIcon(QStringLiteral(":/vantor/vantor.png")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     QFont small = font();
@@ -166,7 +172,11 @@ void Form1::wireOptions()
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusOut) {
+    // Leaving a field, not a menu opening over it or the window going to the back.
+    const auto leaves = [](const QFocusEvent *focus) {
+        return focus->reason() != Qt::PopupFocusReason && focus->reason() != Qt::ActiveWindowFocusReason;
+    };
+    if (event->type() == QEvent::FocusOut && leaves(static_cast<QFocusEvent *>(event))) {
         const QString name = watched->objectName();
         for (const NumericField &numeric : numericFields())
             if (name == toQString(numeric.key))

@@ -101,9 +101,9 @@ void Form1::buildHeader()
     // The preview is output only: it can be selected and copied, never edited.
     prntcmdline->setReadOnly(true);
     prntcmdline->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    customcmdlabel = makeLabel("customcmdlabel", captionOf("customcmd"), cmdlinfram, 4, 64, 112, 17);
+    customcmdlabel = makeLabel("customcmdlabel", captionOf("customcmd"), cmdlinfram, 4, 64, 118, 17);
     customcmdlabel->setToolTip(tooltipOf("customcmd"));
-    customcmd = makeField("customcmd", cmdlinfram, 116, 63, 215, 19);
+    customcmd = makeField("customcmd", cmdlinfram, 122, 63, 209, 19);
 
     loadpreffram = makePage("loadpreffram", QStringLiteral("Load:"), this, 344, 0, 81, 41);
     loadpreffram->setToolTip(QStringLiteral("Load previously saved options from slot:"));
@@ -127,7 +127,7 @@ void Form1::buildHeader()
     QRadioButton **defaults[] = {&def1opt, &def2opt, &def3opt};
     for (int i = 0; i < 3; ++i) {
         const QString n = QString::number(i + 1);
-        auto *button = place(new QRadioButton(n, defpreffram), "", 8, 14 + 18 * i, 44, 17);
+        auto *button = place(new QRadioButton(n, defpreffram), "", 8, 17 + 18 * i, 44, 17);
         button->setObjectName(QStringLiteral("def%1opt").arg(n));
         button->setToolTip(QStringLiteral("Set options saved in slot %1 as the default options").arg(n));
         *defaults[i] = button;
@@ -304,8 +304,8 @@ void Form1::buildPerformancePages()
 void Form1::buildHelpPage()
 {
     framhelp = makePage("framhelp", QStringLiteral("Help"), this, 0, 88, 489, 177);
-    Label7 = place(new LinkLabel(QStringLiteral("Go to the Vantor page for info/etc."), framhelp), "Label7", 312, 0,
-                   161, 17);
+    Label7 = place(new LinkLabel(QStringLiteral("Go to the Vantor page for info/etc."), framhelp), "Label7", 270, 0,
+                   211, 17);
     Label7->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txthelp = place(new QPlainTextEdit(framhelp), "txthelp", 8, 16, 473, 129);
     txthelp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -326,7 +326,10 @@ void Form1::buildComicPage()
         panel->hide();
 
     braskscrll = makeButton("braskscrll", QStringLiteral("<- Scroll Left"), QString(), braskfram, 16, 216, 81, 17);
-    chkdnf = makeCheck("chkdnf", braskfram, 112, 216, 273, 17);
+    chkdnf = makeCheck("chkdnf", braskfram, 100, 216, 290, 17);
+    QFont smaller = chkdnf->font(); // its caption is long for the room between the scroll buttons
+    smaller.setPixelSize(9);
+    chkdnf->setFont(smaller);
     braskscrlr = makeButton("braskscrlr", QStringLiteral("Scroll Right  ->"), QString(), braskfram, 392, 216, 89, 17);
     QPushButton **choosers[] = {&brask1but, &brask2but, &brask3but, &brask4but};
     for (int i = 0; i < 4; ++i) {
@@ -336,7 +339,7 @@ void Form1::buildComicPage()
         setBold(*choosers[i]);
     }
     braskbackbut = makeButton("braskbackbut", QStringLiteral("Back to Help"), QString(), braskfram, 392, 240, 89, 17);
-    Label9 = place(new LinkLabel(QStringLiteral("Still feeling depressed?"), braskfram), "Label9", 368, 0, 113, 17);
+    Label9 = place(new LinkLabel(QStringLiteral("Still feeling depressed?"), braskfram), "Label9", 320, 0, 161, 17);
     Label9->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
