@@ -2,7 +2,8 @@
 # Installs the Debian packages that building and testing Vantor need, when any is missing.
 set -euo pipefail
 
-packages=(build-essential cmake ninja-build qt6-base-dev xvfb xauth xdotool x11-utils)
+# libxcb1-dev: the benchmark watches the X server through xcb (qt6-base-dev brings it today, but only indirectly).
+packages=(build-essential cmake ninja-build qt6-base-dev libxcb1-dev xvfb xauth xdotool x11-utils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
