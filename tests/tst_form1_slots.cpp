@@ -101,19 +101,6 @@ private slots:
         QCOMPARE(preview(other), preview(form));
     }
 
-    void savingTwiceOverwrites()
-    {
-        Form1 form;
-        form.show();
-        form.setText("txtmap", QStringLiteral("first"));
-        click(form, "save1");
-        form.setText("txtmap", QStringLiteral("second"));
-        click(form, "save1");
-        form.setText("txtmap", QStringLiteral("third"));
-        click(form, "load1");
-        QCOMPARE(form.text("txtmap"), QStringLiteral("second"));
-    }
-
     void loadingRunsEachControlsHandling()
     {
         storefile::write("[three]\nscrlskill=3\nscrlcon=20\nchkdnf=1\nchkdev=1\nchkmod=1\ntxtmod=dmc\n"
@@ -153,15 +140,6 @@ private slots:
         click(form, "load1");
         QCOMPARE(form.text("hldir"), dir);
         QCOMPARE(control<QLineEdit>(form, "txtmkcfg")->text(), QStringLiteral("mine"));
-    }
-
-    void emptySlotLoadsNothing()
-    {
-        storefile::write("[two]\nscrlskill=0\nchkdev=1\ntxtmap=zzz\n");
-        Form1 form;
-        form.loadset(2);
-        QCOMPARE(form.check("chkdev"), 0);
-        QCOMPARE(form.text("txtmap"), QString());
     }
 
     void gameDirectoryComesFromTheStore_data()
@@ -238,7 +216,7 @@ private slots:
         QTimer::singleShot(50, &form, [&] { click(form, "butclose"); });
         QElapsedTimer clock;
         clock.start();
-        form.Pause(5.0f);
+        form.Pause(1e30f); // as good as forever, until the program ends
         QVERIFY(clock.elapsed() < 2000);
         QVERIFY(form.isEnding());
         form.Pause(1.0f); // once ending, no new wait begins

@@ -19,6 +19,9 @@
 #include <QSlider>
 #include <QTimer>
 
+#include <algorithm>
+#include <limits>
+
 // The pictures live in a static library; naming its resources here links them in.
 static void initResources() { Q_INIT_RESOURCE(vantor); }
 
@@ -266,7 +269,8 @@ void Form1::Pause(float seconds)
         return;
     // Sleeps in a nested event loop rather than spinning: events are handled as they arrive, and the processor
     // rests in between. A monotonic deadline makes a wait across midnight or a clock change last as long as any.
-    const QDeadlineTimer deadline(qint64(double(seconds) * 1000.0 + 0.5), Qt::PreciseTimer);
+    constexpr double longestMs = 1e15; // some thirty thousand years: as good as forever, and no overflow
+    const QDeadlineTimer deadline(qint64(std::min(double(seconds) * 1000.0 + 0.5, longestMs)), Qt::PreciseTimer);
     QEventLoop loop;
     QTimer timer;
     timer.setTimerType(Qt::PreciseTimer);
@@ -274,7 +278,7 @@ void Form1::Pause(float seconds)
     connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
     connect(this, &Form1::programEnding, &loop, &QEventLoop::quit);
     while (!m_ending && !deadline.hasExpired()) {
-        timer.start(int(std::max<qint64>(deadline.remainingTime(), 0)));
+        timer.start(int(std::clamp<qint64>(deadline.remainingTime(), 0, std::numeric_limits<int>::max())));
         loop.exec();
     }
 }
