@@ -76,6 +76,9 @@ private slots:
             << QByteArray("scrlskill=3\nscrlcon=20\nchkdnf=1\nchkdev=1\nchkmod=1\ntxtmod=dmc\ntxtrate=\n")
             << QStringLiteral("prntskill=Hard\nprntconspd=2000\nchknumping=2\nprntcmdline=hl.exe -console -dev -game "
                               "dmc Error\ntxtpush=300\ntxtmaxp=16\ntxtrate=\ntxtfpsnet=30\ntxtfpslan=45\ntxtdecal=300");
+        QTest::newRow("the command line is built once more at the end")
+            << QStringList{"buthelp", "helpbrask", "chkdnf"} << QByteArray("chkdnf=0\n")
+            << QStringLiteral("prntcmdline=hl.exe -console +exec vantortemp.cfg Error");
         QTest::newRow("console is loaded after map and cfg")
             << QStringList{"chkmap"} << QByteArray("chkmap=0\nchkcfg=0\nchktocon=0\n") << QStringLiteral("chktocon=0");
         QTest::newRow("pushlatency is loaded after its box")
