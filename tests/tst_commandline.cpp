@@ -9,19 +9,6 @@ using namespace vantor;
 
 namespace {
 
-// Applies "key=value" settings: check boxes take a number, text fields the text after '='.
-void apply(MemoryView &view, const QStringList &settings)
-{
-    for (const QString &setting : settings) {
-        const qsizetype eq = setting.indexOf(QLatin1Char('='));
-        const std::string key = setting.left(eq).toStdString();
-        if (view.checks.count(key))
-            view.setCheck(key, setting.mid(eq + 1).toInt());
-        else
-            view.setText(key, setting.mid(eq + 1));
-    }
-}
-
 const QString start = QStringLiteral(" -console -numericping -toconsole");
 
 } // namespace
@@ -64,7 +51,7 @@ private slots:
         QFETCH(QStringList, settings);
         QFETCH(QString, expected);
         MemoryView view;
-        apply(view, settings);
+        view.apply(settings);
         QCOMPARE(buildParameters(view), expected);
         QCOMPARE(commandLinePreview(expected), "hl.exe" + expected);
     }
@@ -98,8 +85,8 @@ private slots:
         QFETCH(QStringList, settings);
         QFETCH(QStringList, repaired);
         MemoryView view, expected;
-        apply(view, settings);
-        apply(expected, settings + repaired);
+        view.apply(settings);
+        expected.apply(settings + repaired);
         checkNumericFields(view);
         QCOMPARE(view.texts, expected.texts);
     }

@@ -1,10 +1,12 @@
 #include "launch/commandline.h"
+#include "launch/numericfields.h"
 #include "launch/options.h"
 #include "support/form1helpers.h"
 #include "support/storefile.h"
 #include "support/testmain.h"
 
 #include <QAbstractSlider>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -144,13 +146,23 @@ private slots:
         retype(form, qPrintable(key), typed);
         QCOMPARE(field->text(), limit ? typed.left(limit) : typed);
 
-        // Text the program puts there is kept whole, and the user may not lengthen it.
-        const QString longer(limit + 10, QLatin1Char('0'));
+        // Text the program puts there is kept whole, however long, and the user may not lengthen it.
+        const QString longer(40000, QLatin1Char('0'));
         field->setText(longer);
         QCOMPARE(field->text(), longer);
         field->setCursorPosition(3);
         QTest::keyClick(field, Qt::Key_0);
         QCOMPARE(field->text().size(), longer.size() + (limit ? 0 : 1));
+
+        // A character of two UTF-16 units is let in or cut whole (a numeric field would refuse it anyway).
+        if (numericField(key.toStdString()))
+            return;
+        const QString face = QString::fromUtf8("\xF0\x9F\x98\x80");
+        field->clear();
+        QInputMethodEvent typing;
+        typing.setCommitString(QString(qMax(limit - 2, 0), QLatin1Char('1')) + face + face + face);
+        QCoreApplication::sendEvent(field, &typing);
+        QCOMPARE(field->text(), typing.commitString().left(limit ? limit + 2 : -1));
     }
 
     void gameDirectoryAndPreviewCannotBeTyped()

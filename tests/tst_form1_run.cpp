@@ -1,4 +1,3 @@
-#include "launch/cfgfile.h"
 #include "settings/slots.h"
 #include "support/fakegame.h"
 #include "support/form1helpers.h"
@@ -6,7 +5,6 @@
 #include "support/testmain.h"
 
 #include <QDir>
-#include <QInputMethodEvent>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -58,23 +56,6 @@ private slots:
     {
         QVERIFY(m_bin.isValid());
         qputenv("PATH", m_bin.path().toLocal8Bit() + ":/usr/bin:/bin");
-    }
-
-    void runStartsTheGameAndEnds()
-    {
-        GameFolder folder;
-        Form1 form;
-        form.show();
-        form.setText("hldir", folder.dir.path());
-        QSignalSpy ending(&form, &Form1::programEnding);
-        click(form, "butgonow");
-        QTRY_COMPARE(fakeProgramRecord(folder.game),
-                     QStringList{QCoreApplication::applicationDirPath()} + startArguments);
-        QFile cfg(folder.cfg());
-        QVERIFY(cfg.open(QIODevice::ReadOnly));
-        QVERIFY(cfg.readAll().endsWith("+mlook\r\n"));
-        QCOMPARE(ending.count(), 1);
-        QVERIFY(!storefile::read().contains(QStringLiteral("three"))); // Save on Run is off
     }
 
     void saveOnRunAndStayingOpen()
@@ -197,18 +178,15 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("feedback");
-        QTest::newRow("name") << "mycfg"
-                              << "mycfg.cfg"
-                              << "CFG file created";
-        QTest::newRow("extension typed") << "mycfg.cfg"
-                                         << "mycfg.cfg.cfg"
-                                         << "CFG file created";
-        QTest::newRow("blank") << " "
-                               << " .cfg"
-                               << "CFG file created";
-        QTest::newRow("empty") << "" << QString() << "Enter a filename!";
-        QTest::newRow("separator") << "../mycfg" << QString() << "Enter a filename!";
-        QTest::newRow("dot dot") << ".." << QString() << "Enter a filename!";
+        const auto row = [](const char *name, const char *file, const char *feedback) {
+            QTest::addRow("'%s'", name) << QString(name) << QString(file) << QString(feedback);
+        };
+        row("mycfg", "mycfg.cfg", "CFG file created");
+        row("mycfg.cfg", "mycfg.cfg.cfg", "CFG file created");
+        row(" ", " .cfg", "CFG file created");
+        row("", "", "Enter a filename!");
+        row("../mycfg", "", "Enter a filename!");
+        row("..", "", "Enter a filename!");
     }
 
     void makeCfgFile()
@@ -249,23 +227,6 @@ private slots:
                 QVERIFY2(captionFits(child), qPrintable(child->objectName()));
         QCOMPARE(control<QCheckBox>(form, "chkdnf")->text(),
                  QStringLiteral("I'm getting a \"DIR not found!\" error, but the dir exists!"));
-    }
-
-    void textFieldsKeepWholeCharacters()
-    {
-        Form1 form;
-        form.show();
-        const QString longText(40000, QLatin1Char('m'));
-        form.setText("txtmap", longText); // text the program puts there is never cut
-        QCOMPARE(form.text("txtmap"), longText);
-
-        auto *cfgName = control<QLineEdit>(form, "txtcfg");
-        cfgName->setFocus();
-        const QString face = QString::fromUtf8("\xF0\x9F\x98\x80"); // two UTF-16 units, one character
-        QInputMethodEvent typing;
-        typing.setCommitString(QString(16, QLatin1Char('a')) + face + face + face);
-        QCoreApplication::sendEvent(cfgName, &typing);
-        QCOMPARE(cfgName->text(), QString(16, QLatin1Char('a')) + face + face);
     }
 
 private:

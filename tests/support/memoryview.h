@@ -34,6 +34,31 @@ public:
     void setText(std::string_view key, const QString &text) override { texts.at(set(key)) = text; }
     void setPosition(std::string_view key, int position) override { positions.at(set(key)) = position; }
 
+    // Applies "key=value" settings: check boxes and sliders take a number, text fields the text after '='.
+    void apply(const QStringList &settings)
+    {
+        for (const QString &setting : settings) {
+            const std::string key = setting.section(QLatin1Char('='), 0, 0).toStdString();
+            const QString value = setting.section(QLatin1Char('='), 1);
+            if (checks.count(key))
+                setCheck(key, value.toInt());
+            else if (positions.count(key))
+                setPosition(key, value.toInt());
+            else
+                setText(key, value);
+        }
+    }
+
+    // "key=value" for each key named before a '=', with the value held now.
+    QStringList values(const QStringList &names) const
+    {
+        QStringList now;
+        for (const QString &name : names)
+            now << name.section(QLatin1Char('='), 0, 0) + '=' +
+                       value(name.section(QLatin1Char('='), 0, 0).toStdString());
+        return now;
+    }
+
     // Any option's value as text, as a slot stores it.
     QString value(const std::string &key) const
     {
