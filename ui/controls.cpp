@@ -1,11 +1,92 @@
 #include "controls.h"
 
+#include <QCheckBox>
 #include <QMouseEvent>
+#include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QValidator>
 
+#include <algorithm>
+#include <limits>
+#include <optional>
+
 namespace vantor {
+namespace {
+
+constexpr int smallestFontPixels = 7;
+constexpr char naturalPixelsProperty[] = "vantorNaturalPixels";
+
+struct CaptionRoom {
+    QRect area;
+    bool wraps = false;
+    QString text;
+};
+
+std::optional<CaptionRoom> roomOf(const QWidget *control)
+{
+    const auto buttonRoom = [control](QStyle::SubElement element, const QString &text, bool wraps) {
+        QStyleOptionButton option;
+        option.initFrom(control);
+        option.text = text;
+        return CaptionRoom{control->style()->subElementRect(element, &option, control), wraps, text};
+    };
+    if (const auto *button = qobject_cast<const WrappingButton *>(control))
+        return buttonRoom(QStyle::SE_PushButtonContents, button->text(), true);
+    if (const auto *button = qobject_cast<const QPushButton *>(control))
+        return buttonRoom(QStyle::SE_PushButtonContents, button->text(), false);
+    if (const auto *box = qobject_cast<const QCheckBox *>(control))
+        return buttonRoom(QStyle::SE_CheckBoxContents, box->text(), false);
+    if (const auto *option = qobject_cast<const QRadioButton *>(control))
+        return buttonRoom(QStyle::SE_RadioButtonContents, option->text(), false);
+    if (const auto *label = qobject_cast<const QLabel *>(control))
+        return CaptionRoom{label->contentsRect(), label->wordWrap(), label->text()};
+    return std::nullopt;
+}
+
+bool fitsWith(const QFont &font, const CaptionRoom &room)
+{
+    const QFontMetrics metrics(font);
+    if (!room.wraps)
+        return metrics.horizontalAdvance(room.text) <= room.area.width();
+    const QRect needed = metrics.boundingRect(room.area, Qt::TextWordWrap, room.text);
+    return needed.width() <= room.area.width() && needed.height() <= room.area.height();
+}
+
+} // namespace
+
+bool captionFits(const QWidget *control)
+{
+    const auto room = roomOf(control);
+    return !room || room->text.isEmpty() || fitsWith(control->font(), *room);
+}
+
+void fitCaption(QWidget *control)
+{
+    const auto room = roomOf(control);
+    if (!room || room->text.isEmpty())
+        return;
+    // A control may have been fitted to an earlier, longer caption: start again from its natural size.
+    QVariant natural = control->property(naturalPixelsProperty);
+    if (!natural.isValid()) {
+        natural = QFontInfo(control->font()).pixelSize();
+        control->setProperty(naturalPixelsProperty, natural);
+    }
+    QFont font = control->font();
+    for (int pixels = natural.toInt(); pixels >= smallestFontPixels; --pixels) {
+        font.setPixelSize(pixels);
+        if (fitsWith(font, *room))
+            break;
+    }
+    if (font != control->font())
+        control->setFont(font);
+}
+
+void fitCaptions(QWidget *window)
+{
+    for (QWidget *control : window->findChildren<QWidget *>())
+        fitCaption(control);
+}
 
 int OptionCheckBox::state() const
 {
@@ -23,8 +104,19 @@ void OptionCheckBox::setState(int state)
 
 void OptionCheckBox::nextCheckState() { setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked); }
 
+// Characters as the user sees them: a pair of UTF-16 units that makes one character counts once.
+static qsizetype characterCount(QStringView text)
+{
+    qsizetype count = text.size();
+    for (qsizetype i = 1; i < text.size(); ++i)
+        if (text[i].isLowSurrogate() && text[i - 1].isHighSurrogate())
+            --count;
+    return count;
+}
+
 // Cuts what a user's edit brought beyond the limit, taking the characters just before the cursor: the ones the
-// edit inserted. A field that already held more (set by the program) may shrink but not grow.
+// edit inserted. A field that already held more (set by the program) may shrink but not grow. A character is
+// always cut whole.
 class TypingLimit : public QValidator {
 public:
     explicit TypingLimit(TextField *field) : QValidator(field), m_field(field) {}
@@ -34,12 +126,19 @@ public:
         if (!m_field->m_userEditing || m_field->m_limit <= 0)
             return Acceptable;
         const qsizetype allowed = std::max<qsizetype>(m_field->m_limit, m_field->m_lengthBeforeEdit);
-        const qsizetype excess = input.size() - allowed;
-        if (excess > 0) {
-            const qsizetype from = std::clamp<qsizetype>(pos - excess, 0, input.size() - excess);
-            input.remove(from, excess);
-            pos = int(from);
-        }
+        qsizetype excess = characterCount(input) - allowed;
+        qsizetype from = std::clamp<qsizetype>(pos, 0, input.size());
+        qsizetype to = from;
+        const auto pairEndsAt = [&](qsizetype end) {
+            return end >= 2 && end <= input.size() && input[end - 1].isLowSurrogate() && input[end - 2].isHighSurrogate();
+        };
+        for (; excess > 0 && from > 0; --excess)
+            from -= pairEndsAt(from) ? 2 : 1;
+        // Should the cursor stand too near the start, the rest is cut after it.
+        for (; excess > 0 && to < input.size(); --excess)
+            to += pairEndsAt(to + 2) ? 2 : 1;
+        input.remove(from, to - from);
+        pos = int(from);
         return Acceptable;
     }
 
@@ -49,6 +148,8 @@ private:
 
 TextField::TextField(QWidget *parent) : QLineEdit(parent)
 {
+    // The limit that binds typing is ours; Qt's own would also cut text that the program sets.
+    setMaxLength(std::numeric_limits<int>::max());
     setValidator(new TypingLimit(this));
     // Connected first, so that text which a change handler sets in reply to the user's edit counts as the
     // program's own.
@@ -60,7 +161,7 @@ void TextField::setTypingLimit(int characters) { m_limit = characters; }
 template <typename Handler> void TextField::asUserEdit(Handler handle)
 {
     m_userEditing = true;
-    m_lengthBeforeEdit = text().size();
+    m_lengthBeforeEdit = characterCount(text());
     handle();
     m_userEditing = false;
 }

@@ -7,6 +7,20 @@
 
 namespace vantor {
 
+// The pixel size of the font of Vantor's windows.
+inline constexpr int windowFontPixels = 11;
+
+// Whether the caption of a button, check box, option button or label is readable whole in the room the control
+// gives it: on one line across its width or, where it wraps, within its height too.
+bool captionFits(const QWidget *control);
+
+// Makes the control's caption fit: its font, starting from the window's size, is made a pixel smaller at a time
+// until the caption fits whole. Run again whenever the caption changes.
+void fitCaption(QWidget *control);
+
+// Fits the captions of every control in the window.
+void fitCaptions(QWidget *window);
+
 // A check box that a user's click turns only off or on (greyed goes to on), while code may also set it greyed.
 class OptionCheckBox : public QCheckBox {
     Q_OBJECT

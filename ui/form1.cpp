@@ -1,5 +1,7 @@
 #include "form1.h"
 
+#include "frmdirnotfound.h"
+
 #include "launch/commandline.h"
 #include "launch/numericfields.h"
 #include "launch/options.h"
@@ -26,12 +28,6 @@
 static void initResources() { Q_INIT_RESOURCE(vantor); }
 
 namespace vantor {
-namespace {
-
-// Where Vantor shows and uses the Game directory until the user chooses one.
-constexpr char fallbackGameDirectory[] = "c:\\sierra\\half-life";
-
-} // namespace
 
 Form1::Form1(QWidget *parent) : QWidget(parent, Qt::Window)
 {
@@ -42,7 +38,7 @@ Form1::Form1(QWidget *parent) : QWidget(parent, Qt::Window)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     QFont small = font();
-    small.setPixelSize(11);
+    small.setPixelSize(windowFontPixels);
     setFont(small);
     setFixedSize(489, 337);
 
@@ -56,6 +52,7 @@ Form1::Form1(QWidget *parent) : QWidget(parent, Qt::Window)
     wireOptions();
     wireNavigation();
     wireCommands();
+    fitCaptions(this);
 
     formLoad();
 
@@ -63,7 +60,7 @@ Form1::Form1(QWidget *parent) : QWidget(parent, Qt::Window)
         move(screen->availableGeometry().center() - rect().center());
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() { delete m_dirNotFound; }
 
 // The start-up sequence, run before the window is first shown.
 void Form1::formLoad()
@@ -71,7 +68,7 @@ void Form1::formLoad()
     setText("hldir", m_store.read(QLatin1String(otherSection), QLatin1String(gameDirectoryKey),
                                   QLatin1String(gameDirectoryNeverChosen)));
     if (text("hldir") == QLatin1String(gameDirectoryNeverChosen))
-        setText("hldir", QLatin1String(fallbackGameDirectory));
+        setText("hldir", QLatin1String(gameDirectoryFallback));
     checkdef();
     makecmdline();
 }
@@ -243,6 +240,8 @@ void Form1::wireCommands()
         connect(saves[slot - 1], &QPushButton::clicked, this, [this, slot] { saveset(slot); });
     }
     connect(butclose, &QPushButton::clicked, this, &Form1::endProgram);
+    connect(butgonow, &QPushButton::clicked, this, &Form1::butgonowClicked);
+    connect(butmkcfg, &QPushButton::clicked, this, &Form1::butmkcfgClicked);
 }
 
 // ---- Keys, waits and the end ----
@@ -289,6 +288,8 @@ void Form1::endProgram()
         return;
     m_ending = true;
     hide();
+    if (m_dirNotFound)
+        m_dirNotFound->close();
     emit programEnding();
 }
 

@@ -1,15 +1,18 @@
 #pragma once
 
 #include "controls.h"
+#include "frmdirnotfound.h"
 
 #include "launch/optionview.h"
 #include "settings/store.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <string_view>
 #include <unordered_map>
 
+class QAbstractButton;
 class QAbstractSlider;
 class QGroupBox;
 class QLabel;
@@ -39,7 +42,16 @@ public:
     // Lets the given seconds pass while the window goes on handling events.
     void Pause(float seconds);
 
+    enum class CfgWrite { Written, Skipped, Failed };
+    // Writes the options as a CFG file of that name into the game's valve directory; in the directory-not-found
+    // mode it writes nothing. A failure shows the directory-not-found window and sets the missing-directory flag.
+    CfgWrite mktempcfg(const QString &cfgname);
+
     bool isEnding() const { return m_ending; }
+    // Set when a CFG file could not be written; only a folder chosen with Browse clears it.
+    bool missingDirectory() const { return m_missingDirectory; }
+    // The directory-not-found window while it is open, or null.
+    frmdirnotfound *dirNotFoundWindow() const { return m_dirNotFound; }
 
     // OptionView
     int check(std::string_view key) const override;
@@ -159,6 +171,12 @@ private:
     void formLoad();
     void endProgram();
 
+    void butgonowClicked();
+    void butmkcfgClicked();
+    void showDirNotFound();
+    // Sets a caption that the command shows for a moment, fitted to its control.
+    void showCaption(QAbstractButton *button, const QString &caption);
+
     // Controls made from the option catalogue, placed at x, y, width, height.
     OptionCheckBox *makeCheck(std::string_view key, QWidget *parent, int x, int y, int w, int h = 17);
     TextField *makeField(std::string_view key, QWidget *parent, int x, int y, int w, int h = 19);
@@ -179,6 +197,8 @@ private:
 
     Store m_store;
     bool m_ending = false;
+    bool m_missingDirectory = false;
+    QPointer<frmdirnotfound> m_dirNotFound;
 };
 
 } // namespace vantor

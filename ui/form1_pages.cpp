@@ -3,6 +3,8 @@
 
 #include "form1.h"
 
+#include "captions.h"
+
 #include "launch/numericfields.h"
 #include "launch/options.h"
 
@@ -216,7 +218,7 @@ void Form1::buildBottomStrip()
 
     const QString mkcfgTip = QStringLiteral("Makes a CFG file in your Valve\\ dir, using the current settings. You can "
                                             "execute it by typing \"exec whatever.cfg\" in the console");
-    butmkcfg = makeButton("butmkcfg", QStringLiteral("Make CFG File:"), mkcfgTip, Frame1, 296, 179, 92, 21);
+    butmkcfg = makeButton("butmkcfg", QLatin1String(captions::makeCfg), mkcfgTip, Frame1, 296, 179, 92, 21);
     txtmkcfg = place(new TextField(Frame1), "txtmkcfg", 391, 180, 72, 19);
     txtmkcfg->setTypingLimit(14);
     txtmkcfg->setToolTip(mkcfgTip);
@@ -225,7 +227,7 @@ void Form1::buildBottomStrip()
     chkclosrun = makeCheck("chkclosrun", Frame1, 8, 205, 135);
     chksavrun = makeCheck("chksavrun", Frame1, 146, 205, 146);
     butgonow =
-        makeButton("butgonow", QStringLiteral("Run Half-Life Now!"),
+        makeButton("butgonow", QLatin1String(captions::run),
                    QStringLiteral("Runs Half-Life using the current Vantor settings"), Frame1, 296, 202, 187, 22);
     setBold(butgonow);
 
@@ -326,10 +328,7 @@ void Form1::buildComicPage()
         panel->hide();
 
     braskscrll = makeButton("braskscrll", QStringLiteral("<- Scroll Left"), QString(), braskfram, 16, 216, 81, 17);
-    chkdnf = makeCheck("chkdnf", braskfram, 100, 216, 290, 17);
-    QFont smaller = chkdnf->font(); // its caption is long for the room between the scroll buttons
-    smaller.setPixelSize(9);
-    chkdnf->setFont(smaller);
+    chkdnf = makeCheck("chkdnf", braskfram, 112, 216, 273, 17);
     braskscrlr = makeButton("braskscrlr", QStringLiteral("Scroll Right  ->"), QString(), braskfram, 392, 216, 89, 17);
     QPushButton **choosers[] = {&brask1but, &brask2but, &brask3but, &brask4but};
     for (int i = 0; i < 4; ++i) {

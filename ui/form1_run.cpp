@@ -1,0 +1,104 @@
+// The commands that write a CFG file and start the game: Run, Make CFG File, and the CFG writer's failure course.
+
+#include "form1.h"
+
+#include "captions.h"
+#include "frmdirnotfound.h"
+
+#include "launch/cfgfile.h"
+#include "launch/commandline.h"
+#include "launch/gamelaunch.h"
+#include "settings/slots.h"
+
+#include <QCoreApplication>
+#include <QPushButton>
+
+namespace vantor {
+namespace {
+
+constexpr char couldNotStartCaption[] = "Could not start hl.exe!";
+constexpr char cfgCreatedCaption[] = "CFG file created";
+constexpr char enterNameCaption[] = "Enter a filename!";
+constexpr char dirErrorText[] = " ERROR: Dir not found!";
+
+constexpr float feedbackSeconds = 2.0f;
+constexpr float dirErrorSeconds = 2.5f;
+constexpr float couldNotStartSeconds = 3.0f;
+
+} // namespace
+
+Form1::CfgWrite Form1::mktempcfg(const QString &cfgname)
+{
+    if (chkdnf->state() == 1)
+        return CfgWrite::Skipped;
+    if (writeCfgFile(cfgFilePath(hldir->text(), cfgname), *this, [this] { checkdef(); }))
+        return CfgWrite::Written;
+
+    m_missingDirectory = true;
+    hldir->setText(QLatin1String(dirErrorText));
+    showDirNotFound();
+    Pause(dirErrorSeconds);
+    // A folder chosen with Browse meanwhile stays.
+    if (!m_ending && hldir->text() == QLatin1String(dirErrorText))
+        hldir->setText(QLatin1String(gameDirectoryFallback));
+    return CfgWrite::Failed;
+}
+
+void Form1::butgonowClicked()
+{
+    if (m_ending)
+        return;
+    const CfgWrite written = mktempcfg(QLatin1String(temporaryCfgName));
+    // In the directory-not-found mode nothing is written, so an earlier failure is no reason to stop.
+    if (m_ending || written == CfgWrite::Failed || (written == CfgWrite::Written && m_missingDirectory))
+        return;
+    const QString parameters = makecmdline();
+    if (chksavrun->state() == 1)
+        saveset(3);
+
+    const QString ownDirectory = QCoreApplication::applicationDirPath();
+    const QString file = gameFile(hldir->text(), chkdnf->state() == 1, ownDirectory);
+    if (!startGame(gameStart(file, parameters, ownDirectory))) {
+        // Closing now would leave the user with neither the game nor Vantor.
+        showCaption(butgonow, QLatin1String(couldNotStartCaption));
+        Pause(couldNotStartSeconds);
+        if (!m_ending)
+            showCaption(butgonow, QLatin1String(captions::run));
+        return;
+    }
+    if (chkclosrun->state() == 1)
+        endProgram();
+}
+
+void Form1::butmkcfgClicked()
+{
+    if (m_ending)
+        return;
+    const QString name = txtmkcfg->text();
+    const char *feedback = enterNameCaption;
+    if (isPlainFileName(name)) {
+        if (mktempcfg(name + QLatin1String(".cfg")) != CfgWrite::Written)
+            return; // the failure course has shown what went wrong
+        feedback = cfgCreatedCaption;
+    }
+    showCaption(butmkcfg, QLatin1String(feedback));
+    Pause(feedbackSeconds);
+    if (!m_ending)
+        showCaption(butmkcfg, QLatin1String(captions::makeCfg));
+}
+
+void Form1::showDirNotFound()
+{
+    if (!m_dirNotFound)
+        m_dirNotFound = new frmdirnotfound;
+    m_dirNotFound->show();
+    m_dirNotFound->raise();
+}
+
+void Form1::showCaption(QAbstractButton *button, const QString &caption)
+{
+    button->setText(caption);
+    fitCaption(button);
+}
+
+} // namespace vantor
