@@ -272,8 +272,8 @@ void measureRunMemory(Form1 &form, GameReaper &reaper, Report &report, bool verb
         return;
     }
     if (verbose)
-        std::printf("  Runs: VmRSS %.1f MB after %d warm-up Runs, %.1f MB after %d more\n", before / 1024.0, warmUpRuns,
-                    after / 1024.0, countedRuns);
+        std::printf("  Runs: VmRSS %ld kB after %d warm-up Runs, %ld kB after %d more\n", before, warmUpRuns, after,
+                    countedRuns);
     report.bounded(name, double(after - before) / 1024.0, "MB of VmRSS growth", rssGrowthLimitMb);
 }
 
