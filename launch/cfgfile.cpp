@@ -65,7 +65,7 @@ struct NumericLine {
 };
 
 constexpr std::array numericLines{
-    NumericLine{"txtmaxp", "maxplayers ", "16"}, NumericLine{"txtrate", "rate ", "2500"},
+    NumericLine{"txtmaxp", "maxplayers ", "16"},  NumericLine{"txtrate", "rate ", "2500"},
     NumericLine{"txtfpsnet", "fps_modem ", "30"}, NumericLine{"txtpush", "pushlatency -", "300"},
     NumericLine{"txtfpslan", "fps_lan ", "45"},   NumericLine{"txtdecal", "r_decals ", "350"},
 };
@@ -169,11 +169,13 @@ QString cfgFilePath(const QString &gameDirectory, const QString &fileName)
 bool writeCfgFile(const QString &path, OptionView &options, const std::function<void()> &betweenSections)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a write the disk cuts short shows in the count: through Qt's buffer, a short write
+    // would go unnoticed and the shortened file be put in place.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     const QByteArray content = cfgFileContent(options, betweenSections);
     if (file.write(content) != content.size())
-        return false; // an uncommitted save file is thrown away, and the old file stays
+        return false; // a save file that is not committed is thrown away, and the old file stays
     return file.commit();
 }
 

@@ -130,7 +130,8 @@ public:
         qsizetype from = std::clamp<qsizetype>(pos, 0, input.size());
         qsizetype to = from;
         const auto pairEndsAt = [&](qsizetype end) {
-            return end >= 2 && end <= input.size() && input[end - 1].isLowSurrogate() && input[end - 2].isHighSurrogate();
+            return end >= 2 && end <= input.size() && input[end - 1].isLowSurrogate() &&
+                   input[end - 2].isHighSurrogate();
         };
         for (; excess > 0 && from > 0; --excess)
             from -= pairEndsAt(from) ? 2 : 1;

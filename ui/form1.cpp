@@ -262,6 +262,14 @@ void Form1::keyPressEvent(QKeyEvent *event)
     }
 }
 
+void Form1::closeEvent(QCloseEvent *event)
+{
+    // The close box unloads the window: a command waiting in Pause must not act on it afterwards. The program
+    // itself ends once no window of it is left, which may be later: the directory-not-found window can outlive it.
+    m_ending = true;
+    QWidget::closeEvent(event);
+}
+
 void Form1::Pause(float seconds)
 {
     if (!(seconds > 0) || m_ending)

@@ -89,10 +89,12 @@ void Form1::butmkcfgClicked()
 
 void Form1::showDirNotFound()
 {
-    if (!m_dirNotFound)
-        m_dirNotFound = new frmdirnotfound;
+    if (m_dirNotFound) {
+        m_dirNotFound->raise(); // the one window there is comes to the front
+        return;
+    }
+    m_dirNotFound = new frmdirnotfound;
     m_dirNotFound->show();
-    m_dirNotFound->raise();
 }
 
 void Form1::showCaption(QAbstractButton *button, const QString &caption)

@@ -32,8 +32,8 @@ frmdirnotfound::frmdirnotfound()
     setFont(small);
     setFixedSize(431, 275);
 
-    labeldirnotfound = makeParagraph("labeldirnotfound", QStringLiteral("Error: Directory not found!"), this, 8, 8,
-                                     417, 17);
+    labeldirnotfound =
+        makeParagraph("labeldirnotfound", QStringLiteral("Error: Directory not found!"), this, 8, 8, 417, 17);
     labeldirnotfound->setAlignment(Qt::AlignCenter);
     QFont bold = labeldirnotfound->font();
     bold.setBold(true);

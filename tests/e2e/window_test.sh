@@ -5,21 +5,17 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-binary=${1:?usage: window_test.sh VANTOR_BINARY}
-e2e_require xdotool
-
 e2e_init
 e2e_start_xvfb
 mkdir -p "$E2E_TMP/half-life"
 e2e_write_settings "$E2E_TMP/half-life"
-e2e_start_app "$binary"
+e2e_start_app "${1:?usage: window_test.sh VANTOR_BINARY}"
 
 e2e_find_window '^Vantor, by '
 title=$(xdotool getwindowname "$E2E_WINDOW")
-[[ $title == "Vantor, by "* ]] || e2e_fail "window title is '$title'"
-size=$(e2e_window_size "$E2E_WINDOW")
-[ "$size" = 489x337 ] || e2e_fail "window is $size, not 489x337"
-e2e_log "window $E2E_WINDOW '$title' $size"
+eval "$(xdotool getwindowgeometry --shell "$E2E_WINDOW" | grep -E '^(WIDTH|HEIGHT)=[0-9]+$')"
+[ "${WIDTH}x${HEIGHT}" = 489x337 ] || e2e_fail "window is ${WIDTH}x${HEIGHT}, not 489x337"
+e2e_log "window $E2E_WINDOW '$title' ${WIDTH}x${HEIGHT}"
 
 e2e_press_key "$E2E_WINDOW" Escape
 e2e_wait_app_exit 10 || e2e_fail "still running 10 s after Esc"

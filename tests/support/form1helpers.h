@@ -4,10 +4,9 @@
 
 #include "ui/form1.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
+#include <QAbstractSlider>
+#include <QLabel>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QtTest>
 
 template <typename T = QWidget> T *control(QWidget &form, const char *name)
@@ -34,4 +33,28 @@ inline void retype(QWidget &form, const char *name, const QString &text)
     field->selectAll();
     QTest::keyClick(field, Qt::Key_Delete);
     QTest::keyClicks(field, text);
+}
+
+// "name=value" for each control named before a '=', with the value the control shows now: a check box's state
+// (0, 1, 2), a slider's position, a text.
+inline QStringList shown(QWidget &form, const QStringList &names)
+{
+    QStringList values;
+    for (const QString &entry : names) {
+        const QString name = entry.section(QLatin1Char('='), 0, 0);
+        QWidget *widget = control(form, qPrintable(name));
+        QString value;
+        if (auto *box = qobject_cast<vantor::OptionCheckBox *>(widget))
+            value = QString::number(box->state());
+        else if (auto *slider = qobject_cast<QAbstractSlider *>(widget))
+            value = QString::number(slider->value());
+        else if (auto *label = qobject_cast<QLabel *>(widget))
+            value = label->text();
+        else if (auto *edit = qobject_cast<QPlainTextEdit *>(widget))
+            value = edit->toPlainText();
+        else
+            value = control<QLineEdit>(form, qPrintable(name))->text();
+        values << name + '=' + value;
+    }
+    return values;
 }

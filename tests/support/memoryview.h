@@ -1,10 +1,12 @@
 #pragma once
 
-// Options held in memory, starting at the catalogue's start values: lets the launch and settings logic be tested
-// without a window.
+// Options held in memory, starting at the catalogue's start values, with no change handling: the launch and settings
+// logic tested without a window. Every set is recorded in order.
 
 #include "launch/options.h"
 #include "launch/optionview.h"
+
+#include <QStringList>
 
 #include <map>
 #include <string>
@@ -15,23 +17,40 @@ public:
     {
         for (const vantor::Option &opt : vantor::optionCatalogue()) {
             const QString start = vantor::toQString(opt.start);
-            switch (opt.kind) {
-            case vantor::OptionKind::Check: checks[std::string(opt.key)] = start.toInt(); break;
-            case vantor::OptionKind::Slider:
-            case vantor::OptionKind::ScrollBar: positions[std::string(opt.key)] = start.toInt(); break;
-            default: texts[std::string(opt.key)] = start; break;
-            }
+            const std::string key(opt.key);
+            if (opt.kind == vantor::OptionKind::Check)
+                checks[key] = start.toInt();
+            else if (opt.kind == vantor::OptionKind::Slider || opt.kind == vantor::OptionKind::ScrollBar)
+                positions[key] = start.toInt();
+            else
+                texts[key] = start;
         }
     }
 
     int check(std::string_view key) const override { return checks.at(std::string(key)); }
     QString text(std::string_view key) const override { return texts.at(std::string(key)); }
     int position(std::string_view key) const override { return positions.at(std::string(key)); }
-    void setCheck(std::string_view key, int state) override { checks.at(std::string(key)) = state; }
-    void setText(std::string_view key, const QString &text) override { texts.at(std::string(key)) = text; }
-    void setPosition(std::string_view key, int position) override { positions.at(std::string(key)) = position; }
+    void setCheck(std::string_view key, int state) override { checks.at(set(key)) = state; }
+    void setText(std::string_view key, const QString &text) override { texts.at(set(key)) = text; }
+    void setPosition(std::string_view key, int position) override { positions.at(set(key)) = position; }
+
+    // Any option's value as text, as a slot stores it.
+    QString value(const std::string &key) const
+    {
+        if (checks.count(key))
+            return QString::number(checks.at(key));
+        return positions.count(key) ? QString::number(positions.at(key)) : texts.at(key);
+    }
 
     std::map<std::string, int> checks;
     std::map<std::string, QString> texts;
     std::map<std::string, int> positions;
+    QStringList changed;
+
+private:
+    std::string set(std::string_view key)
+    {
+        changed << vantor::toQString(key);
+        return std::string(key);
+    }
 };

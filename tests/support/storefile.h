@@ -1,49 +1,45 @@
 #pragma once
 
-// The settings store's INI file as text, for tests that prepare it or read it back as any INI reader would.
+// The settings store's INI file as plain text, to prepare it or read back what reached the disk. The path is
+// formed here, with no QSettings: creating one would write out the pending changes of the store under test.
 
-#include "settings/store.h"
-
-#include <QFile>
-#include <QFileInfo>
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QMap>
 #include <QString>
-#include <QStringList>
 
 namespace storefile {
 
-inline QString path() { return vantor::Store().fileName(); }
+inline QString path() { return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/vantor_tovrik.ini"); }
 
 inline void remove() { QFile::remove(path()); }
 
 inline void write(const QByteArray &content)
 {
-    QDir().mkpath(QFileInfo(path()).path());
+    QDir().mkpath(qEnvironmentVariable("XDG_CONFIG_HOME"));
     QFile file(path());
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(content);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return;
+    file.write(content);
+    file.flush();
+    // Qt reads a file it has read before again only when its size or time differ: give each write a time of its own.
+    static qint64 writes = 0;
+    file.setFileTime(QDateTime::fromSecsSinceEpoch(++writes), QFileDevice::FileModificationTime);
 }
 
-// Sections mapped to their keys and raw values, read line by line as a plain INI reader does.
+// Sections mapped to their keys and raw values.
 inline QMap<QString, QMap<QString, QString>> read()
 {
     QMap<QString, QMap<QString, QString>> sections;
     QFile file(path());
-    if (!file.open(QIODevice::ReadOnly))
-        return sections;
     QString section;
-    for (const QByteArray &raw : file.readAll().split('\n')) {
+    for (const QByteArray &raw : file.open(QIODevice::ReadOnly) ? file.readAll().split('\n') : QList<QByteArray>()) {
         const QString line = QString::fromUtf8(raw).trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char(';')))
-            continue;
-        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+        if (line.startsWith(QLatin1Char('[')))
             section = line.mid(1, line.size() - 2);
-            sections[section];
-            continue;
-        }
-        const qsizetype eq = line.indexOf(QLatin1Char('='));
-        sections[section][line.left(eq).trimmed()] = line.mid(eq + 1).trimmed();
+        else if (const qsizetype eq = line.indexOf(QLatin1Char('=')); eq > 0)
+            sections[section][line.left(eq).trimmed()] = line.mid(eq + 1).trimmed();
     }
     return sections;
 }

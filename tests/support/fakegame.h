@@ -1,0 +1,28 @@
+#pragma once
+
+// A stand-in for the game (or for wine): a script that records the folder it runs in and its arguments, one a line,
+// in PROGRAM.record, written whole once it is complete.
+
+#include <QFile>
+#include <QStringList>
+
+inline bool writeFakeProgram(const QString &program, bool runnable = true)
+{
+    QFile file(program);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write("#!/bin/sh\n"
+               "{ pwd; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > \"$0.record.part\"\n"
+               "mv \"$0.record.part\" \"$0.record\"\n");
+    file.close();
+    return !runnable || file.setPermissions(file.permissions() | QFile::ExeOwner);
+}
+
+// The folder and the arguments, or nothing while the program has not run.
+inline QStringList fakeProgramRecord(const QString &program)
+{
+    QFile file(program + QStringLiteral(".record"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}

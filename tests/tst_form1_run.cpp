@@ -1,0 +1,277 @@
+#include "launch/cfgfile.h"
+#include "settings/slots.h"
+#include "support/fakegame.h"
+#include "support/form1helpers.h"
+#include "support/storefile.h"
+#include "support/testmain.h"
+
+#include <QDir>
+#include <QInputMethodEvent>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+
+using namespace vantor;
+
+namespace {
+
+const QStringList startArguments{"-console", "-numericping", "-toconsole", "+exec", "vantortemp.cfg"};
+
+// A game folder with a valve directory and a stand-in hl.exe.
+struct GameFolder {
+    QTemporaryDir dir;
+    QString game = dir.filePath(QStringLiteral("hl.exe"));
+    explicit GameFolder(bool withGame = true)
+    {
+        QDir(dir.path()).mkdir(QStringLiteral("valve"));
+        if (withGame)
+            writeFakeProgram(game);
+    }
+    QString cfg(const QString &name = QStringLiteral("vantortemp.cfg")) const
+    {
+        return dir.filePath(QStringLiteral("valve/") + name);
+    }
+};
+
+QString caption(Form1 &form, const char *name) { return control<QAbstractButton>(form, name)->text(); }
+
+// Runs CHECK a moment into the wait that the command started by CLICKING begins.
+template <typename Check> void duringTheWait(Form1 &form, const char *clicking, Check check)
+{
+    bool checked = false;
+    QTimer::singleShot(100, &form, [&] {
+        check();
+        checked = true;
+    });
+    click(form, clicking);
+    QVERIFY(checked);
+}
+
+} // namespace
+
+class Form1RunTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { storefile::remove(); }
+
+    void initTestCase()
+    {
+        QVERIFY(m_bin.isValid());
+        qputenv("PATH", m_bin.path().toLocal8Bit() + ":/usr/bin:/bin");
+    }
+
+    void runStartsTheGameAndEnds()
+    {
+        GameFolder folder;
+        Form1 form;
+        form.show();
+        form.setText("hldir", folder.dir.path());
+        QSignalSpy ending(&form, &Form1::programEnding);
+        click(form, "butgonow");
+        QTRY_COMPARE(fakeProgramRecord(folder.game),
+                     QStringList{QCoreApplication::applicationDirPath()} + startArguments);
+        QFile cfg(folder.cfg());
+        QVERIFY(cfg.open(QIODevice::ReadOnly));
+        QVERIFY(cfg.readAll().endsWith("+mlook\r\n"));
+        QCOMPARE(ending.count(), 1);
+        QVERIFY(!storefile::read().contains(QStringLiteral("three"))); // Save on Run is off
+    }
+
+    void saveOnRunAndStayingOpen()
+    {
+        GameFolder folder;
+        Form1 form;
+        form.show();
+        form.setText("hldir", folder.dir.path());
+        click(form, "chkclosrun");
+        click(form, "chksavrun");
+        click(form, "chkdev");
+        QSignalSpy ending(&form, &Form1::programEnding);
+        click(form, "butgonow");
+        QTRY_VERIFY(fakeProgramRecord(folder.game).contains(QStringLiteral("-dev")));
+        QCOMPARE(storefile::read()[QStringLiteral("three")][QStringLiteral("chkdev")], QStringLiteral("1"));
+        QVERIFY(control(form, "load3")->isEnabled());
+
+        QFile::remove(folder.game + QStringLiteral(".record"));
+        click(form, "chkdev");
+        click(form, "butgonow"); // a second game, with the options of now
+        QTRY_COMPARE(fakeProgramRecord(folder.game),
+                     QStringList{QCoreApplication::applicationDirPath()} + startArguments);
+        QCOMPARE(storefile::read()[QStringLiteral("three")][QStringLiteral("chkdev")], QStringLiteral("0"));
+        QVERIFY(ending.isEmpty());
+        QVERIFY(form.isVisible());
+    }
+
+    void gameThatCannotStartKeepsVantorOpen()
+    {
+        GameFolder folder(false);
+        Form1 form;
+        form.show();
+        form.setText("hldir", folder.dir.path());
+        click(form, "chksavrun");
+        QSignalSpy ending(&form, &Form1::programEnding);
+        duringTheWait(form, "butgonow", [&] {
+            QCOMPARE(caption(form, "butgonow"), QStringLiteral("Could not start hl.exe!"));
+            QVERIFY(captionFits(control(form, "butgonow")));
+        });
+        QCOMPARE(caption(form, "butgonow"), QStringLiteral("Run Half-Life Now!"));
+        QVERIFY(ending.isEmpty());
+        QVERIFY(QFile::exists(folder.cfg()));
+        QVERIFY(isSlotSaved(Store(), 3));
+    }
+
+    // The failure course, then what the missing-directory flag stops and what it does not.
+    void directoryThatCannotBeWritten()
+    {
+        GameFolder good;
+        QTemporaryDir noValve;
+        QVERIFY(writeFakeProgram(noValve.filePath(QStringLiteral("hl.exe"))));
+        Form1 form;
+        form.show();
+        form.setText("hldir", noValve.path());
+        click(form, "chkclosrun");
+        duringTheWait(form, "butgonow", [&] {
+            QCOMPARE(form.text("hldir"), QStringLiteral(" ERROR: Dir not found!"));
+            QVERIFY(form.dirNotFoundWindow() && form.dirNotFoundWindow()->isVisible());
+            QVERIFY(form.missingDirectory());
+        });
+        QCOMPARE(form.text("hldir"), QStringLiteral("c:\\sierra\\half-life"));
+        QVERIFY(fakeProgramRecord(noValve.filePath(QStringLiteral("hl.exe"))).isEmpty());
+
+        // A second failure while the window is open, during which a folder is chosen: one window, and the folder
+        // stays.
+        duringTheWait(form, "butgonow", [&] { form.setText("hldir", good.dir.path()); });
+        QCOMPARE(form.text("hldir"), good.dir.path());
+        int windows = 0;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            windows += window->objectName() == QLatin1String("frmdirnotfound") && window->isVisible();
+        QCOMPARE(windows, 1);
+
+        // The flag stops a Run after its write; Make CFG File says whether its own write succeeded.
+        click(form, "butgonow");
+        QVERIFY(QFile::exists(good.cfg()));
+        QVERIFY(fakeProgramRecord(good.game).isEmpty());
+        QTest::keyClicks(control(form, "txtmkcfg"), QStringLiteral("mine"));
+        duringTheWait(form, "butmkcfg",
+                      [&] { QCOMPARE(caption(form, "butmkcfg"), QStringLiteral("CFG file created")); });
+
+        // The directory-not-found mode writes nothing, so the flag does not stop it: the bare hl.exe starts.
+        QFile::remove(good.cfg());
+        const QString bare = m_bin.filePath(QStringLiteral("hl.exe"));
+        QVERIFY(writeFakeProgram(bare));
+        form.setCheck("chkdnf", 1);
+        click(form, "butgonow");
+        QTRY_VERIFY(!fakeProgramRecord(bare).isEmpty());
+        QVERIFY(!QFile::exists(good.cfg()));
+        QFile::remove(bare);
+
+        // Ending during the wait is final: the window goes and nothing more is done.
+        form.setCheck("chkdnf", 0);
+        form.setText("hldir", noValve.path());
+        duringTheWait(form, "butgonow", [&] { click(form, "butclose"); });
+        QCOMPARE(form.text("hldir"), QStringLiteral(" ERROR: Dir not found!"));
+        QTRY_VERIFY(!form.dirNotFoundWindow());
+    }
+
+    void dirNotFoundWindowClosesOnEnterAndEsc_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("Esc") << int(Qt::Key_Escape);
+    }
+
+    void dirNotFoundWindowClosesOnEnterAndEsc()
+    {
+        QFETCH(int, key);
+        QPointer<frmdirnotfound> window = new frmdirnotfound;
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(window->windowFlags() & Qt::WindowCloseButtonHint);
+        QVERIFY(!(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QTest::keyClick(window, Qt::Key(key));
+        QTRY_VERIFY(!window);
+    }
+
+    void makeCfgFile_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("feedback");
+        QTest::newRow("name") << "mycfg"
+                              << "mycfg.cfg"
+                              << "CFG file created";
+        QTest::newRow("extension typed") << "mycfg.cfg"
+                                         << "mycfg.cfg.cfg"
+                                         << "CFG file created";
+        QTest::newRow("blank") << " "
+                               << " .cfg"
+                               << "CFG file created";
+        QTest::newRow("empty") << "" << QString() << "Enter a filename!";
+        QTest::newRow("separator") << "../mycfg" << QString() << "Enter a filename!";
+        QTest::newRow("dot dot") << ".." << QString() << "Enter a filename!";
+    }
+
+    void makeCfgFile()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, file);
+        QFETCH(QString, feedback);
+        GameFolder folder;
+        Form1 form;
+        form.show();
+        form.setText("hldir", folder.dir.path());
+        QTest::keyClicks(control(form, "txtmkcfg"), name);
+        duringTheWait(form, "butmkcfg", [&] {
+            QCOMPARE(caption(form, "butmkcfg"), feedback);
+            QVERIFY(captionFits(control(form, "butmkcfg")));
+        });
+        QCOMPARE(caption(form, "butmkcfg"), QStringLiteral("Make CFG File:"));
+        QCOMPARE(QDir(folder.dir.filePath(QStringLiteral("valve"))).entryList(QDir::Files),
+                 file.isEmpty() ? QStringList() : QStringList{file});
+        QVERIFY(!form.missingDirectory());
+        QVERIFY(!form.dirNotFoundWindow());
+        QCOMPARE(control<QLineEdit>(form, "txtmkcfg")->text(), name);
+    }
+
+    void everyCaptionFitsWhole()
+    {
+        Form1 form;
+        frmdirnotfound window;
+        auto *deleteAll = control<QPushButton>(form, "butdelsav");
+        for (const char *longest : {"Oh alright, I'll re-delete them", "That's it! You're dead, man!",
+                                    "You're starting to annoy me...", "Are you really, really sure?"}) {
+            deleteAll->setText(QLatin1String(longest));
+            fitCaption(deleteAll);
+            QVERIFY2(captionFits(deleteAll), longest);
+        }
+        for (QWidget *parent : {static_cast<QWidget *>(&form), static_cast<QWidget *>(&window)})
+            for (QWidget *child : parent->findChildren<QWidget *>())
+                QVERIFY2(captionFits(child), qPrintable(child->objectName()));
+        QCOMPARE(control<QCheckBox>(form, "chkdnf")->text(),
+                 QStringLiteral("I'm getting a \"DIR not found!\" error, but the dir exists!"));
+    }
+
+    void textFieldsKeepWholeCharacters()
+    {
+        Form1 form;
+        form.show();
+        const QString longText(40000, QLatin1Char('m'));
+        form.setText("txtmap", longText); // text the program puts there is never cut
+        QCOMPARE(form.text("txtmap"), longText);
+
+        auto *cfgName = control<QLineEdit>(form, "txtcfg");
+        cfgName->setFocus();
+        const QString face = QString::fromUtf8("\xF0\x9F\x98\x80"); // two UTF-16 units, one character
+        QInputMethodEvent typing;
+        typing.setCommitString(QString(16, QLatin1Char('a')) + face + face + face);
+        QCoreApplication::sendEvent(cfgName, &typing);
+        QCOMPARE(cfgName->text(), QString(16, QLatin1Char('a')) + face + face);
+    }
+
+private:
+    QTemporaryDir m_bin; // the PATH: the only place a bare hl.exe or wine is found
+};
+
+VANTOR_TEST_MAIN(Form1RunTest, QApplication)
+
+#include "tst_form1_run.moc"

@@ -1,0 +1,106 @@
+#include "launch/gamelaunch.h"
+#include "support/fakegame.h"
+#include "support/testmain.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace vantor;
+
+namespace {
+
+const QStringList startArguments{"-console", "-numericping", "-toconsole", "+exec", "vantortemp.cfg"};
+const QString startParameters = QStringLiteral(" -console -numericping -toconsole +exec vantortemp.cfg");
+
+} // namespace
+
+class GameLaunchTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_root.isValid());
+        // Only our own stand-ins are found on the PATH.
+        QVERIFY(QDir(m_root.path()).mkdir(QStringLiteral("bin")));
+        qputenv("PATH", m_root.filePath(QStringLiteral("bin")).toLocal8Bit() + ":/usr/bin:/bin");
+    }
+
+    void gameFile_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("hl.exe") << QStringList{"hl.exe", "hl.sh", "hl_linux"} << "hl.exe";
+        QTest::newRow("Linux edition") << QStringList{"hl.sh", "hl_linux"} << "hl.sh";
+        QTest::newRow("bare Linux game") << QStringList{"hl_linux"} << "hl_linux";
+        QTest::newRow("nothing there") << QStringList{} << "hl.exe";
+    }
+
+    void gameFile()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, chosen);
+        QTemporaryDir game;
+        for (const QString &name : files)
+            QVERIFY(writeFakeProgram(game.filePath(name)));
+        QCOMPARE(vantor::gameFile(game.path(), false, m_root.path()), game.filePath(chosen));
+        // A separator at the end stays: the path is joined as it stands.
+        QCOMPARE(QDir::cleanPath(vantor::gameFile(game.path() + QLatin1Char('/'), false, m_root.path())),
+                 game.filePath(chosen));
+    }
+
+    void bareGameFileOfTheDirNotFoundMode()
+    {
+        QTemporaryDir own;
+        QCOMPARE(vantor::gameFile(QStringLiteral("/nowhere"), true, own.path()), QStringLiteral("hl.exe"));
+        const QString onPath = m_root.filePath(QStringLiteral("bin/hl.exe"));
+        QVERIFY(writeFakeProgram(onPath));
+        QCOMPARE(vantor::gameFile(QStringLiteral("/nowhere"), true, own.path()), onPath);
+        QVERIFY(writeFakeProgram(own.filePath(QStringLiteral("hl.exe"))));
+        QCOMPARE(vantor::gameFile(QStringLiteral("/nowhere"), true, own.path()),
+                 own.filePath(QStringLiteral("hl.exe")));
+        QFile::remove(onPath);
+    }
+
+    void startsDetachedWithSplitArguments()
+    {
+        QTemporaryDir game, own;
+        const QString program = game.filePath(QStringLiteral("hl.exe"));
+        QVERIFY(writeFakeProgram(program));
+        const GameStart start =
+            gameStart(program, startParameters + QStringLiteral(" +name \"Gordon F\" c:\\x"), own.path());
+        QVERIFY(startGame(start));
+        QTRY_VERIFY(!fakeProgramRecord(program).isEmpty());
+        QCOMPARE(fakeProgramRecord(program),
+                 (QStringList{own.path()} + startArguments + QStringList{"+name", "Gordon F", "c:\\x"}));
+    }
+
+    void windowsGameRunsThroughWine()
+    {
+        QTemporaryDir game;
+        const QString program = game.filePath(QStringLiteral("hl.exe"));
+        QVERIFY(writeFakeProgram(program, false)); // not runnable by the system itself
+        const GameStart start = gameStart(program, startParameters, m_root.path());
+        QVERIFY(!startGame(start)); // no wine on the PATH
+
+        const QString wine = m_root.filePath(QStringLiteral("bin/wine"));
+        QVERIFY(writeFakeProgram(wine));
+        QVERIFY(startGame(start));
+        QTRY_VERIFY(!fakeProgramRecord(wine).isEmpty());
+        QCOMPARE(fakeProgramRecord(wine), (QStringList{m_root.path(), program} + startArguments));
+        QVERIFY(fakeProgramRecord(program).isEmpty());
+
+        // Only hl.exe is taken for a Windows program; a missing file starts nothing at all.
+        QVERIFY(writeFakeProgram(game.filePath(QStringLiteral("hl.sh")), false));
+        QVERIFY(!startGame(gameStart(game.filePath(QStringLiteral("hl.sh")), startParameters, m_root.path())));
+        QVERIFY(!startGame(gameStart(game.filePath(QStringLiteral("gone/hl.exe")), startParameters, m_root.path())));
+        QFile::remove(wine);
+    }
+
+private:
+    QTemporaryDir m_root;
+};
+
+VANTOR_TEST_MAIN(GameLaunchTest, QCoreApplication)
+
+#include "tst_gamelaunch.moc"
