@@ -1,5 +1,6 @@
-// The yardstick for Vantor's start-up figures: an empty Qt Widgets window of Vantor's size, built the same way.
-// With --text it shows one line of text, which is what it takes Qt to load the system's font configuration.
+// The yardstick for Vantor's start-up figures, run as "vantor_bare --text": a Qt Widgets window of Vantor's size,
+// built the same way, that shows one line of text, which is what it takes Qt to load the system's font
+// configuration. Without --text the window is empty.
 #include <QApplication>
 #include <QLabel>
 #include <QWidget>

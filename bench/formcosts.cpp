@@ -1,6 +1,7 @@
 #include "formcosts.h"
 
 #include "report.h"
+#include "runcosts.h"
 #include "scratch.h"
 
 #include "ui/form1.h"
@@ -58,9 +59,26 @@ void printSpread(const char *name, std::vector<double> ms)
     std::printf("  %s: min %.3f ms, max %.3f ms\n", name, ms.front(), ms.back());
 }
 
+void measureSlots(Form1 &form, Report &report, bool verbose)
+{
+    const std::vector<double> saves = timeRepeatedly(slotRepeats, [&] { form.saveset(1); });
+    if (!form.load1->isEnabled()) {
+        report.unmeasured("saveset(1)", "slot 1 still shows as unsaved after saveset(1)");
+        return;
+    }
+    const std::vector<double> loads = timeRepeatedly(slotRepeats, [&] { form.loadset(1); });
+    if (verbose) {
+        printSpread("saveset(1)", saves);
+        printSpread("loadset(1)", loads);
+    }
+    const std::string detail = "ms median of " + std::to_string(slotRepeats);
+    report.bounded("saveset(1)", median(saves), detail.c_str(), slotLimitMs);
+    report.bounded("loadset(1)", median(loads), detail.c_str(), slotLimitMs);
+}
+
 } // namespace
 
-void measureFormCosts(int &argc, char **argv, Report &report, bool verbose)
+void measureFormCosts(int &argc, char **argv, const std::string &fakeGame, Report &report, bool verbose)
 {
     // Qt reads these once, when the application and the first QSettings are made.
     ScratchDir scratch("vantor-bench-form");
@@ -98,19 +116,8 @@ void measureFormCosts(int &argc, char **argv, Report &report, bool verbose)
         report.bounded("Pause(3.0)", cpuMs / (wallMs / 1000), "CPU ms per wall second", pauseCpuLimit);
     }
 
-    const std::vector<double> saves = timeRepeatedly(slotRepeats, [&] { form.saveset(1); });
-    if (!form.load1->isEnabled()) {
-        report.unmeasured("saveset(1)", "slot 1 still shows as unsaved after saveset(1)");
-        return;
-    }
-    const std::vector<double> loads = timeRepeatedly(slotRepeats, [&] { form.loadset(1); });
-    if (verbose) {
-        printSpread("saveset(1)", saves);
-        printSpread("loadset(1)", loads);
-    }
-    const std::string detail = "ms median of " + std::to_string(slotRepeats);
-    report.bounded("saveset(1)", median(saves), detail.c_str(), slotLimitMs);
-    report.bounded("loadset(1)", median(loads), detail.c_str(), slotLimitMs);
+    measureSlots(form, report, verbose);
+    measureRunCosts(form, fakeGame, scratch.path(), report, verbose);
 }
 
 } // namespace vantor::bench

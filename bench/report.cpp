@@ -17,20 +17,20 @@ double median(std::vector<double> values)
 void Report::ratio(const char *name, const char *unit, double vantor, double bare, double limit)
 {
     const double ratio = bare > 0 ? vantor / bare : 0;
-    std::printf("%-13s vantor %.1f %s  bare %.1f %s  ratio %.2f (limit %.2f)  ", name, vantor, unit, bare, unit, ratio,
+    std::printf("%-22s vantor %.1f %s  bare %.1f %s  ratio %.2f (limit %.2f)  ", name, vantor, unit, bare, unit, ratio,
                 limit);
     verdict(bare > 0 && ratio <= limit);
 }
 
 void Report::bounded(const char *name, double value, const char *unitAndDetail, double limit)
 {
-    std::printf("%-13s %.3f %s  (limit %g)  ", name, value, unitAndDetail, limit);
+    std::printf("%-22s %.3f %s  (limit %g)  ", name, value, unitAndDetail, limit);
     verdict(value <= limit);
 }
 
 void Report::unmeasured(const char *name, const std::string &why)
 {
-    std::printf("%-13s not measured: %s  FAIL\n", name, why.c_str());
+    std::printf("%-22s not measured: %s  FAIL\n", name, why.c_str());
     std::fflush(stdout);
     m_passed = false;
 }

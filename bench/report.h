@@ -11,9 +11,9 @@ double median(std::vector<double> values);
 class Report {
 public:
     // A figure of Vantor against the same figure of the bare window, e.g.
-    // "start-to-map  vantor 62.1 ms  bare 55.0 ms  ratio 1.13 (limit 1.25)  PASS".
+    // "start-to-map           vantor 62.1 ms  bare 58.0 ms  ratio 1.07 (limit 1.10)  PASS".
     void ratio(const char *name, const char *unit, double vantor, double bare, double limit);
-    // A figure with an upper limit of its own, e.g. "saveset(1)    0.84 ms median of 50  (limit 5)  PASS".
+    // A figure with an upper limit of its own, e.g. "saveset(1)             0.840 ms median of 50  (limit 5)  PASS".
     void bounded(const char *name, double value, const char *unitAndDetail, double limit);
     // A figure that could not be measured at all counts as failed.
     void unmeasured(const char *name, const std::string &why);
