@@ -40,7 +40,7 @@ private slots:
         QCOMPARE(form.minimumSize(), form.maximumSize());
         QVERIFY(form.windowFlags() & Qt::WindowMinimizeButtonHint);
         QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
-        QVERIFY(!form.windowIcon().pixmap(32).isNull());
+        QTRY_VERIFY(!form.windowIcon().pixmap(32).isNull()); // it follows once the window is up
         const QStringList start{"prntcmdline=" + startPreview, "prntskill=Easy", "prntconspd=1000",
                                 "hldir=c:\\sierra\\half-life"};
         QCOMPARE(shown(form, start), start);

@@ -215,6 +215,7 @@ private slots:
     {
         Form1 form;
         frmdirnotfound window;
+        QCoreApplication::processEvents(); // the window's captions are fitted once it is up
         auto *deleteAll = control<QPushButton>(form, "butdelsav");
         for (const char *longest : {"Oh alright, I'll re-delete them", "That's it! You're dead, man!",
                                     "You're starting to annoy me...", "Are you really, really sure?"}) {

@@ -69,7 +69,8 @@ void fitCaption(QWidget *control)
     // A control may have been fitted to an earlier, longer caption: start again from its natural size.
     QVariant natural = control->property(naturalPixelsProperty);
     if (!natural.isValid()) {
-        natural = QFontInfo(control->font()).pixelSize();
+        const int set = control->font().pixelSize(); // no font lookup when the size was given in pixels
+        natural = set > 0 ? set : QFontInfo(control->font()).pixelSize();
         control->setProperty(naturalPixelsProperty, natural);
     }
     QFont font = control->font();

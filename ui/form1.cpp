@@ -34,7 +34,6 @@ Form1::Form1(QWidget *parent) : QWidget(parent, Qt::Window)
     initResources();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vantor, by Tovrik"));
-    setWindowIcon(QIcon(QStringLiteral(":/vantor/vantor.png")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     QFont small = font();
@@ -52,7 +51,13 @@ Form1::Form1(QWidget *parent) : QWidget(parent, Qt::Window)
     wireOptions();
     wireNavigation();
     wireCommands();
-    fitCaptions(this);
+    // Work that would hold up the window's first appearance follows as soon as it is up: measuring the captions
+    // has the system's font configuration read, and decoding a picture has Qt load its image plugins. No caption
+    // of the first page needs a smaller font, so nothing shown changes.
+    QTimer::singleShot(0, this, [this] {
+        fitCaptions(this);
+        setWindowIcon(QIcon(QStringLiteral(":/vantor/vantor.png")));
+    });
 
     formLoad();
 
