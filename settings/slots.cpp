@@ -58,9 +58,18 @@ QString slotSection(int slot)
 
 bool isSlotSaved(const Store &store, int slot)
 {
-    const Option &skill = option("scrlskill");
-    const QString stored = store.read(slotSection(slot), keyName(skill.key), QStringLiteral("0"));
-    return parseStoredInteger(stored, skill.minimum, skill.maximum).has_value();
+    // A skill level of any number above 0 marks a saved slot; one that the slider cannot take loads as its default.
+    const auto skill = parseNumber(store.read(slotSection(slot), QStringLiteral("scrlskill"), QStringLiteral("0")));
+    return skill && *skill > 0;
+}
+
+int defaultSlot(const Store &store)
+{
+    const auto number = parseNumber(store.read(QString(), QLatin1String(defaultSlotKey), QStringLiteral("0")));
+    for (int slot = 1; slot <= 3; ++slot)
+        if (number && *number == slot && isSlotSaved(store, slot))
+            return slot;
+    return 0;
 }
 
 void saveSlot(Store &store, const OptionView &options, int slot)

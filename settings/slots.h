@@ -30,8 +30,11 @@ std::span<const SlotKey> slotKeys();
 // "one", "two", "three" for the slots 1 to 3.
 QString slotSection(int slot);
 
-// A slot holds saved options when its skill level reads as a valid position; a slot never saved reads as none.
+// A slot holds saved options when its skill level reads as a number above 0; a slot never saved reads as none.
 bool isSlotSaved(const Store &store, int slot);
+
+// The slot to load at start-up: the one that "def" names, when it is saved; 0 for none.
+int defaultSlot(const Store &store);
 
 // Writes every option of the slot keys into the slot and puts the writes on disk. Other keys of the section stay.
 void saveSlot(Store &store, const OptionView &options, int slot);

@@ -118,6 +118,8 @@ private slots:
         });
         QCOMPARE(form.text("hldir"), QStringLiteral("c:\\sierra\\half-life"));
         QVERIFY(fakeProgramRecord(noValve.filePath(QStringLiteral("hl.exe"))).isEmpty());
+        click(form, "buthldir"); // cancelled: the fallback shown was never chosen, and is not stored
+        QCOMPARE(storefile::read()["other"]["hldir"], QStringLiteral("none"));
 
         // A second failure while the window is open, during which a folder is chosen: one window, and the folder
         // stays.
@@ -146,8 +148,16 @@ private slots:
         QVERIFY(!QFile::exists(good.cfg()));
         QFile::remove(bare);
 
-        // Ending during the wait is final: the window goes and nothing more is done.
+        // Only a folder chosen with Browse clears the flag; it is stored at once.
         form.setCheck("chkdnf", 0);
+        setFolderDialog([&](QWidget *, const QString &, const QString &) { return good.dir.path(); });
+        click(form, "buthldir");
+        setFolderDialog([](QWidget *, const QString &, const QString &) { return QString(); });
+        QCOMPARE(storefile::read()["other"]["hldir"], good.dir.path());
+        click(form, "butgonow");
+        QTRY_VERIFY(!fakeProgramRecord(good.game).isEmpty());
+
+        // Ending during the wait is final: the window goes and nothing more is done.
         form.setText("hldir", noValve.path());
         duringTheWait(form, "butgonow", [&] { click(form, "butclose"); });
         QCOMPARE(form.text("hldir"), QStringLiteral(" ERROR: Dir not found!"));

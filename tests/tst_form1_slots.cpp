@@ -4,7 +4,10 @@
 #include "support/storefile.h"
 #include "support/testmain.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QRadioButton>
+#include <QSignalSpy>
 #include <QTimer>
 
 using namespace vantor;
@@ -100,22 +103,104 @@ private slots:
         QCOMPARE(shown(form, expected.split('\n')), expected.split('\n'));
     }
 
-    void gameDirectoryComesFromTheStore_data()
+    // Start-up loads the Default slot when it is saved, then takes the Game directory from the store, asking for one
+    // while none was ever chosen.
+    void startUp_data()
     {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("stored") << QByteArray("[other]\nhldir=/games/half-life\n") << "/games/half-life";
-        QTest::newRow("never chosen") << QByteArray("[other]\nhldir=none\n") << "c:\\sierra\\half-life";
-        QTest::newRow("nothing stored") << QByteArray() << "c:\\sierra\\half-life";
+        QTest::addColumn<QByteArray>("store");
+        QTest::addColumn<QString>("answer");   // what the folder dialog gives, if it is asked
+        QTest::addColumn<QString>("expected"); // asked, hldir, default option, chkdev; then the store's hldir, def
+        const QByteArray slot2 = "[two]\nscrlskill=2\nchkdev=1\n[other]\nhldir=/hl\n";
+        QTest::newRow("first start, cancelled") << QByteArray() << ""
+                                                << "1|c:\\sierra\\half-life|0|0|none|";
+        QTest::newRow("first start, chosen") << QByteArray() << "/games/hl"
+                                             << "1|/games/hl|0|0|/games/hl|";
+        QTest::newRow("never chosen") << QByteArray("[other]\nhldir=none\n") << ""
+                                      << "1|c:\\sierra\\half-life|0|0|none|";
+        QTest::newRow("stored") << QByteArray("[other]\nhldir=/my games/hl\n") << ""
+                                << "0|/my games/hl|0|0|/my games/hl|";
+        QTest::newRow("default slot") << "[General]\ndef=2\n" + slot2 << ""
+                                      << "0|/hl|2|1|/hl|2";
+        QTest::newRow("default slot empty") << "[General]\ndef=3\n" + slot2 << ""
+                                            << "0|/hl|0|0|/hl|3";
+        QTest::newRow("no default slot") << "[General]\ndef=0\n" + slot2 << ""
+                                         << "0|/hl|0|0|/hl|0";
     }
 
-    void gameDirectoryComesFromTheStore()
+    void startUp()
     {
-        QFETCH(QByteArray, content);
-        QFETCH(QString, shown);
-        storefile::write(content);
+        QFETCH(QByteArray, store);
+        QFETCH(QString, answer);
+        QFETCH(QString, expected);
+        storefile::write(store);
+        int asked = 0;
+        setFolderDialog([&](QWidget *, const QString &title, const QString &start) {
+            asked += title == QLatin1String("Please select your \\Half-Life\\ directory:") && start == QDir::homePath();
+            return answer;
+        });
         Form1 form;
-        QCOMPARE(form.text("hldir"), shown);
+        setFolderDialog([](QWidget *, const QString &, const QString &) { return QString(); });
+        const int chosen = control<QRadioButton>(form, "def1opt")->isChecked()   ? 1
+                           : control<QRadioButton>(form, "def2opt")->isChecked() ? 2
+                           : control<QRadioButton>(form, "def3opt")->isChecked() ? 3
+                                                                                 : 0;
+        const auto stored = storefile::read();
+        QCOMPARE(
+            QStringList({QString::number(asked), form.text("hldir"), QString::number(chosen),
+                         QString::number(form.check("chkdev")), stored["other"]["hldir"], stored["General"]["def"]})
+                .join('|'),
+            expected);
+        QCOMPARE(control(form, "load2")->isEnabled(), store.contains("[two]"));
+    }
+
+    // Every click shows its stage at once; the caption comes back 3 seconds after the latest; the third deletes
+    // everything but leaves the window as it was.
+    void deleteAllStages()
+    {
+        storefile::write("[General]\ndef=1\n[one]\nscrlskill=1\n[other]\nhldir=/hl\n");
+        Form1 form;
+        form.show();
+        click(form, "chkdev");
+        QStringList captions;
+        const auto caption = [&] { return control<QPushButton>(form, "butdelsav")->text(); };
+        QTimer::singleShot(100, &form, [&] {
+            captions << caption() + (storefile::read().isEmpty() ? " (deleted)" : "");
+            click(form, "butdelsav");
+        });
+        QTimer::singleShot(200, &form, [&] {
+            captions << caption() + (storefile::read().isEmpty() ? " (deleted)" : "");
+            click(form, "butdelsav");
+        });
+        QTimer::singleShot(300, &form,
+                           [&] { captions << caption() + (storefile::read().isEmpty() ? " (deleted)" : ""); });
+        QElapsedTimer clock;
+        clock.start();
+        click(form, "butdelsav");
+        QVERIFY(clock.elapsed() >= 3200);
+        QCOMPARE(captions,
+                 (QStringList{"Are you sure?", "Are you really, really sure?", "OK, they're deleted (deleted)"}));
+        QCOMPARE(caption(), QStringLiteral("Delete all saved settings"));
+        QVERIFY(!control(form, "load1")->isEnabled() && !control(form, "def1opt")->isEnabled());
+        QCOMPARE(form.check("chkdev"), 1);
+        QCOMPARE(form.text("hldir"), QStringLiteral("/hl"));
+        click(form, "save2");
+        QCOMPARE(storefile::read().keys(), QStringList{"two"});
+    }
+
+    void resetEndsWithNoDefaultSlot()
+    {
+        storefile::write("[General]\ndef=1\n[one]\nscrlskill=1\n[two]\nscrlskill=1\n[other]\nhldir=/hl\n");
+        Form1 form;
+        form.show();
+        click(form, "def2opt");
+        QCOMPARE(storefile::read()["General"]["def"], QStringLiteral("2"));
+        QSignalSpy ending(&form, &Form1::programEnding);
+        click(form, "resetset");
+        QCOMPARE(ending.count(), 1);
+        const auto stored = storefile::read();
+        QCOMPARE(stored["General"]["def"], QStringLiteral("0"));
+        QCOMPARE(stored["one"]["scrlskill"], QStringLiteral("1"));
+        QCOMPARE(stored["other"]["hldir"], QStringLiteral("/hl"));
     }
 
     void pauseOfNothingReturnsAtOnce()

@@ -1,4 +1,5 @@
 #include "launch/gamelaunch.h"
+#include "launch/steamlibraries.h"
 #include "support/fakegame.h"
 #include "support/testmain.h"
 
@@ -95,6 +96,27 @@ private slots:
         QVERIFY(!startGame(gameStart(game.filePath(QStringLiteral("hl.sh")), startParameters, m_root.path())));
         QVERIFY(!startGame(gameStart(game.filePath(QStringLiteral("gone/hl.exe")), startParameters, m_root.path())));
         QFile::remove(wine);
+    }
+
+    // The folder dialog opens in the first Half-Life folder of the Steam libraries: the two usual Steam folders,
+    // then the libraries that Steam lists.
+    void steamLibraries()
+    {
+        QTemporaryDir home, library;
+        const QString listed = library.filePath(QStringLiteral("steamapps/common/Half-Life"));
+        const QString usual = home.filePath(QStringLiteral(".steam/steam/steamapps/common/Half-Life"));
+        QVERIFY(QDir().mkpath(listed) && QDir().mkpath(home.filePath(QStringLiteral(".local/share/Steam/steamapps"))));
+        QFile vdf(home.filePath(QStringLiteral(".local/share/Steam/steamapps/libraryfolders.vdf")));
+        QVERIFY(vdf.open(QIODevice::WriteOnly));
+        vdf.write("\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"/no/such/library\"\n\t}\n\t\"1\"\n\t{\n"
+                  "\t\t\"path\"\t\t\"" + library.path().toUtf8() + "\"\n\t\t\"label\"\t\t\"\"\n\t}\n}\n");
+        vdf.close();
+        QCOMPARE(steamHalfLifeFolders(home.path()), QStringList{QFileInfo(listed).canonicalFilePath()});
+        QVERIFY(QDir().mkpath(usual));
+        QCOMPARE(steamHalfLifeFolders(home.path()),
+                 (QStringList{QFileInfo(usual).canonicalFilePath(), QFileInfo(listed).canonicalFilePath()}));
+        // Steam escapes a backslash or a quote in a path with a backslash.
+        QCOMPARE(steamLibraryPaths("\"path\"  \"D:\\\\Steam \\\"x\\\"\""), QStringList{"D:\\Steam \"x\""});
     }
 
 private:

@@ -109,17 +109,20 @@ private slots:
     {
         QTest::addColumn<QByteArray>("slotText");
         QTest::addColumn<bool>("saved");
-        const std::pair<const char *, bool> rows[]{
-            {"", false},           {"chkdev=1\ntxtrate=1", false}, {"scrlskill=0", false},   {"scrlskill=1", true},
-            {"scrlskill=3", true}, {"scrlskill=4", false},         {"scrlskill=hard", false}};
-        for (const auto &[text, saved] : rows)
-            QTest::newRow(QByteArray(text).replace('\n', ' ')) << QByteArray(text) << saved;
+        QTest::addColumn<int>("skill"); // the slider's position once loaded
+        const std::tuple<const char *, bool, int> rows[]{
+            {"", false, 1},          {"chkdev=1\ntxtrate=1", false, 1}, {"scrlskill=0", false, 1},
+            {"scrlskill=3", true, 3}, {"scrlskill=4", true, 1},          {"scrlskill=0.5", true, 1},
+            {"scrlskill=-1", false, 1}, {"scrlskill=hard", false, 1}};
+        for (const auto &[text, saved, skill] : rows)
+            QTest::newRow(QByteArray(text).replace('\n', ' ')) << QByteArray(text) << saved << skill;
     }
 
     void savedSlotTest()
     {
         QFETCH(QByteArray, slotText);
         QFETCH(bool, saved);
+        QFETCH(int, skill);
         storefile::write("[two]\n" + slotText + "\n");
         Store store;
         QCOMPARE(isSlotSaved(store, 2), saved);
@@ -127,6 +130,7 @@ private slots:
         MemoryView view;
         QCOMPARE(loadSlot(store, view, 2), saved);
         QCOMPARE(view.changed.empty(), !saved); // an empty slot changes nothing
+        QCOMPARE(view.position("scrlskill"), skill);
     }
 
     void randomBytesNeverCrash()

@@ -67,17 +67,6 @@ Form1::Form1(QWidget *parent) : QWidget(parent, Qt::Window)
 
 Form1::~Form1() { delete m_dirNotFound; }
 
-// The start-up sequence, run before the window is first shown.
-void Form1::formLoad()
-{
-    setText("hldir", m_store.read(QLatin1String(otherSection), QLatin1String(gameDirectoryKey),
-                                  QLatin1String(gameDirectoryNeverChosen)));
-    if (text("hldir") == QLatin1String(gameDirectoryNeverChosen))
-        setText("hldir", QLatin1String(gameDirectoryFallback));
-    checkdef();
-    makecmdline();
-}
-
 // ---- The option view ----
 
 OptionCheckBox *Form1::checkBox(std::string_view key) const { return m_checks.at(key); }
@@ -211,30 +200,7 @@ void Form1::wireNavigation()
     shows(braskbackbut, {braskfram}, false);
 }
 
-// ---- Slots ----
-
-void Form1::saveset(int saveno)
-{
-    saveSlot(m_store, *this, saveno);
-    checkdef();
-}
-
-void Form1::loadset(int loadno)
-{
-    if (loadSlot(m_store, *this, loadno))
-        makecmdline();
-}
-
-void Form1::checkdef()
-{
-    const bool saved[] = {isSlotSaved(m_store, 1), isSlotSaved(m_store, 2), isSlotSaved(m_store, 3)};
-    QPushButton *loads[] = {load1, load2, load3};
-    QRadioButton *defaults[] = {def1opt, def2opt, def3opt};
-    for (int i = 0; i < 3; ++i) {
-        loads[i]->setEnabled(saved[i]);
-        defaults[i]->setEnabled(saved[i]);
-    }
-}
+// ---- Commands ----
 
 void Form1::wireCommands()
 {
@@ -247,6 +213,16 @@ void Form1::wireCommands()
     connect(butclose, &QPushButton::clicked, this, &Form1::endProgram);
     connect(butgonow, &QPushButton::clicked, this, &Form1::butgonowClicked);
     connect(butmkcfg, &QPushButton::clicked, this, &Form1::butmkcfgClicked);
+    connect(buthldir, &QPushButton::clicked, this, &Form1::buthldirClicked);
+    connect(resetset, &QPushButton::clicked, this, &Form1::resetsetClicked);
+    connect(butdelsav, &QPushButton::clicked, this, &Form1::butdelsavClicked);
+    QRadioButton *defaults[] = {def1opt, def2opt, def3opt};
+    for (int slot = 1; slot <= 3; ++slot)
+        connect(defaults[slot - 1], &QRadioButton::toggled, this, [this, slot](bool chosen) {
+            if (chosen)
+                chooseDefaultSlot(slot);
+        });
+    connect(txthelp, &QPlainTextEdit::textChanged, this, &Form1::zhelp);
 }
 
 // ---- Keys, waits and the end ----

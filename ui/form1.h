@@ -39,6 +39,8 @@ public:
     void checkinteger();
     void scrlskllsub();
     void dnfsub();
+    // Puts the help text back as it was at start-up: it can be read, selected and copied, never changed.
+    void zhelp();
     // Lets the given seconds pass while the window goes on handling events.
     void Pause(float seconds);
 
@@ -174,6 +176,11 @@ private:
 
     void butgonowClicked();
     void butmkcfgClicked();
+    void buthldirClicked();
+    void chooseDefaultSlot(int slot);
+    void resetsetClicked();
+    void butdelsavClicked();
+    void closingFlash();
     void showDirNotFound();
     // Sets a caption that the command shows for a moment, fitted to its control.
     void showCaption(QAbstractButton *button, const QString &caption);
@@ -199,6 +206,8 @@ private:
     Store m_store;
     bool m_ending = false;
     bool m_missingDirectory = false;
+    int m_deleteAllClicks = 0;
+    QString m_helpText;
     QPointer<frmdirnotfound> m_dirNotFound;
 };
 

@@ -40,7 +40,7 @@ e2e_init()
     E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/vantor-e2e.XXXXXX")
     trap e2e_cleanup EXIT
     trap 'exit 143' INT TERM HUP
-    mkdir -p "$E2E_TMP/config" "$E2E_TMP/cache"
+    mkdir -p "$E2E_TMP/config" "$E2E_TMP/cache" "$E2E_TMP/home"
     mkdir -m 700 "$E2E_TMP/runtime"
 }
 
@@ -62,7 +62,7 @@ e2e_write_settings() { printf '[other]\nhldir=%s\n' "$1" >"$E2E_TMP/config/vanto
 
 e2e_start_app()
 {
-    "${E2E_GUARD[@]}" env XDG_CONFIG_HOME="$E2E_TMP/config" XDG_RUNTIME_DIR="$E2E_TMP/runtime" \
+    "${E2E_GUARD[@]}" env HOME="$E2E_TMP/home" XDG_CONFIG_HOME="$E2E_TMP/config" XDG_RUNTIME_DIR="$E2E_TMP/runtime" \
         XDG_CACHE_HOME="$E2E_TMP/cache" QT_QPA_PLATFORM=xcb "$@" &
     E2E_APP_PID=$!
 }

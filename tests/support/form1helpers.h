@@ -2,12 +2,20 @@
 
 // Finding and driving Form1's controls as a user would.
 
+#include "ui/folderbrowse.h"
 #include "ui/form1.h"
 
 #include <QAbstractSlider>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QtTest>
+
+// No test waits for a person: the folder dialog that start-up opens while no Game directory is stored is cancelled,
+// unless a test answers it otherwise.
+inline const bool folderDialogCancels = [] {
+    vantor::setFolderDialog([](QWidget *, const QString &, const QString &) { return QString(); });
+    return true;
+}();
 
 template <typename T = QWidget> T *control(QWidget &form, const char *name)
 {
