@@ -247,6 +247,8 @@ void Form1::wireCommands()
     connect(butclose, &QPushButton::clicked, this, &Form1::endProgram);
     connect(butgonow, &QPushButton::clicked, this, &Form1::butgonowClicked);
     connect(butmkcfg, &QPushButton::clicked, this, &Form1::butmkcfgClicked);
+    connect(butmap, &QPushButton::clicked, this, &Form1::butmapClicked);
+    connect(butcfg, &QPushButton::clicked, this, &Form1::butcfgClicked);
 }
 
 // ---- Keys, waits and the end ----
