@@ -1,5 +1,6 @@
 #include "formcosts.h"
 
+#include "pickercosts.h"
 #include "report.h"
 #include "runcosts.h"
 #include "scratch.h"
@@ -118,6 +119,7 @@ void measureFormCosts(int &argc, char **argv, const std::string &fakeGame, Repor
 
     measureSlots(form, report, verbose);
     measureRunCosts(form, fakeGame, scratch.path(), report, verbose);
+    measurePickerCosts(form, scratch.path(), report, verbose);
 }
 
 } // namespace vantor::bench

@@ -213,6 +213,8 @@ void Form1::wireCommands()
     connect(butclose, &QPushButton::clicked, this, &Form1::endProgram);
     connect(butgonow, &QPushButton::clicked, this, &Form1::butgonowClicked);
     connect(butmkcfg, &QPushButton::clicked, this, &Form1::butmkcfgClicked);
+    connect(butmap, &QPushButton::clicked, this, &Form1::butmapClicked);
+    connect(butcfg, &QPushButton::clicked, this, &Form1::butcfgClicked);
     connect(buthldir, &QPushButton::clicked, this, &Form1::buthldirClicked);
     connect(resetset, &QPushButton::clicked, this, &Form1::resetsetClicked);
     connect(butdelsav, &QPushButton::clicked, this, &Form1::butdelsavClicked);

@@ -24,6 +24,8 @@ class QSlider;
 
 namespace vantor {
 
+class FilePicker;
+
 // Vantor's main window. Every option lives in one of its controls; there is no other copy of them.
 class Form1 : public QWidget, public OptionView {
     Q_OBJECT
@@ -198,6 +200,13 @@ private:
     OptionCheckBox *checkBox(std::string_view key) const;
     TextField *textField(std::string_view key) const;
     QAbstractSlider *slider(std::string_view key) const;
+
+    // The map and CFG pickers (form1_pickers.cpp).
+    void butmapClicked();
+    void butcfgClicked();
+    void openPicker(QPointer<FilePicker> &picker, FilePicker *opening, std::string_view field);
+    void closePickers();
+    QPointer<FilePicker> m_mapPicker, m_cfgPicker;
 
     std::unordered_map<std::string_view, OptionCheckBox *> m_checks;
     std::unordered_map<std::string_view, TextField *> m_fields;

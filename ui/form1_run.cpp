@@ -89,6 +89,7 @@ void Form1::butmkcfgClicked()
 
 void Form1::showDirNotFound()
 {
+    closePickers();
     if (m_dirNotFound) {
         m_dirNotFound->raise(); // the one window there is comes to the front
         return;

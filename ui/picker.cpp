@@ -1,0 +1,94 @@
+#include "picker.h"
+
+#include "controls.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QListView>
+#include <QPushButton>
+#include <QStringListModel>
+
+namespace vantor {
+
+FilePicker::FilePicker(const Setup &setup, QWidget *parent)
+    : QDialog(parent), m_list(new QListView(this)), m_ok(new QPushButton(QStringLiteral("OK"), this)),
+      m_cancel(new QPushButton(QStringLiteral("Cancel"), this)), m_names(new QStringListModel(this)),
+      m_subdirectory(QLatin1String(setup.subdirectory)), m_pattern(QLatin1String(setup.pattern))
+{
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                            Qt::WindowCloseButtonHint;
+    if (setup.minMaxButtons)
+        flags |= Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint;
+    setWindowFlags(flags);
+    // Blocks Form1 alone: a disabled Form1 would disable its child windows too, this one among them.
+    setWindowModality(Qt::WindowModal);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QLatin1String(setup.window));
+    setWindowTitle(QLatin1String(setup.caption));
+    QFont small = font();
+    small.setPixelSize(windowFontPixels);
+    setFont(small);
+    setFixedSize(161, setup.clientHeight);
+
+    m_list->setObjectName(QLatin1String(setup.list));
+    m_list->setGeometry(0, 0, 161, 214);
+    m_list->setToolTip(QLatin1String(setup.tooltip));
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setUniformItemSizes(true); // a folder of thousands of maps is laid out at once
+    m_list->setModel(m_names);
+
+    m_ok->setObjectName(QLatin1String(setup.ok));
+    m_ok->setGeometry(8, 216, 57, 25);
+    QFont bold = m_ok->font();
+    bold.setBold(true);
+    m_ok->setFont(bold);
+    m_ok->setDefault(true);
+    m_cancel->setObjectName(QLatin1String(setup.cancel));
+    m_cancel->setGeometry(96, 216, 57, 25);
+
+    connect(m_ok, &QPushButton::clicked, this, &FilePicker::choose);
+    connect(m_list, &QListView::doubleClicked, this, &FilePicker::choose);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+bool FilePicker::list(const QString &gameDirectory)
+{
+    const QString directory = gameDirectory + m_subdirectory;
+    // QDir lists a missing or unreadable directory as empty, without an error.
+    const QFileInfo info(directory);
+    if (!info.isDir() || !info.isReadable() || !info.isExecutable()) {
+        m_names->setStringList({});
+        return false;
+    }
+    m_names->setStringList(QDir(directory).entryList({m_pattern}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+    return true;
+}
+
+QString FilePicker::value() const
+{
+    const QModelIndexList selected = m_list->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? QString() : selected.first().data().toString();
+}
+
+void FilePicker::choose()
+{
+    emit chosen(value());
+    accept();
+}
+
+frmmap::frmmap(QWidget *parent)
+    : FilePicker({"frmmap", "filemap", "butokmap", "butcancelmap", "Select a map:", 246, true, "/valve/maps/", "*.bsp",
+                  "Click on the map you want to run when Half-Life starts."},
+                 parent)
+{
+}
+
+frmcfg::frmcfg(QWidget *parent)
+    : FilePicker({"frmcfg", "filecfg", "butokcfg", "butcancelcfg", "Select a cfg:", 245, false, "/valve/", "*.cfg",
+                  "Click on the cfg file you want to execute when Half-Life starts."},
+                 parent)
+{
+}
+
+} // namespace vantor
