@@ -29,7 +29,7 @@ static void initResources() { Q_INIT_RESOURCE(vantor); }
 
 namespace vantor {
 
-Form1::Form1(QWidget *parent) : QWidget(parent, Qt::Window)
+Form1::Form1(const StartUp &startUp) : QWidget(nullptr, Qt::Window)
 {
     initResources();
     setObjectName(QStringLiteral("Form1"));
@@ -59,7 +59,7 @@ Form1::Form1(QWidget *parent) : QWidget(parent, Qt::Window)
         setWindowIcon(QIcon(QStringLiteral(":/vantor/vantor.png")));
     });
 
-    formLoad();
+    formLoad(startUp);
 
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());

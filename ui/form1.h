@@ -26,11 +26,18 @@ namespace vantor {
 
 class FilePicker;
 
+// How Form1's start-up goes: normally the Default slot is loaded, and the folder dialog asks for a Game directory
+// while none is stored.
+struct StartUp {
+    int slot = 0; // a slot to load instead of the Default slot; 0 for the Default slot
+    bool mayAskForFolder = true;
+};
+
 // Vantor's main window. Every option lives in one of its controls; there is no other copy of them.
 class Form1 : public QWidget, public OptionView {
     Q_OBJECT
 public:
-    explicit Form1(QWidget *parent = nullptr);
+    explicit Form1(const StartUp &startUp = StartUp());
     ~Form1() override;
 
     // Builds the parameter string, shows it in the preview and returns it.
@@ -50,6 +57,11 @@ public:
     // Writes the options as a CFG file of that name into the game's valve directory; in the directory-not-found
     // mode it writes nothing. A failure shows the directory-not-found window and sets the missing-directory flag.
     CfgWrite mktempcfg(const QString &cfgname);
+    // The same without a word: what was done, and nothing shown.
+    CfgWrite writeCfg(const QString &cfgname);
+    // What Run does once the CFG file is written: builds the command line, saves Slot 3 when "Save on Run" is on and
+    // starts the game. False when the game could not be started.
+    bool startTheGame();
 
     bool isEnding() const { return m_ending; }
     // Set when a CFG file could not be written; only a folder chosen with Browse clears it.
@@ -173,7 +185,7 @@ private:
     void wireOptions();
     void wireNavigation();
     void wireCommands();
-    void formLoad();
+    void formLoad(const StartUp &startUp);
     void endProgram();
 
     void butgonowClicked();

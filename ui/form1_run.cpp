@@ -27,12 +27,19 @@ constexpr float couldNotStartSeconds = 3.0f;
 
 } // namespace
 
-Form1::CfgWrite Form1::mktempcfg(const QString &cfgname)
+Form1::CfgWrite Form1::writeCfg(const QString &cfgname)
 {
     if (chkdnf->state() == 1)
         return CfgWrite::Skipped;
-    if (writeCfgFile(cfgFilePath(hldir->text(), cfgname), *this, [this] { checkdef(); }))
-        return CfgWrite::Written;
+    const bool written = writeCfgFile(cfgFilePath(hldir->text(), cfgname), *this, [this] { checkdef(); });
+    return written ? CfgWrite::Written : CfgWrite::Failed;
+}
+
+Form1::CfgWrite Form1::mktempcfg(const QString &cfgname)
+{
+    const CfgWrite written = writeCfg(cfgname);
+    if (written != CfgWrite::Failed)
+        return written;
 
     m_missingDirectory = true;
     hldir->setText(QLatin1String(dirErrorText));
@@ -52,13 +59,7 @@ void Form1::butgonowClicked()
     // In the directory-not-found mode nothing is written, so an earlier failure is no reason to stop.
     if (m_ending || written == CfgWrite::Failed || (written == CfgWrite::Written && m_missingDirectory))
         return;
-    const QString parameters = makecmdline();
-    if (chksavrun->state() == 1)
-        saveset(3);
-
-    const QString ownDirectory = QCoreApplication::applicationDirPath();
-    const QString file = gameFile(hldir->text(), chkdnf->state() == 1, ownDirectory);
-    if (!startGame(gameStart(file, parameters, ownDirectory))) {
+    if (!startTheGame()) {
         // Closing now would leave the user with neither the game nor Vantor.
         showCaption(butgonow, QLatin1String(couldNotStartCaption));
         Pause(couldNotStartSeconds);
@@ -68,6 +69,16 @@ void Form1::butgonowClicked()
     }
     if (chkclosrun->state() == 1)
         endProgram();
+}
+
+bool Form1::startTheGame()
+{
+    const QString parameters = makecmdline();
+    if (chksavrun->state() == 1)
+        saveset(3);
+    const QString ownDirectory = QCoreApplication::applicationDirPath();
+    const QString file = gameFile(hldir->text(), chkdnf->state() == 1, ownDirectory);
+    return startGame(gameStart(file, parameters, ownDirectory));
 }
 
 void Form1::butmkcfgClicked()

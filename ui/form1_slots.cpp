@@ -25,9 +25,11 @@ constexpr float deleteAllReplySeconds = 3.0f;
 } // namespace
 
 // Runs before the window is first shown. The Game directory is read only after the Default slot is loaded.
-void Form1::formLoad()
+void Form1::formLoad(const StartUp &startUp)
 {
-    if (const int slot = defaultSlot(m_store)) {
+    if (startUp.slot) {
+        loadset(startUp.slot);
+    } else if (const int slot = defaultSlot(m_store)) {
         loadset(slot);
         QRadioButton *defaults[] = {def1opt, def2opt, def3opt};
         defaults[slot - 1]->setChecked(true);
@@ -36,7 +38,7 @@ void Form1::formLoad()
 
     const QString never = QLatin1String(gameDirectoryNeverChosen);
     hldir->setText(m_store.read(QLatin1String(otherSection), QLatin1String(gameDirectoryKey), never));
-    if (hldir->text() == never)
+    if (hldir->text() == never && startUp.mayAskForFolder)
         buthldirClicked(); // the first start asks for the folder before the window appears
     if (hldir->text() == never)
         hldir->setText(QLatin1String(gameDirectoryFallback)); // shown and used, never stored
