@@ -5,6 +5,8 @@
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QValidator>
 
 #include <algorithm>
@@ -81,6 +83,36 @@ void fitCaption(QWidget *control)
     }
     if (font != control->font())
         control->setFont(font);
+}
+
+QString wrapText(const QString &text, const QFontMetrics &metrics, int width)
+{
+    QStringList lines;
+    QString line;
+    for (const QString &word : text.split(QLatin1Char(' '))) {
+        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+            lines << line;
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    lines << line;
+    return lines.join(QLatin1Char('\n'));
+}
+
+bool ToolTipWrapper::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip || !watched->isWidgetType())
+        return QObject::eventFilter(watched, event);
+    auto *widget = static_cast<QWidget *>(watched);
+    const QString tip = widget->toolTip();
+    const QFontMetrics metrics(QToolTip::font());
+    if (tip.isEmpty() || metrics.horizontalAdvance(tip) <= widest)
+        return QObject::eventFilter(watched, event);
+    QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), wrapText(tip, metrics, widest), widget);
+    return true;
 }
 
 void fitCaptions(QWidget *window)

@@ -21,6 +21,22 @@ void fitCaption(QWidget *control);
 // Fits the captions of every control in the window.
 void fitCaptions(QWidget *window);
 
+// Breaks a text into lines at blanks so that no line is wider than WIDTH pixels in that font (a word wider than
+// that stands on a line of its own).
+QString wrapText(const QString &text, const QFontMetrics &metrics, int width);
+
+// Shows every tooltip of the application that would be wider than a window of Vantor's on several lines.
+class ToolTipWrapper : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int widest = 360; // pixels
+
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
+
 // A check box that a user's click turns only off or on (greyed goes to on), while code may also set it greyed.
 class OptionCheckBox : public QCheckBox {
     Q_OBJECT

@@ -10,6 +10,7 @@
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QGroupBox>
+#include <QApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -51,6 +52,8 @@ Form1::Form1(const StartUp &startUp) : QWidget(nullptr, Qt::Window)
     wireOptions();
     wireNavigation();
     wireCommands();
+    wireHelpAndComic();
+    qApp->installEventFilter(new ToolTipWrapper(this));
     // Work that would hold up the window's first appearance follows as soon as it is up: measuring the captions
     // has the system's font configuration read, and decoding a picture has Qt load its image plugins. No caption
     // of the first page needs a smaller font, so nothing shown changes.
@@ -170,6 +173,8 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     const auto leaves = [](const QFocusEvent *focus) {
         return focus->reason() != Qt::PopupFocusReason && focus->reason() != Qt::ActiveWindowFocusReason;
     };
+    if (event->type() == QEvent::Show && (watched == framsound || watched == braskfram))
+        loadPictures();
     if (event->type() == QEvent::FocusOut && leaves(static_cast<QFocusEvent *>(event))) {
         const QString name = watched->objectName();
         for (const NumericField &numeric : numericFields())
@@ -185,9 +190,10 @@ void Form1::wireNavigation()
 {
     const auto shows = [this](QPushButton *button, std::initializer_list<QWidget *> pages, bool visible) {
         const std::vector<QWidget *> list(pages);
-        connect(button, &QPushButton::clicked, this, [list, visible] {
+        connect(button, &QPushButton::clicked, this, [this, list, visible] {
             for (QWidget *page : list)
                 page->setVisible(visible);
+            focusTopPage();
         });
     };
     shows(butmulti, {multifram}, true);
@@ -198,6 +204,22 @@ void Form1::wireNavigation()
     shows(backhlp, {framhelp}, false);
     shows(helpbrask, {braskfram}, true);
     shows(braskbackbut, {braskfram}, false);
+}
+
+// The focus goes to the first control of the page now on top, never left behind on a hidden page or in the preview.
+void Form1::focusTopPage()
+{
+    for (QWidget *page : {braskfram, framhelp, framperf, multifram, Frame1}) {
+        if (!page->isVisibleTo(this))
+            continue;
+        for (QWidget *control : page->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (control->isEnabled() && control->isVisibleTo(page) && (control->focusPolicy() & Qt::TabFocus)) {
+                control->setFocus(Qt::OtherFocusReason);
+                return;
+            }
+        }
+    }
+    butgonow->setFocus(Qt::OtherFocusReason);
 }
 
 // ---- Commands ----
@@ -224,7 +246,6 @@ void Form1::wireCommands()
             if (chosen)
                 chooseDefaultSlot(slot);
         });
-    connect(txthelp, &QPlainTextEdit::textChanged, this, &Form1::zhelp);
 }
 
 // ---- Keys, waits and the end ----

@@ -195,6 +195,13 @@ private:
     void resetsetClicked();
     void butdelsavClicked();
     void closingFlash();
+
+    // The Help page, the comic and the links (form1_help.cpp).
+    void wireHelpAndComic();
+    void focusTopPage();
+    void choosePanel(int panel);
+    void scrollPanels(bool toTheRight);
+    void loadPictures();
     void showDirNotFound();
     // Sets a caption that the command shows for a moment, fitted to its control.
     void showCaption(QAbstractButton *button, const QString &caption);
@@ -229,6 +236,7 @@ private:
     bool m_missingDirectory = false;
     int m_deleteAllClicks = 0;
     QString m_helpText;
+    bool m_picturesLoaded = false;
     QPointer<frmdirnotfound> m_dirNotFound;
 };
 

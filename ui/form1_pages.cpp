@@ -100,6 +100,7 @@ void Form1::buildHeader()
     prntcmdline->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     prntcmdline->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     prntcmdline->setTabChangesFocus(true);
+    prntcmdline->setFocusPolicy(Qt::ClickFocus); // taken for copying, never passed on to
     // The preview is output only: it can be selected and copied, never edited.
     prntcmdline->setReadOnly(true);
     prntcmdline->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

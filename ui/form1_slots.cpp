@@ -46,13 +46,6 @@ void Form1::formLoad(const StartUp &startUp)
     makecmdline();
 }
 
-void Form1::zhelp()
-{
-    // Setting the text raises a change even when it is equal, and the change comes back here: compare first.
-    if (txthelp->toPlainText() != m_helpText)
-        txthelp->setPlainText(m_helpText);
-}
-
 void Form1::saveset(int saveno)
 {
     saveSlot(m_store, *this, saveno);
