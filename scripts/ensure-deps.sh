@@ -3,7 +3,9 @@
 set -euo pipefail
 
 # libxcb1-dev: the benchmark watches the X server through xcb (qt6-base-dev brings it today, but only indirectly).
-packages=(build-essential cmake ninja-build qt6-base-dev libxcb1-dev xvfb xauth xdotool x11-utils)
+# desktop-file-utils, appstream: the install test validates the desktop entry and the AppStream component with them.
+packages=(build-essential cmake ninja-build qt6-base-dev libxcb1-dev xvfb xauth xdotool x11-utils desktop-file-utils
+          appstream)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
