@@ -1,0 +1,134 @@
+#include "support/form1helpers.h"
+#include "support/storefile.h"
+#include "support/testmain.h"
+
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QHelpEvent>
+#include <QToolTip>
+
+using namespace vantor;
+
+namespace {
+
+// Where each comic panel stands and whether it shows, as "x" or "-" for a hidden one.
+QString panels(Form1 &form)
+{
+    QStringList places;
+    for (const char *name : {"brask1", "brask2", "brask3", "brask4"}) {
+        QWidget *panel = control(form, name);
+        places << (panel->isVisibleTo(&form) ? QString::number(panel->x()) : QStringLiteral("-"));
+    }
+    return places.join(' ');
+}
+
+} // namespace
+
+class Form1HelpTest : public QObject {
+    Q_OBJECT
+public slots:
+    void open(const QUrl &url) { m_opened << url.toString(); }
+
+private slots:
+    void init() { storefile::write("[other]\nhldir=/hl\n"); }
+
+    void helpTextCannotBeChanged()
+    {
+        Form1 form;
+        form.show();
+        auto *help = control<QPlainTextEdit>(form, "txthelp");
+        const QString text = help->toPlainText();
+        for (const char *heading : {"    Index:", "1.  Introduction:", "2.  Installation:", "3.  Other stuff:",
+                                    "4.  Known bugs and fixes:", "5.  Disclaimer:"})
+            QVERIFY2(text.contains(QLatin1String(heading)), heading);
+        QTest::keyClicks(help, QStringLiteral("x"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("pasted"));
+        help->paste();
+        QTest::keyClick(help, Qt::Key_Backspace);
+        QCOMPARE(help->toPlainText(), text);
+    }
+
+    void comicPanelsAreChosenAndScrolled()
+    {
+        Form1 form;
+        form.show();
+        for (const char *button : {"buthelp", "helpbrask"})
+            click(form, button);
+        QCOMPARE(panels(form), QStringLiteral("8 - - -"));
+        const auto clicks = [&](std::initializer_list<const char *> buttons) {
+            for (const char *button : buttons)
+                click(form, button);
+            return panels(form);
+        };
+        QCOMPARE(clicks({"brask3but", "braskscrlr"}), QStringLiteral("- - -104 -"));
+        QCOMPARE(clicks({"brask2but"}), QStringLiteral("- 8 - -"));
+        QCOMPARE(clicks({"braskscrlr", "braskscrlr"}), QStringLiteral("- -152 - -"));
+        // The page keeps its state while it is hidden.
+        QCOMPARE(clicks({"brask4but", "braskscrlr", "braskbackbut", "helpbrask"}), QStringLiteral("- - - -120"));
+        QCOMPARE(clicks({"braskscrll"}), QStringLiteral("- - - 136"));
+
+        // Every picture at its size, once a page that shows it has been opened.
+        for (const char *button : {"braskbackbut", "backhlp", "butperf"})
+            click(form, button);
+        const std::pair<const char *, QSize> pictures[]{{"brask1", {635, 195}},    {"brask2", {635, 195}},
+                                                        {"brask3", {583, 188}},    {"brask4", {599, 189}},
+                                                        {"braskback", {222, 222}}, {"Image1", {32, 32}}};
+        for (const auto &[name, size] : pictures)
+            QCOMPARE(control<QLabel>(form, name)->pixmap().size(), size);
+    }
+
+    void linksOpenTheirPages()
+    {
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");
+        Form1 form;
+        form.show();
+        click(form, "corvanalink");
+        click(form, "butperf");
+        click(form, "Image1");
+        click(form, "buthelp");
+        click(form, "Label7");
+        click(form, "helpbrask");
+        click(form, "Label9");
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QCOMPARE(m_opened,
+                 (QStringList{"https://corvana.example/", "https://corvana.example/tovrik/",
+                              "https://corvana.example/vantor/", "https://corvana.example/vantor/depressed/"}));
+        QCOMPARE(control(form, "Label9")->cursor().shape(), Qt::PointingHandCursor);
+    }
+
+    void longTooltipsWrap()
+    {
+        Form1 form;
+        form.show();
+        QWidget *button = control(form, "butperf");
+        QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), button->mapToGlobal(QPoint(5, 5)));
+        QCoreApplication::sendEvent(button, &help);
+        const QStringList lines = QToolTip::text().split('\n');
+        QVERIFY(lines.size() > 1);
+        QCOMPARE(lines.join(' '), button->toolTip());
+        for (const QString &line : lines)
+            QVERIFY(QFontMetrics(QToolTip::font()).horizontalAdvance(line) < form.width());
+    }
+
+    // Leaving a page puts the focus on the page now on top, never in the preview.
+    void focusFollowsThePages()
+    {
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.activateWindow();
+        const std::pair<const char *, const char *> steps[]{
+            {"butmulti", "multifram"}, {"Command1", "Frame1"}, {"butperf", "framperf"}, {"backsnd", "Frame1"}};
+        for (const auto &[button, page] : steps) {
+            click(form, button);
+            QVERIFY2(control(form, page)->isAncestorOf(QApplication::focusWidget()), button);
+        }
+    }
+
+private:
+    QStringList m_opened;
+};
+
+VANTOR_TEST_MAIN(Form1HelpTest, QApplication)
+
+#include "tst_form1_help.moc"
