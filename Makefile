@@ -1,13 +1,15 @@
 # make run    installs what is missing, builds and starts Vantor
 # make test   the same, then the whole suite, plainly and under AddressSanitizer and UBSan
 # make bench  builds and runs the benchmark program
+# make install            installs Vantor, its desktop entry, metainfo and icon under PREFIX (/usr/local)
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
+PREFIX     ?= /usr/local
 CMAKE_GEN  := -G Ninja
 
-.PHONY: all deps build build-asan run test test-plain test-asan bench screenshot format clean
+.PHONY: all deps build build-asan run test test-plain test-asan bench screenshot install format clean
 
 all: build
 
@@ -42,7 +44,10 @@ bench: build
 	./$(BUILD)/bench/vantor_bench
 
 screenshot: build
-	scripts/screenshot.sh $(BUILD)/vantor docs/screenshot.png
+	scripts/screenshot.sh $(BUILD)/vantor docs/screenshot.png docs/comic.png
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
