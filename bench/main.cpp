@@ -23,7 +23,7 @@ constexpr double startRatioLimit = 1.10;
 constexpr double rssRatioLimit = 1.15;
 
 struct Options {
-    int runs = 20;
+    int runs = 30;
     bool verbose = false;
     std::string vantor = VANTOR_BENCH_VANTOR;
     std::string bare = VANTOR_BENCH_BARE;
