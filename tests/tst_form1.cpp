@@ -180,7 +180,7 @@ private slots:
         QCOMPARE(preview(form), startPreview);
     }
 
-    // Pages lie over one another; the bottom strip stays usable on every one.
+    // Pages lie over one another; the bottom strip stays usable on every one. The focus goes to the page on top.
     void pagesAreLayers_data()
     {
         QTest::addColumn<QString>("clicks");
@@ -216,6 +216,8 @@ private slots:
             QVERIFY2(::reachable(form, name), qPrintable(name));
         for (const QString &name : covered.split(' '))
             QVERIFY2(!::reachable(form, name), qPrintable(name));
+        if (!clicks.isEmpty())
+            QVERIFY(::reachable(form, QApplication::focusWidget()->objectName()));
     }
 
     void enterRunsUnlessAButtonHasTheFocus()

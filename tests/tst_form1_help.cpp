@@ -110,21 +110,6 @@ private slots:
             QVERIFY(QFontMetrics(QToolTip::font()).horizontalAdvance(line) < form.width());
     }
 
-    // Leaving a page puts the focus on the page now on top, never in the preview.
-    void focusFollowsThePages()
-    {
-        Form1 form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.activateWindow();
-        const std::pair<const char *, const char *> steps[]{
-            {"butmulti", "multifram"}, {"Command1", "Frame1"}, {"butperf", "framperf"}, {"backsnd", "Frame1"}};
-        for (const auto &[button, page] : steps) {
-            click(form, button);
-            QVERIFY2(control(form, page)->isAncestorOf(QApplication::focusWidget()), button);
-        }
-    }
-
 private:
     QStringList m_opened;
 };
