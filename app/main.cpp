@@ -1,11 +1,17 @@
+#include "terminal.h"
+
 #include "ui/form1.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    vantor::Terminal terminal(argc, argv);
     QApplication app(argc, argv);
-    vantor::Form1 form;
+    const auto asked = terminal.act();
+    if (const int *status = std::get_if<int>(&asked))
+        return *status;
+    vantor::Form1 form(std::get<vantor::StartUp>(asked));
     QObject::connect(&form, &vantor::Form1::programEnding, &app, [] { QCoreApplication::exit(0); });
     form.show();
     return app.exec();
