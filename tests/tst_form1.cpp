@@ -1,6 +1,7 @@
 #include "launch/commandline.h"
 #include "launch/numericfields.h"
 #include "launch/options.h"
+#include "support/fakegame.h"
 #include "support/form1helpers.h"
 #include "support/storefile.h"
 #include "support/testmain.h"
@@ -11,6 +12,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QTemporaryDir>
 
 using namespace vantor;
 
@@ -222,22 +224,22 @@ private slots:
 
     void enterRunsUnlessAButtonHasTheFocus()
     {
+        QTemporaryDir game; // Runs start a stand-in game there, and Vantor stays open
+        QVERIFY(QDir(game.path()).mkdir(QStringLiteral("valve")) && writeFakeProgram(game.filePath("hl.exe")));
+        storefile::write("[other]\nhldir=" + game.path().toUtf8() + "\n");
         Form1 form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.setCheck("chkclosrun", 0);
         QSignalSpy run(control<QPushButton>(form, "butgonow"), &QPushButton::clicked);
         QSignalSpy help(control<QPushButton>(form, "buthelp"), &QPushButton::clicked);
         QSignalSpy ending(&form, &Form1::programEnding);
-        for (const char *name : {"chkcheat", "txtmap", "prntcmdline", "hldir"}) {
+        for (const char *name : {"chkcheat", "customcmd", "buthelp"}) {
             control(form, name)->setFocus();
             QTest::keyClick(control(form, name), Qt::Key_Return);
         }
-        QTest::keyClick(control(form, "customcmd"), Qt::Key_Enter);
-        QCOMPARE(run.count(), 5);
-        control(form, "buthelp")->setFocus();
-        QTest::keyClick(control(form, "buthelp"), Qt::Key_Return);
+        QCOMPARE(run.count(), 2);
         QCOMPARE(help.count(), 1);
-        QCOMPARE(run.count(), 5);
         QVERIFY(ending.isEmpty());
         QTest::keyClick(control(form, "chkdev"), Qt::Key_Escape);
         QCOMPARE(ending.count(), 1);

@@ -29,18 +29,6 @@ class Form1SlotsTest : public QObject {
 private slots:
     void init() { storefile::remove(); }
 
-    void onlySavedSlotsCanBeLoaded()
-    {
-        Form1 form;
-        form.show();
-        QVERIFY(control(form, "save1")->isEnabled());
-        click(form, "save2");
-        for (const char *name : {"load2", "def2opt"})
-            QVERIFY2(control(form, name)->isEnabled(), name);
-        for (const char *name : {"load1", "load3", "def1opt", "def3opt"})
-            QVERIFY2(!control(form, name)->isEnabled(), name);
-    }
-
     void saveAndLoadRestoreEveryOption()
     {
         Form1 form;
