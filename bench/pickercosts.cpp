@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
@@ -66,8 +67,17 @@ double openMapPicker(Form1 &form, QPointer<FilePicker> &picker)
     picker = form.findChild<FilePicker *>(QStringLiteral("frmmap"));
     if (!picker)
         return -1;
-    while (!picker->windowHandle() || !picker->windowHandle()->isExposed())
-        QCoreApplication::processEvents();
+    // Sleeps until events come rather than spinning; the timer wakes it now and then to give up after a while.
+    const Clock::time_point deadline = start + std::chrono::seconds(10);
+    QTimer wake;
+    wake.start(100);
+    while (picker && !(picker->windowHandle() && picker->windowHandle()->isExposed())) {
+        if (Clock::now() > deadline)
+            return -1;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    if (!picker)
+        return -1;
     QCoreApplication::processEvents(); // the first paint
     return msSince(start);
 }

@@ -80,8 +80,8 @@ void Form1::buthldirClicked()
         m_missingDirectory = false;
         m_store.write(other, key, chosen);
     } else if (m_store.read(other, key, QString()).isEmpty()) {
-        // Cancelled on the first start: the dialog comes up again at the next one. Whatever the field shows now
-        // (a fallback, an error) was never chosen, so it is not stored.
+        // Cancelled while no directory is stored (the first start, or after Delete all): the dialog comes up again
+        // at the next start. Whatever the field shows was never chosen here, so it is not stored.
         m_store.write(other, key, QLatin1String(gameDirectoryNeverChosen));
     }
     m_store.flush();
