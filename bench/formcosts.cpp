@@ -22,8 +22,6 @@
 namespace vantor::bench {
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 constexpr float pauseSeconds = 3.0f;
 constexpr double pauseCpuLimit = 10; // ms of CPU per wall second: 1 % of one core
 constexpr int slotRepeats = 50;
@@ -36,11 +34,6 @@ double processCpuMs()
     getrusage(RUSAGE_SELF, &usage);
     const auto ms = [](const timeval &tv) { return double(tv.tv_sec) * 1e3 + double(tv.tv_usec) / 1e3; };
     return ms(usage.ru_utime) + ms(usage.ru_stime);
-}
-
-double msSince(Clock::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
 template <typename F> std::vector<double> timeRepeatedly(int times, F &&f)

@@ -27,18 +27,11 @@
 namespace vantor::bench {
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 constexpr int mapFiles = 20000;
 constexpr int otherFiles = 20000;
 constexpr int pickerRepeats = 15;
 constexpr double pickerLimitMs = 150;
 constexpr double pickerRatioLimit = 3;
-
-double msSince(Clock::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
 
 // GAME/valve/maps with the map files and as many others beside them.
 bool makeMapsFolder(const std::string &game)

@@ -1,11 +1,20 @@
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <vector>
 
 namespace vantor::bench {
 
 double median(std::vector<double> values);
+
+using Clock = std::chrono::steady_clock;
+
+// Milliseconds of wall time since START.
+inline double msSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
 
 // Prints the result lines and remembers whether all of them passed.
 class Report {

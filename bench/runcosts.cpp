@@ -32,8 +32,6 @@
 namespace vantor::bench {
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 constexpr int enterRepeats = 30;
 constexpr double enterRatioLimit = 1.5;
 constexpr int gameStartTimeoutMs = 5000;
@@ -44,11 +42,6 @@ constexpr char fifoVariable[] = "VANTOR_BENCH_FIFO";
 
 // What Run hands the game with the options at their start values.
 const char *const gameParameters = " -console -numericping -toconsole +exec vantortemp.cfg";
-
-double msSince(Clock::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
 
 // The yardstick: a window that does nothing on Enter but start the game as Run does.
 class BareLauncher : public QWidget {

@@ -1,5 +1,6 @@
 #include "startcosts.h"
 
+#include "report.h"
 #include "scratch.h"
 
 #include <xcb/xcb.h>
@@ -29,17 +30,10 @@ extern char **environ;
 namespace vantor::bench {
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 constexpr int xvfbStartMs = 20000;
 constexpr int mapTimeoutMs = 30000;
 constexpr int dwellMs = 300;
 constexpr int endTimeoutMs = 5000;
-
-double msSince(Clock::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
 
 int msUntil(Clock::time_point deadline)
 {
