@@ -150,9 +150,9 @@ private slots:
 
         // Only a folder chosen with Browse clears the flag; it is stored at once.
         form.setCheck("chkdnf", 0);
-        setFolderDialog([&](QWidget *, const QString &, const QString &) { return good.dir.path(); });
+        answerFolderDialog(good.dir.path());
         click(form, "buthldir");
-        setFolderDialog([](QWidget *, const QString &, const QString &) { return QString(); });
+        answerFolderDialog(QString());
         QCOMPARE(storefile::read()["other"]["hldir"], good.dir.path());
         click(form, "butgonow");
         QTRY_VERIFY(!fakeProgramRecord(good.game).isEmpty());

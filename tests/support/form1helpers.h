@@ -10,12 +10,15 @@
 #include <QPlainTextEdit>
 #include <QtTest>
 
+// The folder dialog answers FOLDER at once; empty text is a cancel.
+inline void answerFolderDialog(const QString &folder)
+{
+    vantor::setFolderDialog([folder](QWidget *, const QString &, const QString &) { return folder; });
+}
+
 // No test waits for a person: the folder dialog that start-up opens while no Game directory is stored is cancelled,
 // unless a test answers it otherwise.
-inline const bool folderDialogCancels = [] {
-    vantor::setFolderDialog([](QWidget *, const QString &, const QString &) { return QString(); });
-    return true;
-}();
+inline const bool folderDialogCancels = (answerFolderDialog(QString()), true);
 
 template <typename T = QWidget> T *control(QWidget &form, const char *name)
 {

@@ -49,16 +49,6 @@ public:
         }
     }
 
-    // "key=value" for each key named before a '=', with the value held now.
-    QStringList values(const QStringList &names) const
-    {
-        QStringList now;
-        for (const QString &name : names)
-            now << name.section(QLatin1Char('='), 0, 0) + '=' +
-                       value(name.section(QLatin1Char('='), 0, 0).toStdString());
-        return now;
-    }
-
     // Any option's value as text, as a slot stores it.
     QString value(const std::string &key) const
     {
