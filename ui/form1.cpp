@@ -89,9 +89,14 @@ QString Form1::makecmdline()
 {
     const QString parameters = buildParameters(*this);
     const QString preview = commandLinePreview(parameters);
-    // Setting the preview raises a change even for equal text, and its change rebuilds: compare first.
-    if (prntcmdline->toPlainText() != preview)
+    // Setting the preview raises a change even for equal text, and its change rebuilds: compare first. The preview
+    // may still show other text than was set (a carriage return or a line separator as a line break, a no-break space
+    // as a blank), so the change raised while setting it rebuilds nothing; else each rebuild would set it again.
+    if (!m_settingPreview && prntcmdline->toPlainText() != preview) {
+        m_settingPreview = true;
         prntcmdline->setPlainText(preview);
+        m_settingPreview = false;
+    }
     return parameters;
 }
 

@@ -234,6 +234,7 @@ private:
     Store m_store;
     bool m_ending = false;
     bool m_missingDirectory = false;
+    bool m_settingPreview = false;
     int m_deleteAllClicks = 0;
     QString m_helpText;
     bool m_picturesLoaded = false;
