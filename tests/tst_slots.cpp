@@ -132,19 +132,6 @@ private slots:
         QCOMPARE(view.changed.empty(), !saved); // an empty slot changes nothing
         QCOMPARE(view.position("scrlskill"), skill);
     }
-
-    void randomBytesNeverCrash()
-    {
-        QByteArray junk;
-        for (int i = 0; i < 4096; ++i)
-            junk += char(i * 7919 % 251);
-        storefile::write("[one]\nscrlskill=1\n" + junk);
-        Store store;
-        MemoryView view;
-        loadSlot(store, view, 1);
-        QVERIFY(isCheckState(view.check("chkdev")));
-        QVERIFY(view.position("scrlcon") >= 3 && view.position("scrlcon") <= 35);
-    }
 };
 
 VANTOR_TEST_MAIN(SlotsTest, QCoreApplication)
