@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
 
@@ -89,9 +90,12 @@ QString Form1::makecmdline()
 {
     const QString parameters = buildParameters(*this);
     const QString preview = commandLinePreview(parameters);
-    // Setting the preview raises a change even for equal text, and its change rebuilds: compare first.
-    if (prntcmdline->toPlainText() != preview)
+    // Setting the preview raises a change even for equal text, and its change rebuilds: compare first. The text
+    // shown may differ from the text set (a no-break space reads back as a blank), so our own setting raises none.
+    if (prntcmdline->toPlainText() != preview) {
+        const QSignalBlocker quiet(prntcmdline);
         prntcmdline->setPlainText(preview);
+    }
     return parameters;
 }
 
