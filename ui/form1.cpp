@@ -234,7 +234,7 @@ void Form1::wireCommands()
     QPushButton *saves[] = {save1, save2, save3};
     for (int slot = 1; slot <= 3; ++slot) {
         connect(loads[slot - 1], &QPushButton::clicked, this, [this, slot] { loadset(slot); });
-        connect(saves[slot - 1], &QPushButton::clicked, this, [this, slot] { saveset(slot); });
+        connect(saves[slot - 1], &QPushButton::clicked, this, [this, slot] { saveClicked(slot); });
     }
     connect(butclose, &QPushButton::clicked, this, &Form1::endProgram);
     connect(butgonow, &QPushButton::clicked, this, &Form1::butgonowClicked);
