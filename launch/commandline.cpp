@@ -35,6 +35,13 @@ QString buildParameters(const OptionView &options)
     return params;
 }
 
-QString commandLinePreview(const QString &parameters) { return QStringLiteral("hl.exe") + parameters; }
+QString commandLinePreview(const QString &parameters)
+{
+    QString line = QStringLiteral("hl.exe") + parameters;
+    for (QChar &c : line)
+        if (c == u'\r' || c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            c = u' ';
+    return line;
+}
 
 } // namespace vantor

@@ -13,7 +13,8 @@ inline constexpr char temporaryCfgName[] = "vantortemp.cfg";
 // goes in exactly as typed, neither quoted nor trimmed.
 QString buildParameters(const OptionView &options);
 
-// What the preview shows: the program name followed directly by the parameter string.
+// What the preview shows: the program name followed directly by the parameter string, on one line: a line break
+// typed into a field shows as the blank that separates the game's arguments there.
 QString commandLinePreview(const QString &parameters);
 
 } // namespace vantor

@@ -72,7 +72,7 @@ int defaultSlot(const Store &store)
     return 0;
 }
 
-void saveSlot(Store &store, const OptionView &options, int slot)
+bool saveSlot(Store &store, const OptionView &options, int slot)
 {
     const QString section = slotSection(slot);
     for (const SlotKey &slotKey : keys) {
@@ -86,7 +86,7 @@ void saveSlot(Store &store, const OptionView &options, int slot)
         }
         store.write(section, keyName(opt.key), value);
     }
-    store.flush();
+    return store.flush();
 }
 
 bool loadSlot(const Store &store, OptionView &options, int slot)

@@ -37,7 +37,8 @@ bool isSlotSaved(const Store &store, int slot);
 int defaultSlot(const Store &store);
 
 // Writes every option of the slot keys into the slot and puts the writes on disk. Other keys of the section stay.
-void saveSlot(Store &store, const OptionView &options, int slot);
+// Returns whether the store is on disk (see Store::flush).
+bool saveSlot(Store &store, const OptionView &options, int slot);
 
 // Puts the options saved in the slot into the controls, key by key, each control's change handling running as it
 // changes. Returns false, changing nothing, when the slot is not saved.

@@ -23,8 +23,9 @@ public:
     // Removes the application with every section and value beneath it.
     void removeAll();
     // Puts every write so far on disk. Each command that writes ends with this, so a program that ends right
-    // after it loses nothing.
-    void flush();
+    // after it loses nothing. Returns whether the store is on disk; when it is not, a warning names the file, the
+    // writes stay readable for this run and the next flush tries them again.
+    bool flush();
 
     QString fileName() const;
 

@@ -7,45 +7,8 @@
 #include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTimer>
 
 using namespace vantor;
-
-namespace {
-
-const QStringList startArguments{"-console", "-numericping", "-toconsole", "+exec", "vantortemp.cfg"};
-
-// A game folder with a valve directory and a stand-in hl.exe.
-struct GameFolder {
-    QTemporaryDir dir;
-    QString game = dir.filePath(QStringLiteral("hl.exe"));
-    explicit GameFolder(bool withGame = true)
-    {
-        QDir(dir.path()).mkdir(QStringLiteral("valve"));
-        if (withGame)
-            writeFakeProgram(game);
-    }
-    QString cfg(const QString &name = QStringLiteral("vantortemp.cfg")) const
-    {
-        return dir.filePath(QStringLiteral("valve/") + name);
-    }
-};
-
-QString caption(Form1 &form, const char *name) { return control<QAbstractButton>(form, name)->text(); }
-
-// Runs CHECK a moment into the wait that the command started by CLICKING begins.
-template <typename Check> void duringTheWait(Form1 &form, const char *clicking, Check check)
-{
-    bool checked = false;
-    QTimer::singleShot(100, &form, [&] {
-        check();
-        checked = true;
-    });
-    click(form, clicking);
-    QVERIFY(checked);
-}
-
-} // namespace
 
 class Form1RunTest : public QObject {
     Q_OBJECT

@@ -11,7 +11,6 @@ using namespace vantor;
 
 namespace {
 
-const QStringList startArguments{"-console", "-numericping", "-toconsole", "+exec", "vantortemp.cfg"};
 const QString startParameters = QStringLiteral(" -console -numericping -toconsole +exec vantortemp.cfg");
 
 } // namespace
@@ -109,7 +108,8 @@ private slots:
         QFile vdf(home.filePath(QStringLiteral(".local/share/Steam/steamapps/libraryfolders.vdf")));
         QVERIFY(vdf.open(QIODevice::WriteOnly));
         vdf.write("\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"/no/such/library\"\n\t}\n\t\"1\"\n\t{\n"
-                  "\t\t\"path\"\t\t\"" + library.path().toUtf8() + "\"\n\t\t\"label\"\t\t\"\"\n\t}\n}\n");
+                  "\t\t\"path\"\t\t\"" +
+                  library.path().toUtf8() + "\"\n\t\t\"label\"\t\t\"\"\n\t}\n}\n");
         vdf.close();
         QCOMPARE(steamHalfLifeFolders(home.path()), QStringList{QFileInfo(listed).canonicalFilePath()});
         QVERIFY(QDir().mkpath(usual));

@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
 
@@ -89,13 +90,11 @@ QString Form1::makecmdline()
 {
     const QString parameters = buildParameters(*this);
     const QString preview = commandLinePreview(parameters);
-    // Setting the preview raises a change even for equal text, and its change rebuilds: compare first. The preview
-    // may still show other text than was set (a carriage return or a line separator as a line break, a no-break space
-    // as a blank), so the change raised while setting it rebuilds nothing; else each rebuild would set it again.
-    if (!m_settingPreview && prntcmdline->toPlainText() != preview) {
-        m_settingPreview = true;
+    // Setting the preview raises a change even for equal text, and its change rebuilds: compare first. The text
+    // shown may differ from the text set (a no-break space reads back as a blank), so our own setting raises none.
+    if (prntcmdline->toPlainText() != preview) {
+        const QSignalBlocker quiet(prntcmdline);
         prntcmdline->setPlainText(preview);
-        m_settingPreview = false;
     }
     return parameters;
 }
@@ -235,7 +234,7 @@ void Form1::wireCommands()
     QPushButton *saves[] = {save1, save2, save3};
     for (int slot = 1; slot <= 3; ++slot) {
         connect(loads[slot - 1], &QPushButton::clicked, this, [this, slot] { loadset(slot); });
-        connect(saves[slot - 1], &QPushButton::clicked, this, [this, slot] { saveset(slot); });
+        connect(saves[slot - 1], &QPushButton::clicked, this, [this, slot] { saveClicked(slot); });
     }
     connect(butclose, &QPushButton::clicked, this, &Form1::endProgram);
     connect(butgonow, &QPushButton::clicked, this, &Form1::butgonowClicked);

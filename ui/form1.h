@@ -42,7 +42,9 @@ public:
 
     // Builds the parameter string, shows it in the preview and returns it.
     QString makecmdline();
-    void saveset(int saveno);
+    // Saves the options into the slot; false when the store could not be written (the slot still counts as saved
+    // for this run).
+    bool saveset(int saveno);
     void loadset(int loadno);
     void checkdef();
     void checkinteger();
@@ -191,6 +193,7 @@ private:
     void butgonowClicked();
     void butmkcfgClicked();
     void buthldirClicked();
+    void saveClicked(int slot);
     void chooseDefaultSlot(int slot);
     void resetsetClicked();
     void butdelsavClicked();
@@ -234,7 +237,6 @@ private:
     Store m_store;
     bool m_ending = false;
     bool m_missingDirectory = false;
-    bool m_settingPreview = false;
     int m_deleteAllClicks = 0;
     QString m_helpText;
     bool m_picturesLoaded = false;

@@ -21,6 +21,8 @@ namespace {
 constexpr char browseTitle[] = "Please select your \\Half-Life\\ directory:";
 constexpr char deleteAllCaption[] = "Delete all saved settings";
 constexpr float deleteAllReplySeconds = 3.0f;
+constexpr char notSavedCaption[] = "Not saved!";
+constexpr float notSavedSeconds = 3.0f;
 
 } // namespace
 
@@ -46,10 +48,23 @@ void Form1::formLoad(const StartUp &startUp)
     makecmdline();
 }
 
-void Form1::saveset(int saveno)
+bool Form1::saveset(int saveno)
 {
-    saveSlot(m_store, *this, saveno);
+    const bool onDisk = saveSlot(m_store, *this, saveno);
     checkdef();
+    return onDisk;
+}
+
+void Form1::saveClicked(int slot)
+{
+    if (saveset(slot))
+        return;
+    // The slot is there until the program ends, but would be gone at the next start: say so on the button.
+    QPushButton *button = std::array{save1, save2, save3}[slot - 1];
+    showCaption(button, QLatin1String(notSavedCaption));
+    Pause(notSavedSeconds);
+    if (!m_ending)
+        showCaption(button, QString::number(slot));
 }
 
 void Form1::loadset(int loadno)

@@ -3,8 +3,13 @@
 // A stand-in for the game (or for wine): a script that records the folder it runs in and its arguments, one a line,
 // in PROGRAM.record, written whole once it is complete.
 
+#include <QDir>
 #include <QFile>
 #include <QStringList>
+#include <QTemporaryDir>
+
+// The arguments that the game gets from Vantor's start values.
+inline const QStringList startArguments{"-console", "-numericping", "-toconsole", "+exec", "vantortemp.cfg"};
 
 inline bool writeFakeProgram(const QString &program, bool runnable = true)
 {
@@ -26,3 +31,19 @@ inline QStringList fakeProgramRecord(const QString &program)
         return {};
     return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
+
+// A game folder with a valve directory and a stand-in hl.exe.
+struct GameFolder {
+    QTemporaryDir dir;
+    QString game = dir.filePath(QStringLiteral("hl.exe"));
+    explicit GameFolder(bool withGame = true)
+    {
+        QDir(dir.path()).mkdir(QStringLiteral("valve"));
+        if (withGame)
+            writeFakeProgram(game);
+    }
+    QString cfg(const QString &name = QStringLiteral("vantortemp.cfg")) const
+    {
+        return dir.filePath(QStringLiteral("valve/") + name);
+    }
+};

@@ -8,6 +8,7 @@
 #include <QAbstractSlider>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <QtTest>
 
 // The folder dialog answers FOLDER at once; empty text is a cancel.
@@ -32,6 +33,20 @@ inline void click(QWidget &form, const char *name)
 {
     QWidget *widget = control(form, name);
     QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
+}
+
+inline QString caption(QWidget &form, const char *name) { return control<QAbstractButton>(form, name)->text(); }
+
+// Runs CHECK a moment into the wait that the command started by CLICKING begins.
+template <typename Check> void duringTheWait(QWidget &form, const char *clicking, Check check)
+{
+    bool checked = false;
+    QTimer::singleShot(100, &form, [&] {
+        check();
+        checked = true;
+    });
+    click(form, clicking);
+    QVERIFY(checked);
 }
 
 inline QString preview(QWidget &form) { return control<QPlainTextEdit>(form, "prntcmdline")->toPlainText(); }
