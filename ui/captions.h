@@ -6,5 +6,6 @@ namespace vantor::captions {
 
 inline constexpr char run[] = "Run Half-Life Now!";
 inline constexpr char makeCfg[] = "Make CFG File:";
+inline constexpr char saveFrame[] = "Save:";
 
 } // namespace vantor::captions

@@ -110,7 +110,7 @@ void Form1::buildHeader()
 
     loadpreffram = makePage("loadpreffram", QStringLiteral("Load:"), this, 344, 0, 81, 41);
     loadpreffram->setToolTip(QStringLiteral("Load previously saved options from slot:"));
-    savepreffram = makePage("savepreffram", QStringLiteral("Save:"), this, 344, 40, 81, 41);
+    savepreffram = makePage("savepreffram", QLatin1String(captions::saveFrame), this, 344, 40, 81, 41);
     savepreffram->setToolTip(QStringLiteral("Save current Vantor options to slot:"));
     // The slot buttons lie on the window, over their frames.
     QPushButton **loads[] = {&load1, &load2, &load3};

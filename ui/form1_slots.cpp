@@ -3,6 +3,7 @@
 
 #include "form1.h"
 
+#include "captions.h"
 #include "folderbrowse.h"
 
 #include "settings/deleteall.h"
@@ -59,12 +60,12 @@ void Form1::saveClicked(int slot)
 {
     if (saveset(slot))
         return;
-    // The slot is there until the program ends, but would be gone at the next start: say so on the button.
-    QPushButton *button = std::array{save1, save2, save3}[slot - 1];
-    showCaption(button, QLatin1String(notSavedCaption));
+    // The slot is there until the program ends, but would be gone at the next start: say so where the save
+    // buttons are. Their own captions are too narrow for it; the Save frame's title has the room.
+    savepreffram->setTitle(QLatin1String(notSavedCaption));
     Pause(notSavedSeconds);
     if (!m_ending)
-        showCaption(button, QString::number(slot));
+        savepreffram->setTitle(QLatin1String(captions::saveFrame));
 }
 
 void Form1::loadset(int loadno)
