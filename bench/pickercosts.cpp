@@ -88,9 +88,13 @@ void measurePickerCosts(Form1 &form, const std::string &scratch, Report &report,
 {
     static constexpr char name[] = "map picker open";
     static constexpr char ratioName[] = "map picker / listing";
+    report.note("Map picker: Browse clicked " + std::to_string(pickerRepeats) + " times, after one not counted, on " +
+                grouped(mapFiles) + " .bsp files among " + grouped(otherFiles) +
+                " others, until the list is shown and painted; against listing the .bsp files with QDir alone; "
+                "medians, and the median of the ratios of each round's opening to its listing");
     ScratchDir game("pickers", scratch);
     if (!game.valid() || !makeMapsFolder(game.path())) {
-        report.unmeasured(name, "cannot make a maps folder of " + std::to_string(mapFiles + otherFiles) + " files");
+        report.unmeasured(name, "cannot make a maps folder of " + grouped(mapFiles + otherFiles) + " files");
         report.unmeasured(ratioName, "no maps folder");
         return;
     }
@@ -125,15 +129,12 @@ void measurePickerCosts(Form1 &form, const std::string &scratch, Report &report,
         return;
     }
     if (verbose) {
-        std::sort(opening.begin(), opening.end());
-        std::printf("  map picker open: min %.1f ms, max %.1f ms; listing alone: median %.1f ms\n", opening.front(),
-                    opening.back(), median(listing));
+        const auto [least, most] = std::minmax_element(opening.begin(), opening.end());
+        std::printf("  map picker open: min %.1f ms, max %.1f ms; listing alone: median %.1f ms\n", *least, *most,
+                    median(listing));
     }
-    report.note("Map picker on " + std::to_string(mapFiles) + " maps among " + std::to_string(otherFiles) +
-                " other files; \"bare\" is listing the folder alone");
-    const std::string detail = "ms median of " + std::to_string(pickerRepeats);
-    report.bounded(name, median(opening), detail.c_str(), pickerLimitMs);
-    report.ratio(ratioName, "ms", median(opening), median(listing), pickerRatioLimit);
+    report.bounded(name, median(opening), "ms", pickerLimitMs, "median of " + std::to_string(pickerRepeats));
+    report.ratio(ratioName, "ms", opening, listing, pickerRatioLimit, "picker", "listing");
 }
 
 } // namespace vantor::bench

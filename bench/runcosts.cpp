@@ -1,5 +1,6 @@
 #include "runcosts.h"
 
+#include "games.h"
 #include "report.h"
 
 #include "ui/form1.h"
@@ -15,18 +16,13 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include <fcntl.h>
 #include <poll.h>
-#include <sys/prctl.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace vantor::bench {
@@ -35,9 +31,6 @@ namespace {
 constexpr int enterRepeats = 30;
 constexpr double enterRatioLimit = 1.5;
 constexpr int gameStartTimeoutMs = 5000;
-constexpr int warmUpRuns = 20;
-constexpr int countedRuns = 1000;
-constexpr double rssGrowthLimitMb = 1;
 constexpr char fifoVariable[] = "VANTOR_BENCH_FIFO";
 
 // What Run hands the game with the options at their start values.
@@ -60,49 +53,6 @@ protected:
 
 private:
     QString m_game;
-};
-
-// The games detach from their launcher and would otherwise become zombies of an init that may never reap them. As
-// a subreaper this process inherits them, and counting them tells how many games really started.
-class GameReaper {
-public:
-    GameReaper() { prctl(PR_SET_CHILD_SUBREAPER, 1); }
-    ~GameReaper()
-    {
-        reapAll();
-        prctl(PR_SET_CHILD_SUBREAPER, 0);
-    }
-
-    // Collects the games that have ended; returns how many have been collected so far.
-    int reap()
-    {
-        int status = 0;
-        while (waitpid(-1, &status, WNOHANG) > 0)
-            ++m_reaped;
-        return m_reaped;
-    }
-
-    // Waits a while for every game still running to end.
-    int reapAll()
-    {
-        const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(gameStartTimeoutMs);
-        int status = 0;
-        while (Clock::now() < deadline) {
-            const pid_t pid = waitpid(-1, &status, WNOHANG);
-            if (pid > 0)
-                ++m_reaped;
-            else if (pid < 0 && errno == ECHILD)
-                break;
-            else
-                std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
-        return m_reaped;
-    }
-
-    int reaped() const { return m_reaped; }
-
-private:
-    int m_reaped = 0;
 };
 
 // The FIFO on which the fake game reports that it runs. This process holds its write end too, so a reader never
@@ -173,31 +123,15 @@ std::optional<double> enterToGame(QWidget *target, StartSignal &started)
     return ms;
 }
 
-// Resident memory of this process, in kilobytes; 0 when it cannot be read.
-long residentKb()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::strtol(line.c_str() + 6, nullptr, 10);
-    return 0;
-}
-
-bool prepareGameFolder(const std::string &folder, const std::string &fakeGame)
-{
-    std::error_code error;
-    std::filesystem::create_directories(folder + "/valve", error);
-    if (!error)
-        std::filesystem::copy_file(fakeGame, folder + "/hl.exe", std::filesystem::copy_options::overwrite_existing,
-                                   error);
-    return !error;
-}
-
 void measureEnterToGame(Form1 &form, BareLauncher &bare, StartSignal &started, GameReaper &reaper, Report &report,
                         bool verbose)
 {
     static constexpr char name[] = "Enter to game started";
+    report.note(
+        "Enter to game started: Return pressed " + std::to_string(enterRepeats) +
+        " times on Vantor and on a bare window that only starts the game, alternately, after one press on "
+        "each not counted; the stand-in game reports its start on a FIFO; medians of each, and the median of the "
+        "ratios of the pairs");
     // Enter runs "Run Half-Life Now!" unless another push button has the focus; a check box has it here.
     form.chkclosrun->setFocus();
     QWidget *vantorTarget = form.focusWidget() ? form.focusWidget() : &form;
@@ -232,59 +166,26 @@ void measureEnterToGame(Form1 &form, BareLauncher &bare, StartSignal &started, G
         return;
     }
     if (verbose) {
-        std::sort(vantor.begin(), vantor.end());
-        std::sort(reference.begin(), reference.end());
-        std::printf("  Enter to game started: vantor %.2f..%.2f ms, bare %.2f..%.2f ms\n", vantor.front(),
-                    vantor.back(), reference.front(), reference.back());
+        const auto [vantorLeast, vantorMost] = std::minmax_element(vantor.begin(), vantor.end());
+        const auto [bareLeast, bareMost] = std::minmax_element(reference.begin(), reference.end());
+        std::printf("  Enter to game started: vantor %.2f..%.2f ms, bare %.2f..%.2f ms\n", *vantorLeast, *vantorMost,
+                    *bareLeast, *bareMost);
     }
-    report.ratio(name, "ms", median(vantor), median(reference), enterRatioLimit);
-}
-
-void measureRunMemory(Form1 &form, GameReaper &reaper, Report &report, bool verbose)
-{
-    static constexpr char name[] = "memory over 1,000 Runs";
-    const int reapedBefore = reaper.reapAll();
-    for (int i = 0; i < warmUpRuns; ++i) {
-        form.butgonow->click();
-        reaper.reap();
-    }
-    const long before = residentKb();
-    for (int i = 0; i < countedRuns; ++i) {
-        form.butgonow->click();
-        reaper.reap();
-    }
-    const long after = residentKb();
-    const int games = reaper.reapAll() - reapedBefore;
-    if (games != warmUpRuns + countedRuns) {
-        report.unmeasured(name, std::to_string(warmUpRuns + countedRuns) + " Runs started " + std::to_string(games) +
-                                    " games");
-        return;
-    }
-    if (before <= 0 || after <= 0) {
-        report.unmeasured(name, "cannot read VmRSS from /proc/self/status");
-        return;
-    }
-    if (verbose)
-        std::printf("  Runs: VmRSS %ld kB after %d warm-up Runs, %ld kB after %d more\n", before, warmUpRuns, after,
-                    countedRuns);
-    report.bounded(name, double(after - before) / 1024.0, "MB of VmRSS growth", rssGrowthLimitMb);
+    report.ratio(name, "ms", vantor, reference, enterRatioLimit);
 }
 
 } // namespace
 
 void measureRunCosts(Form1 &form, const std::string &fakeGame, const std::string &scratch, Report &report, bool verbose)
 {
-    const std::string folder = scratch + "/half-life-run";
     StartSignal started(scratch + "/game-started");
-    if (!prepareGameFolder(folder, fakeGame) || !started.valid()) {
+    if (!prepareRuns(form, fakeGame, scratch) || !started.valid()) {
         report.unmeasured("Enter to game started", "cannot prepare a game folder with " + fakeGame);
         report.unmeasured("memory over 1,000 Runs", "cannot prepare a game folder with " + fakeGame);
         return;
     }
-    form.setText("hldir", QString::fromStdString(folder));
-    form.setCheck("chkclosrun", 0);
 
-    BareLauncher bare(QString::fromStdString(folder + "/hl.exe"));
+    BareLauncher bare(form.text("hldir") + QStringLiteral("/hl.exe"));
     bare.show();
     QCoreApplication::processEvents();
 

@@ -36,6 +36,7 @@ private slots:
     {
         Form1 form;
         form.show();
+        click(form, "buthelp");
         auto *help = control<QPlainTextEdit>(form, "txthelp");
         const QString text = help->toPlainText();
         for (const char *heading : {"    Index:", "1.  Introduction:", "2.  Installation:", "3.  Other stuff:",

@@ -42,6 +42,9 @@ Form1::Form1(const StartUp &startUp) : QWidget(nullptr, Qt::Window)
     small.setPixelSize(windowFontPixels);
     setFont(small);
     setFixedSize(489, 337);
+    // Each control asks its window for the screen as it is made, to resolve its font; a window without a screen of
+    // its own would look one up by position every time. It gets the one that lookup finds, once.
+    setScreen(screen());
 
     buildHeader();
     buildGeneralPage();
@@ -179,6 +182,8 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     };
     if (event->type() == QEvent::Show && (watched == framsound || watched == braskfram))
         loadPictures();
+    if (event->type() == QEvent::Show && watched == framhelp)
+        loadHelpText();
     if (event->type() == QEvent::FocusOut && leaves(static_cast<QFocusEvent *>(event))) {
         const QString name = watched->objectName();
         for (const NumericField &numeric : numericFields())

@@ -50,7 +50,8 @@ public:
     void checkinteger();
     void scrlskllsub();
     void dnfsub();
-    // Puts the help text back as it was at start-up: it can be read, selected and copied, never changed.
+    // Puts the help text back as it was when the Help page first showed it: it can be read, selected and copied,
+    // never changed.
     void zhelp();
     // Lets the given seconds pass while the window goes on handling events.
     void Pause(float seconds);
@@ -205,6 +206,7 @@ private:
     void choosePanel(int panel);
     void scrollPanels(bool toTheRight);
     void loadPictures();
+    void loadHelpText();
     void showDirNotFound();
     // Sets a caption that the command shows for a moment, fitted to its control.
     void showCaption(QAbstractButton *button, const QString &caption);
@@ -239,6 +241,7 @@ private:
     bool m_missingDirectory = false;
     int m_deleteAllClicks = 0;
     QString m_helpText;
+    bool m_helpLoaded = false;
     bool m_picturesLoaded = false;
     QPointer<frmdirnotfound> m_dirNotFound;
 };

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QUrl>
 
 #include <array>
@@ -39,7 +40,6 @@ QString helpText()
 
 void Form1::wireHelpAndComic()
 {
-    txthelp->setPlainText(helpText());
     connect(txthelp, &QPlainTextEdit::textChanged, this, &Form1::zhelp);
 
     const std::pair<LinkLabel *, const char *> links[]{{corvanalink, weblinks::site},
@@ -57,9 +57,11 @@ void Form1::wireHelpAndComic()
     connect(braskscrll, &QPushButton::clicked, this, [this] { scrollPanels(false); });
     connect(braskscrlr, &QPushButton::clicked, this, [this] { scrollPanels(true); });
 
-    // The pictures wait until a page that shows them is first opened: decoding a GIF loads Qt's image plugins.
+    // The pictures wait until a page that shows them is first opened: decoding a GIF loads Qt's image plugins. The
+    // help text waits for the Help page likewise: laying out its many lines would only hold up the window.
     framsound->installEventFilter(this);
     braskfram->installEventFilter(this);
+    framhelp->installEventFilter(this);
 }
 
 void Form1::choosePanel(int panel)
@@ -87,6 +89,17 @@ void Form1::loadPictures()
         {brask4, "brask4.gif"},       {braskback, "braskback.gif"}, {Image1, "linkicon.gif"}};
     for (const auto &[label, name] : pictures)
         label->setPixmap(QPixmap(QStringLiteral(":/vantor/") + QLatin1String(name)));
+}
+
+void Form1::loadHelpText()
+{
+    if (m_helpLoaded)
+        return;
+    m_helpLoaded = true;
+    // Quietly, or zhelp would put back the empty text it knew until now.
+    const QSignalBlocker quiet(txthelp);
+    txthelp->setPlainText(helpText());
+    m_helpText = txthelp->toPlainText();
 }
 
 void Form1::zhelp()

@@ -10,7 +10,6 @@
 #include "settings/slots.h"
 
 #include <QGroupBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -37,7 +36,6 @@ void Form1::formLoad(const StartUp &startUp)
         QRadioButton *defaults[] = {def1opt, def2opt, def3opt};
         defaults[slot - 1]->setChecked(true);
     }
-    m_helpText = txthelp->toPlainText();
 
     const QString never = QLatin1String(gameDirectoryNeverChosen);
     hldir->setText(m_store.read(QLatin1String(otherSection), QLatin1String(gameDirectoryKey), never));
