@@ -154,7 +154,8 @@ private slots:
         form.setText("hldir", folder.dir.path());
         QTest::keyClicks(control(form, "txtmkcfg"), name);
         duringTheWait(form, "butmkcfg", [&] {
-            QCOMPARE(caption(form, "butmkcfg"), QLatin1String(file.isEmpty() ? "Enter a filename!" : "CFG file created"));
+            QCOMPARE(caption(form, "butmkcfg"),
+                     QLatin1String(file.isEmpty() ? "Enter a filename!" : "CFG file created"));
             QVERIFY(captionFits(control(form, "butmkcfg")));
         });
         QCOMPARE(caption(form, "butmkcfg"), QStringLiteral("Make CFG File:"));

@@ -29,7 +29,8 @@ private slots:
         QTest::newRow("console is loaded after map and cfg")
             << "chkmap" << QByteArray("chkmap=0\nchkcfg=0\nchktocon=0\n") << QStringLiteral("chktocon=0");
         QTest::newRow("pushlatency is loaded after its box")
-            << "butmulti chkpush" << QByteArray("chkpush=1\ntxtpush=40000\n") << QStringLiteral("chkpush=1\ntxtpush=300");
+            << "butmulti chkpush" << QByteArray("chkpush=1\ntxtpush=40000\n")
+            << QStringLiteral("chkpush=1\ntxtpush=300");
     }
 
     void loadingRunsEachControlsHandling()
@@ -55,8 +56,10 @@ private slots:
         const QByteArray slot2 = "[two]\nscrlskill=2\nchkdev=1\n[other]\nhldir=/hl\n";
         QTest::newRow("first start, cancelled") << QByteArray() << "" << "1|c:\\sierra\\half-life|0|0|none|";
         QTest::newRow("first start, chosen") << QByteArray() << "/games/hl" << "1|/games/hl|0|0|/games/hl|";
-        QTest::newRow("never chosen") << QByteArray("[other]\nhldir=none\n") << "" << "1|c:\\sierra\\half-life|0|0|none|";
-        QTest::newRow("stored") << QByteArray("[other]\nhldir=/my games/hl\n") << "" << "0|/my games/hl|0|0|/my games/hl|";
+        QTest::newRow("never chosen") << QByteArray("[other]\nhldir=none\n")
+                                      << "" << "1|c:\\sierra\\half-life|0|0|none|";
+        QTest::newRow("stored") << QByteArray("[other]\nhldir=/my games/hl\n")
+                                << "" << "0|/my games/hl|0|0|/my games/hl|";
         QTest::newRow("default slot") << "[General]\ndef=2\n" + slot2 << "" << "0|/hl|2|1|/hl|2";
         QTest::newRow("default slot empty") << "[General]\ndef=3\n" + slot2 << "" << "0|/hl|0|0|/hl|3";
         QTest::newRow("no default slot") << "[General]\ndef=0\n" + slot2 << "" << "0|/hl|0|0|/hl|0";
@@ -80,10 +83,10 @@ private slots:
             if (control<QRadioButton>(form, qPrintable(QStringLiteral("def%1opt").arg(slot)))->isChecked())
                 chosen = slot;
         const auto stored = storefile::read();
-        QCOMPARE(QStringList({QString::number(asked), form.text("hldir"), QString::number(chosen),
-                              QString::number(form.check("chkdev")), stored["other"]["hldir"], stored["General"]["def"]})
-                     .join('|'),
-                 expected);
+        const QStringList seen{QString::number(asked), form.text("hldir"), QString::number(chosen),
+                               QString::number(form.check("chkdev")), stored["other"]["hldir"],
+                               stored["General"]["def"]};
+        QCOMPARE(seen.join('|'), expected);
         QCOMPARE(control(form, "load2")->isEnabled(), store.contains("[two]"));
     }
 

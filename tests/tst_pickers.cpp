@@ -66,7 +66,8 @@ private slots:
         QTest::addColumn<QStringList>("listed");
         const QStringList maps{"c1a0.bsp", "DM_X.BSP"};
         QTest::newRow("maps") << "butmap" << "" << "" << "frmmap=Select a map:" << maps;
-        QTest::newRow("cfgs") << "butcfg" << "" << "" << "frmcfg=Select a cfg:" << QStringList{"autoexec.cfg", "Mine.CFG"};
+        QTest::newRow("cfgs") << "butcfg" << "" << "" << "frmcfg=Select a cfg:"
+                              << QStringList{"autoexec.cfg", "Mine.CFG"};
         QTest::newRow("separator at the end") << "butmap" << "/" << "" << "frmmap=Select a map:" << maps;
         QTest::newRow("no maps folder") << "butmap" << "" << "valve/maps/" << "" << QStringList();
         QTest::newRow("maps is a file") << "butmap" << "" << "valve/maps" << "" << QStringList();
