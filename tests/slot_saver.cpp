@@ -2,6 +2,7 @@
 // (A first), and prints a line once each save is on disk: a subject for the tests that kill it or run two at once.
 //   slot_saver SLOT [TIMES]    without TIMES, until it is killed; exits 1 when a save does not reach the disk
 
+#include "support/memoryview.h"
 #include "support/slotstates.h"
 #include "ui/form1.h"
 
@@ -19,16 +20,7 @@ int main(int argc, char *argv[])
         return 2;
     vantor::Form1 form(vantor::StartUp{0, false});
     for (long i = 0; i != times; ++i) {
-        for (const QString &setting : slotState(i % 2)) {
-            const std::string key = setting.section('=', 0, 0).toStdString();
-            const QString value = setting.section('=', 1);
-            switch (vantor::option(key).kind) {
-            case vantor::OptionKind::Check: form.setCheck(key, value.toInt()); break;
-            case vantor::OptionKind::Slider:
-            case vantor::OptionKind::ScrollBar: form.setPosition(key, value.toInt()); break;
-            default: form.setText(key, value);
-            }
-        }
+        applySettings(form, slotState(i % 2));
         if (!form.saveset(slot))
             return 1;
         std::puts("saved");

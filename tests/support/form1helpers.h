@@ -6,7 +6,6 @@
 #include "ui/form1.h"
 
 #include <QAbstractSlider>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <QtTest>
@@ -69,18 +68,14 @@ inline QStringList shown(QWidget &form, const QStringList &names)
     for (const QString &entry : names) {
         const QString name = entry.section(QLatin1Char('='), 0, 0);
         QWidget *widget = control(form, qPrintable(name));
-        QString value;
         if (auto *box = qobject_cast<vantor::OptionCheckBox *>(widget))
-            value = QString::number(box->state());
-        else if (auto *slider = qobject_cast<QAbstractSlider *>(widget))
-            value = QString::number(slider->value());
-        else if (auto *label = qobject_cast<QLabel *>(widget))
-            value = label->text();
-        else if (auto *edit = qobject_cast<QPlainTextEdit *>(widget))
-            value = edit->toPlainText();
+            values << name + '=' + QString::number(box->state());
         else
-            value = control<QLineEdit>(form, qPrintable(name))->text();
-        values << name + '=' + value;
+            values << name + '=' +
+                          widget->property(qobject_cast<QAbstractSlider *>(widget)  ? "value"
+                                           : qobject_cast<QPlainTextEdit *>(widget) ? "plainText"
+                                                                                    : "text")
+                              .toString();
     }
     return values;
 }

@@ -11,6 +11,27 @@
 #include <map>
 #include <string>
 
+inline bool isPositionKind(vantor::OptionKind kind)
+{
+    return kind == vantor::OptionKind::Slider || kind == vantor::OptionKind::ScrollBar;
+}
+
+// Applies "key=value" settings to any view: check boxes and sliders take a number, text fields the text after '='.
+inline void applySettings(vantor::OptionView &view, const QStringList &settings)
+{
+    for (const QString &setting : settings) {
+        const std::string key = setting.section(QLatin1Char('='), 0, 0).toStdString();
+        const QString value = setting.section(QLatin1Char('='), 1);
+        const vantor::OptionKind kind = vantor::option(key).kind;
+        if (kind == vantor::OptionKind::Check)
+            view.setCheck(key, value.toInt());
+        else if (isPositionKind(kind))
+            view.setPosition(key, value.toInt());
+        else
+            view.setText(key, value);
+    }
+}
+
 class MemoryView : public vantor::OptionView {
 public:
     MemoryView()
@@ -20,7 +41,7 @@ public:
             const std::string key(opt.key);
             if (opt.kind == vantor::OptionKind::Check)
                 checks[key] = start.toInt();
-            else if (opt.kind == vantor::OptionKind::Slider || opt.kind == vantor::OptionKind::ScrollBar)
+            else if (isPositionKind(opt.kind))
                 positions[key] = start.toInt();
             else
                 texts[key] = start;
@@ -34,20 +55,7 @@ public:
     void setText(std::string_view key, const QString &text) override { texts.at(set(key)) = text; }
     void setPosition(std::string_view key, int position) override { positions.at(set(key)) = position; }
 
-    // Applies "key=value" settings: check boxes and sliders take a number, text fields the text after '='.
-    void apply(const QStringList &settings)
-    {
-        for (const QString &setting : settings) {
-            const std::string key = setting.section(QLatin1Char('='), 0, 0).toStdString();
-            const QString value = setting.section(QLatin1Char('='), 1);
-            if (checks.count(key))
-                setCheck(key, value.toInt());
-            else if (positions.count(key))
-                setPosition(key, value.toInt());
-            else
-                setText(key, value);
-        }
-    }
+    void apply(const QStringList &settings) { applySettings(*this, settings); }
 
     // Any option's value as text, as a slot stores it.
     QString value(const std::string &key) const
