@@ -11,25 +11,21 @@ using namespace vantor;
 namespace {
 
 // Every slot key, in the order in which a slot is written and read.
-const QStringList slotKeyOrder{
-    "chk16bit",  "chka3d",    "chkcfg",    "chkcheat",  "chkclosrun", "chkdecal",   "chkdev",    "chkdownload",
-    "chkdynlit", "chkeax",    "chkflip",   "chkfpslan", "chkfpsnet",  "chkhimodel", "chkhisnd",  "chkjoy",
-    "chkjunc",   "chklan",    "chkmap",    "chkmfilt",  "chkmmx",     "chknumping", "chkprfsnd", "chkpush",
-    "chkrate",   "chkreverb", "chksavrun", "chkshad",   "chktexsort", "chkthird",   "chktocon",  "chkupload",
-    "chkweap",   "chkztrk",   "customcmd", "txtcfg",    "txtdecal",   "txtfpslan",  "txtfpsnet", "txtmap",
-    "txtpush",   "txtrate",   "scrlcon",   "scrlskill", "chkdm",      "chkmaxp",    "txtmaxp",   "chkmlook",
-    "chkdnf",    "chkmod",    "txtmod"};
+const QStringList slotKeyOrder = QString(
+    "chk16bit chka3d chkcfg chkcheat chkclosrun chkdecal chkdev chkdownload chkdynlit chkeax chkflip chkfpslan "
+    "chkfpsnet chkhimodel chkhisnd chkjoy chkjunc chklan chkmap chkmfilt chkmmx chknumping chkprfsnd chkpush chkrate "
+    "chkreverb chksavrun chkshad chktexsort chkthird chktocon chkupload chkweap chkztrk customcmd txtcfg txtdecal "
+    "txtfpslan txtfpsnet txtmap txtpush txtrate scrlcon scrlskill chkdm chkmaxp txtmaxp chkmlook chkdnf chkmod txtmod")
+                                     .split(' ');
 
 // What loading takes for a key that the slot lacks.
 QString absentValue(const QString &key)
 {
-    if (key == QLatin1String("chkdnf") || key == QLatin1String("chkmod"))
+    if (key == "chkdnf" || key == "chkmod")
         return QStringLiteral("0");
-    if (key.startsWith(QLatin1String("chk")))
+    if (key.startsWith("chk"))
         return QStringLiteral("2");
-    if (key == QLatin1String("scrlcon"))
-        return QStringLiteral("10");
-    return key == QLatin1String("txtmod") ? QStringLiteral("tfc") : QStringLiteral("Error");
+    return key == "scrlcon" ? QStringLiteral("10") : key == "txtmod" ? QStringLiteral("tfc") : QStringLiteral("Error");
 }
 
 } // namespace
