@@ -3,25 +3,19 @@
 #include "support/fakegame.h"
 #include "support/testmain.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace vantor;
 
 namespace {
-
 const QString startParameters = QStringLiteral(" -console -numericping -toconsole +exec vantortemp.cfg");
-
 } // namespace
 
 class GameLaunchTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase()
+    void initTestCase() // only our own stand-ins are found on the PATH
     {
-        QVERIFY(m_root.isValid());
-        // Only our own stand-ins are found on the PATH.
         QVERIFY(QDir(m_root.path()).mkdir(QStringLiteral("bin")));
         qputenv("PATH", m_root.filePath(QStringLiteral("bin")).toLocal8Bit() + ":/usr/bin:/bin");
     }
@@ -45,20 +39,18 @@ private slots:
             QVERIFY(writeFakeProgram(game.filePath(name)));
         QCOMPARE(vantor::gameFile(game.path(), false, m_root.path()), game.filePath(chosen));
         // A separator at the end stays: the path is joined as it stands.
-        QCOMPARE(QDir::cleanPath(vantor::gameFile(game.path() + QLatin1Char('/'), false, m_root.path())),
-                 game.filePath(chosen));
+        QCOMPARE(QDir::cleanPath(vantor::gameFile(game.path() + '/', false, m_root.path())), game.filePath(chosen));
     }
 
     void bareGameFileOfTheDirNotFoundMode()
     {
         QTemporaryDir own;
-        QCOMPARE(vantor::gameFile(QStringLiteral("/nowhere"), true, own.path()), QStringLiteral("hl.exe"));
-        const QString onPath = m_root.filePath(QStringLiteral("bin/hl.exe"));
+        const QString nowhere = QStringLiteral("/nowhere"), onPath = m_root.filePath(QStringLiteral("bin/hl.exe"));
+        QCOMPARE(vantor::gameFile(nowhere, true, own.path()), QStringLiteral("hl.exe"));
         QVERIFY(writeFakeProgram(onPath));
-        QCOMPARE(vantor::gameFile(QStringLiteral("/nowhere"), true, own.path()), onPath);
+        QCOMPARE(vantor::gameFile(nowhere, true, own.path()), onPath);
         QVERIFY(writeFakeProgram(own.filePath(QStringLiteral("hl.exe"))));
-        QCOMPARE(vantor::gameFile(QStringLiteral("/nowhere"), true, own.path()),
-                 own.filePath(QStringLiteral("hl.exe")));
+        QCOMPARE(vantor::gameFile(nowhere, true, own.path()), own.filePath(QStringLiteral("hl.exe")));
         QFile::remove(onPath);
     }
 
@@ -67,29 +59,22 @@ private slots:
         QTemporaryDir game, own;
         const QString program = game.filePath(QStringLiteral("hl.exe"));
         QVERIFY(writeFakeProgram(program));
-        const GameStart start =
-            gameStart(program, startParameters + QStringLiteral(" +name \"Gordon F\" c:\\x"), own.path());
-        QVERIFY(startGame(start));
-        QTRY_VERIFY(!fakeProgramRecord(program).isEmpty());
-        QCOMPARE(fakeProgramRecord(program),
-                 (QStringList{own.path()} + startArguments + QStringList{"+name", "Gordon F", "c:\\x"}));
+        QVERIFY(startGame(gameStart(program, startParameters + " +name \"Gordon F\" c:\\x", own.path())));
+        QTRY_COMPARE(fakeProgramRecord(program),
+                     (QStringList{own.path()} + startArguments + QStringList{"+name", "Gordon F", "c:\\x"}));
     }
 
     void windowsGameRunsThroughWine()
     {
         QTemporaryDir game;
-        const QString program = game.filePath(QStringLiteral("hl.exe"));
+        const QString program = game.filePath(QStringLiteral("hl.exe")), wine = m_root.filePath("bin/wine");
         QVERIFY(writeFakeProgram(program, false)); // not runnable by the system itself
         const GameStart start = gameStart(program, startParameters, m_root.path());
         QVERIFY(!startGame(start)); // no wine on the PATH
-
-        const QString wine = m_root.filePath(QStringLiteral("bin/wine"));
         QVERIFY(writeFakeProgram(wine));
         QVERIFY(startGame(start));
-        QTRY_VERIFY(!fakeProgramRecord(wine).isEmpty());
-        QCOMPARE(fakeProgramRecord(wine), (QStringList{m_root.path(), program} + startArguments));
+        QTRY_COMPARE(fakeProgramRecord(wine), (QStringList{m_root.path(), program} + startArguments));
         QVERIFY(fakeProgramRecord(program).isEmpty());
-
         // Only hl.exe is taken for a Windows program; a missing file starts nothing at all.
         QVERIFY(writeFakeProgram(game.filePath(QStringLiteral("hl.sh")), false));
         QVERIFY(!startGame(gameStart(game.filePath(QStringLiteral("hl.sh")), startParameters, m_root.path())));
@@ -97,8 +82,7 @@ private slots:
         QFile::remove(wine);
     }
 
-    // The folder dialog opens in the first Half-Life folder of the Steam libraries: the two usual Steam folders,
-    // then the libraries that Steam lists.
+    // The folder dialog opens in the first Half-Life folder of the two usual Steam folders, then of Steam's libraries.
     void steamLibraries()
     {
         QTemporaryDir home, library;
@@ -108,8 +92,7 @@ private slots:
         QFile vdf(home.filePath(QStringLiteral(".local/share/Steam/steamapps/libraryfolders.vdf")));
         QVERIFY(vdf.open(QIODevice::WriteOnly));
         vdf.write("\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"/no/such/library\"\n\t}\n\t\"1\"\n\t{\n"
-                  "\t\t\"path\"\t\t\"" +
-                  library.path().toUtf8() + "\"\n\t\t\"label\"\t\t\"\"\n\t}\n}\n");
+                  "\t\t\"path\"\t\t\"" + library.path().toUtf8() + "\"\n\t\t\"label\"\t\t\"\"\n\t}\n}\n");
         vdf.close();
         QCOMPARE(steamHalfLifeFolders(home.path()), QStringList{QFileInfo(listed).canonicalFilePath()});
         QVERIFY(QDir().mkpath(usual));

@@ -1,11 +1,8 @@
-# Helpers for driving the real Vantor binary on a private X server; source this file from bash. Nothing here touches
-# the user's home: the program's XDG folders lie in a temporary folder, which the exit trap removes after ending
-# what was started.
-
+# Helpers for driving the real Vantor binary on a private X server; source from bash. The program's XDG folders lie
+# in a temporary folder, which the exit trap removes after ending what was started: nothing touches the real home.
 E2E_TMP="" E2E_XVFB_PID="" E2E_APP_PID="" E2E_APP_STATUS="" E2E_WINDOW=""
 
-# libdbus keeps buffers for the life of the process, which LeakSanitizer reports at exit in AddressSanitizer builds.
-# The suppressions name only system libraries, so a leak of ours still fails.
+# libdbus keeps buffers for the life of the process; the suppressions name only system libraries.
 export LSAN_OPTIONS="suppressions=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 # Background commands get SIGTERM when this shell dies, even by SIGKILL (a test timeout).
@@ -13,16 +10,8 @@ E2E_GUARD=()
 command -v setpriv >/dev/null && E2E_GUARD=(setpriv --pdeathsig TERM --)
 
 e2e_log() { echo "e2e: $*" >&2; }
-
 e2e_fail() { echo "e2e: FAIL: $*" >&2 && exit 1; }
-
-e2e_require()
-{
-    local tool
-    for tool in "$@"; do
-        command -v "$tool" >/dev/null || e2e_fail "$tool is not installed (run scripts/ensure-deps.sh)"
-    done
-}
+e2e_require() { command -v "$1" >/dev/null || e2e_fail "$1 is not installed (run scripts/ensure-deps.sh)"; }
 
 e2e_cleanup()
 {
@@ -44,11 +33,11 @@ e2e_init()
     mkdir -m 700 "$E2E_TMP/runtime"
 }
 
+# Xvfb picks a free display itself and writes its number to descriptor 3 once it accepts clients.
 e2e_start_xvfb()
 {
     local display=""
     e2e_require Xvfb
-    # Xvfb picks a free display itself and writes its number to descriptor 3 once it accepts clients.
     mkfifo "$E2E_TMP/displayfd"
     "${E2E_GUARD[@]}" Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$E2E_TMP/displayfd" 2>"$E2E_TMP/xvfb.log" &
     E2E_XVFB_PID=$!
@@ -67,8 +56,7 @@ e2e_start_app()
     E2E_APP_PID=$!
 }
 
-# Sets E2E_WINDOW to the first visible window whose title matches REGEX (30 s at most: an AddressSanitizer build
-# starts slowly).
+# Sets E2E_WINDOW to the first visible window whose title matches REGEX (30 s at most: an ASan build starts slowly).
 e2e_find_window()
 {
     e2e_require xdotool
@@ -77,13 +65,11 @@ e2e_find_window()
     [ -n "$E2E_WINDOW" ] || e2e_fail "no window titled /$1/ within 30 s"
 }
 
-# Focuses WINDOW and presses the keys. With no window manager the focus must be given by hand, and key --window
-# would send synthetic events that never reach the focused widget.
+# Focuses WINDOW and presses KEYS: with no window manager the focus is given by hand (key --window would send
+# synthetic events that never reach the focused widget).
 e2e_press_key()
 {
-    local window=$1
-    shift
-    timeout 10 xdotool windowfocus --sync "$window" && timeout 10 xdotool key "$@" || e2e_fail "could not press $*"
+    timeout 10 xdotool windowfocus --sync "$1" && timeout 10 xdotool key "${@:2}" || e2e_fail "could not press ${*:2}"
 }
 
 # Waits up to SECONDS for the program to end by itself, without spinning; its status goes to E2E_APP_STATUS.
@@ -97,4 +83,23 @@ e2e_wait_app_exit()
     kill "$timer" 2>/dev/null || true
     [ "$ended" = "$E2E_APP_PID" ] || return 1
     E2E_APP_PID=""
+}
+
+# A stand-in game at PATH that records the folder it runs in and its arguments, one a line, in PATH.record.
+e2e_fake_game()
+{
+    printf '%s\n' '#!/bin/sh' '{ pwd; for a in "$@"; do printf "%s\n" "$a"; done; } >"$0.part"' \
+        'mv "$0.part" "$0.record"' >"$1"
+    chmod +x "$1"
+}
+
+# Checks that the stand-in game at PATH was started in Vantor's folder (that of BINARY) with ARGS.
+e2e_expect_game()
+{
+    local game=$1 binary=$2 expected
+    shift 2
+    timeout 5 sh -c 'until [ -f "$1" ]; do sleep 0.1; done' - "$game.record" || e2e_fail "the game was not started"
+    expected=$(printf '%s\n' "$(dirname "$binary")" "$@")
+    [ "$(cat "$game.record")" = "$expected" ] ||
+        e2e_fail "the game was started as"$'\n'"$(cat "$game.record")"$'\n'"not as"$'\n'"$expected"
 }

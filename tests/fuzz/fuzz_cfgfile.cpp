@@ -25,23 +25,6 @@ namespace {
 
 enum Target { ValveFolder, NoValve, ValveIsAFile };
 
-// The input read front to back; past its end every byte is 0.
-struct Input {
-    const std::uint8_t *next, *end;
-    bool atEnd() const { return next == end; }
-    int byte() { return atEnd() ? 0 : *next++; }
-    // The bytes up to the next 0xFF, a byte that UTF-8 never holds.
-    QString text()
-    {
-        const std::uint8_t *start = next;
-        while (next != end && *next != 0xFF)
-            ++next;
-        const QString text = QString::fromUtf8(reinterpret_cast<const char *>(start), next - start);
-        byte();
-        return text;
-    }
-};
-
 QByteArray contentOf(const QString &path)
 {
     QFile file(path);
@@ -78,18 +61,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     static QTemporaryDir scratch;
     [[maybe_unused]] static const auto sizeSignal = std::signal(SIGXFSZ, SIG_IGN); // a write beyond the limit fails
-    Input in{data, data + size};
-    const Target target = Target(in.byte() % 3);
-    const bool earlierFile = (in.byte() % 2 && target == ValveFolder) || target == ValveIsAFile;
-    const rlim_t diskBytes = rlim_t(in.byte()) * 4; // 0: no limit
+    const std::uint8_t *next = data, *const end = data + size; // past the end every byte is 0
+    const auto byte = [&] { return next == end ? 0 : *next++; };
+    const Target target = Target(byte() % 3);
+    const bool earlierFile = (byte() % 2 && target == ValveFolder) || target == ValveIsAFile;
+    const rlim_t diskBytes = rlim_t(byte()) * 4; // 0: no limit
     MemoryView view;
     for (auto &[key, state] : view.checks)
-        state = in.byte() % 3;
+        state = byte() % 3;
     for (auto &[key, position] : view.positions)
-        position = option(key).minimum + in.byte() % (option(key).maximum - option(key).minimum + 1);
-    for (auto &[key, text] : view.texts)
-        if (!in.atEnd())
-            text = in.text();
+        position = option(key).minimum + byte() % (option(key).maximum - option(key).minimum + 1);
+    for (auto &[key, text] : view.texts) { // the bytes up to the next 0xFF, a byte that UTF-8 never holds
+        const std::uint8_t *start = next;
+        while (next != end && *next != 0xFF)
+            ++next;
+        if (start != end)
+            text = QString::fromUtf8(reinterpret_cast<const char *>(start), next - start);
+        byte();
+    }
 
     const QString game = scratch.filePath(QStringLiteral("game")), valve = game + QStringLiteral("/valve");
     QDir(game).removeRecursively();

@@ -44,8 +44,7 @@ QStringList shownOptions(const Form1 &form)
 // The preview shows the command line as a text document shows it (a carriage return as a line break, for one).
 void checkCommandLine(Form1 &form)
 {
-    const QTextDocument shown(commandLinePreview(form.makecmdline()));
-    FUZZ_CHECK(form.prntcmdline->toPlainText() == shown.toPlainText());
+    FUZZ_CHECK(form.prntcmdline->toPlainText() == QTextDocument(commandLinePreview(form.makecmdline())).toPlainText());
 }
 
 } // namespace
@@ -81,8 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             FUZZ_CHECK(shownOptions(form) == loaded);
         }
     }
-    // Deleted at exit ahead of the globals that Qt set up for the first window, as an application in main would be;
-    // deleted after them, it would leave fontconfig's memory unreleased.
+    // Deleted at exit ahead of the globals Qt set up for the first window (after them, fontconfig's memory leaks).
     [[maybe_unused]] static const int deleteAtExit = std::atexit([] { delete qApp; });
     // The window's timers, now without a receiver, are dropped here rather than piling up.
     QCoreApplication::processEvents();
