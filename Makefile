@@ -10,7 +10,7 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := fuzz_numbers fuzz_settings fuzz_cfgfile
+FUZZ_TARGETS := fuzz_settings
 # Qt reserves room for a list in a settings value ("@Variant(...)") by the count the value claims, before it finds the
 # data short: gigabytes that are never touched, and no fault of Vantor's. So one allocation may be that large; memory
 # in use beyond 4 GB still stops the run.

@@ -13,64 +13,29 @@ class Form1SlotsTest : public QObject {
 private slots:
     void init() { storefile::remove(); }
 
-    // Each key is put into its control in turn, and the control's own handling runs before the next key.
-    void loadingRunsEachControlsHandling_data()
-    {
-        QTest::addColumn<QString>("clicks");
-        QTest::addColumn<QByteArray>("slot");
-        QTest::addColumn<QString>("expected"); // control=value lines
-        QTest::newRow("labels; absent keys greyed, \"Error\" or repaired")
-            << "" << QByteArray("scrlskill=3\nscrlcon=20\nchkdnf=1\nchkdev=1\nchkmod=1\ntxtmod=dmc\ntxtrate=\n")
-            << QStringLiteral("prntskill=Hard\nprntconspd=2000\nchknumping=2\nprntcmdline=hl.exe -console -dev -game "
-                              "dmc Error\ntxtpush=300\ntxtmaxp=16\ntxtrate=\ntxtfpsnet=30\ntxtfpslan=45\ntxtdecal=300");
-        QTest::newRow("the command line is built once more at the end")
-            << "buthelp helpbrask chkdnf" << QByteArray("chkdnf=0\n")
-            << QStringLiteral("prntcmdline=hl.exe -console +exec vantortemp.cfg Error");
-        QTest::newRow("console is loaded after map and cfg")
-            << "chkmap" << QByteArray("chkmap=0\nchkcfg=0\nchktocon=0\n") << QStringLiteral("chktocon=0");
-        QTest::newRow("pushlatency is loaded after its box")
-            << "butmulti chkpush" << QByteArray("chkpush=1\ntxtpush=40000\n")
-            << QStringLiteral("chkpush=1\ntxtpush=300");
-    }
-
-    void loadingRunsEachControlsHandling()
-    {
-        QFETCH(QString, clicks);
-        QFETCH(QByteArray, slot);
-        QFETCH(QString, expected);
-        storefile::write("[three]\nscrlskill=1\n" + slot);
-        Form1 form;
-        form.show();
-        for (const QString &name : (clicks + " load3").split(' ', Qt::SkipEmptyParts))
-            click(form, qPrintable(name));
-        QCOMPARE(shown(form, expected.split('\n')), expected.split('\n'));
-    }
-
     // Start-up loads the Default slot when it is saved, then takes the Game directory from the store, asking for one
     // while none was ever chosen.
     void startUp_data()
     {
-        QTest::addColumn<QByteArray>("store");
+        QTest::addColumn<QString>("store");
         QTest::addColumn<QString>("answer");   // what the folder dialog gives, if it is asked
         QTest::addColumn<QString>("expected"); // asked, hldir, default option, chkdev; then the store's hldir, def
-        const QByteArray slot2 = "[two]\nscrlskill=2\nchkdev=1\n[other]\nhldir=/hl\n";
-        QTest::newRow("first start, cancelled") << QByteArray() << "" << "1|c:\\sierra\\half-life|0|0|none|";
-        QTest::newRow("first start, chosen") << QByteArray() << "/games/hl" << "1|/games/hl|0|0|/games/hl|";
-        QTest::newRow("never chosen") << QByteArray("[other]\nhldir=none\n")
-                                      << "" << "1|c:\\sierra\\half-life|0|0|none|";
-        QTest::newRow("stored") << QByteArray("[other]\nhldir=/my games/hl\n")
-                                << "" << "0|/my games/hl|0|0|/my games/hl|";
-        QTest::newRow("default slot") << "[General]\ndef=2\n" + slot2 << "" << "0|/hl|2|1|/hl|2";
-        QTest::newRow("default slot empty") << "[General]\ndef=3\n" + slot2 << "" << "0|/hl|0|0|/hl|3";
-        QTest::newRow("no default slot") << "[General]\ndef=0\n" + slot2 << "" << "0|/hl|0|0|/hl|0";
+        const QString saved = "[two]\nscrlskill=2\nchkdev=1\n[three]\nscrlskill=1\nchkdev=1\n[other]\nhldir=/hl\n";
+        row("first start, cancelled", {"", "", "1|c:\\sierra\\half-life|0|0|none|"});
+        row("first start, chosen", {"", "/games/hl", "1|/games/hl|0|0|/games/hl|"});
+        row("never chosen", {"[other]\nhldir=none\n", "", "1|c:\\sierra\\half-life|0|0|none|"});
+        row("stored", {"[other]\nhldir=/my games/hl\n", "", "0|/my games/hl|0|0|/my games/hl|"});
+        row("default slot 2", {"[General]\ndef=2\n" + saved, "", "0|/hl|2|1|/hl|2"});
+        row("default slot 3", {"[General]\ndef=3\n" + saved, "", "0|/hl|3|1|/hl|3"});
+        row("default slot empty", {"[General]\ndef=1\n" + saved, "", "0|/hl|0|0|/hl|1"});
     }
 
     void startUp()
     {
-        QFETCH(QByteArray, store);
+        QFETCH(QString, store);
         QFETCH(QString, answer);
         QFETCH(QString, expected);
-        storefile::write(store);
+        storefile::write(store.toUtf8());
         int asked = 0;
         setFolderDialog([&](QWidget *, const QString &title, const QString &start) {
             asked += title == QLatin1String("Please select your \\Half-Life\\ directory:") && start == QDir::homePath();
@@ -80,43 +45,83 @@ private slots:
         answerFolderDialog(QString());
         int chosen = 0;
         for (int slot = 1; slot <= 3; ++slot)
-            if (control<QRadioButton>(form, qPrintable(QStringLiteral("def%1opt").arg(slot)))->isChecked())
-                chosen = slot;
+            chosen += slot * control<QRadioButton>(form, QStringLiteral("def%1opt").arg(slot))->isChecked();
         const auto stored = storefile::read();
-        const QStringList seen{QString::number(asked), form.text("hldir"), QString::number(chosen),
-                               QString::number(form.check("chkdev")), stored["other"]["hldir"],
-                               stored["General"]["def"]};
+        const QStringList seen{QString::number(asked),   form.text("hldir"),
+                               QString::number(chosen),  QString::number(form.check("chkdev")),
+                               stored["other"]["hldir"], stored["General"]["def"]};
         QCOMPARE(seen.join('|'), expected);
         QCOMPARE(control(form, "load2")->isEnabled(), store.contains("[two]"));
+        QVERIFY(!control(form, "load1")->isEnabled());
     }
 
-    // Every click shows its stage at once, also one made while an earlier one waits, and the caption comes back 3
-    // seconds after the latest. The third deletes everything but leaves the window as it was.
+    // Browse puts a chosen folder on screen and in the store at once; cancelled, it keeps the folder there is.
+    void browse_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("expected");
+        row("cancelled", {"", "/hl"});
+        row("chosen", {"/new hl", "/new hl"});
+    }
+
+    void browse()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QString, expected);
+        storefile::write("[other]\nhldir=/hl\n");
+        Form1 form;
+        answerFolderDialog(answer);
+        click(form, "buthldir");
+        answerFolderDialog(QString());
+        QCOMPARE(form.text("hldir") + '|' + storefile::read()["other"]["hldir"], expected + '|' + expected);
+    }
+
+    // Every click shows its stage at once, also one made while earlier ones wait, and the caption comes back 3
+    // seconds after the latest. Clicks 3, 6 and 9, and no others, delete everything, on disk at once, and leave the
+    // window as it was; the twelfth ends the program once its flash is over.
     void deleteAllStages()
     {
         storefile::write("[General]\ndef=1\n[one]\nscrlskill=1\n[other]\nhldir=/hl\n");
         Form1 form;
         form.show();
         click(form, "chkdev");
-        QStringList captions;
-        for (int later : {100, 200, 300}) // two clicks during the first one's wait, then a look
-            QTimer::singleShot(later, &form, [&, later] {
-                captions << caption(form, "butdelsav") + (storefile::read().isEmpty() ? " (deleted)" : "");
-                if (later < 300)
-                    click(form, "butdelsav");
-            });
+        QStringList seen;
         QElapsedTimer clock;
-        clock.start();
-        click(form, "butdelsav");
-        QVERIFY(clock.elapsed() >= 3200);
-        QCOMPARE(captions,
-                 (QStringList{"Are you sure?", "Are you really, really sure?", "OK, they're deleted (deleted)"}));
-        QCOMPARE(caption(form, "butdelsav"), QStringLiteral("Delete all saved settings"));
+        qint64 lastClick = 0, ended = 0;
+        connect(&form, &Form1::programEnding, [&] { ended = clock.elapsed(); });
+        // Each click 100 ms into the wait of the one before; 50 ms after it, a look at its caption and at the store
+        // on disk, then a save that gives the next click something to delete.
+        const auto clicks = [&](int count) {
+            clock.start();
+            for (int i = 0; i < count; ++i) {
+                QTimer::singleShot(100 * i, &form, [&] {
+                    lastClick = clock.elapsed();
+                    click(form, "butdelsav");
+                });
+                QTimer::singleShot(100 * i + 50, &form, [&] {
+                    seen << caption(form, "butdelsav") + (storefile::read().isEmpty() ? " (deleted)" : "") +
+                                (captionFits(control(form, "butdelsav")) ? "" : " (cut)");
+                    click(form, "save2");
+                });
+            }
+        };
+        clicks(3);
+        QTRY_COMPARE(seen.size(), 3);
+        QTRY_COMPARE_WITH_TIMEOUT(caption(form, "butdelsav"), QStringLiteral("Delete all saved settings"), 5000);
+        QVERIFY(clock.elapsed() - lastClick >= 3000);
+        QCOMPARE(storefile::read().keys(), QStringList{"two"}); // only what was saved since
         QVERIFY(!control(form, "load1")->isEnabled() && !control(form, "def1opt")->isEnabled());
-        QCOMPARE(form.check("chkdev"), 1);
-        QCOMPARE(form.text("hldir"), QStringLiteral("/hl"));
-        click(form, "save2");
-        QCOMPARE(storefile::read().keys(), QStringList{"two"});
+        QCOMPARE(shown(form, "chkdev|hldir"), QStringLiteral("chkdev=1|hldir=/hl"));
+
+        clicks(9);
+        QTRY_VERIFY_WITH_TIMEOUT(ended, 6000);
+        QCOMPARE(seen, (QStringList{"Are you sure?", "Are you really, really sure?", "OK, they're deleted (deleted)",
+                                    "I just did that", "No, really, I deleted them!",
+                                    "Oh alright, I'll re-delete them (deleted)", "What, again?!?", "I'm tired, go away",
+                                    "OK, but this is the last time (deleted)", "STOP CLICKING ME!!!",
+                                    "You're starting to annoy me...", "That's it! You're dead, man!"}));
+        QVERIFY(ended - lastClick >= 2500);
+        QCOMPARE(control(form, "Frame1")->palette().color(QPalette::Window), QColor(Qt::white));
     }
 
     void resetEndsWithNoDefaultSlot()
@@ -130,8 +135,8 @@ private slots:
         click(form, "resetset");
         QCOMPARE(ending.count(), 1);
         const auto stored = storefile::read();
-        QCOMPARE(stored["General"]["def"], QStringLiteral("0"));
-        QCOMPARE(stored["one"]["scrlskill"] + stored["other"]["hldir"], QStringLiteral("1/hl"));
+        QCOMPARE(stored["General"]["def"] + stored["one"]["scrlskill"] + stored["other"]["hldir"],
+                 QStringLiteral("01/hl"));
     }
 
     // A wait of nothing, or one begun once the program ends, handles no event; ending stops a wait at once.

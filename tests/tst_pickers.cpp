@@ -1,14 +1,11 @@
-#include "launch/commandline.h"
 #include "support/form1helpers.h"
 #include "support/storefile.h"
 #include "support/testmain.h"
 
 #include "ui/picker.h"
 
-#include <QDir>
 #include <QListView>
 #include <QStringListModel>
-#include <QTemporaryDir>
 
 #include <memory>
 
@@ -16,29 +13,25 @@ using namespace vantor;
 
 namespace {
 
-// Maps and CFG files among other files and folders whose names only look like them.
-struct GameFolder {
+// A game folder with maps and CFG files among other files and folders whose names only look like them, and Form1 as
+// it starts with that folder stored (plus END) as the Game directory.
+struct Started {
     QTemporaryDir dir;
-    GameFolder()
+    std::unique_ptr<Form1> form;
+    explicit Started(const QString &end = {})
     {
         for (const char *folder : {"valve/maps/folder.bsp", "valve/folder.cfg"})
             QDir(dir.path()).mkpath(QLatin1String(folder));
         for (const char *name : {"maps/c1a0.bsp", "maps/DM_X.BSP", "maps/c1a0.res", "maps/c1a0.bsp.txt", "autoexec.cfg",
                                  "Mine.CFG", "liblist.gam"})
             QFile(dir.filePath(QStringLiteral("valve/") + QLatin1String(name))).open(QIODevice::WriteOnly);
+        storefile::write("[other]\nhldir=" + (dir.path() + end).toUtf8() + "\n");
+        form = std::make_unique<Form1>();
+        form->show();
+        if (!QTest::qWaitForWindowExposed(form.get()))
+            qFatal("Form1 not shown");
     }
 };
-
-// Form1 as it starts with that game directory stored.
-std::unique_ptr<Form1> startWith(const QString &gameDirectory)
-{
-    storefile::write("[other]\nhldir=" + gameDirectory.toUtf8() + "\n");
-    auto form = std::make_unique<Form1>();
-    form->show();
-    if (!QTest::qWaitForWindowExposed(form.get()))
-        qFatal("Form1 not shown");
-    return form;
-}
 
 // Whether a click on a check box of Form1 gets through: it turns chkdev over either way. The click goes to the window,
 // as the system's would, so that a modal picker can block it.
@@ -62,16 +55,14 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("end");      // appended to the game directory
         QTest::addColumn<QString>("replaced"); // by an empty file, or removed if it ends in '/'
-        QTest::addColumn<QString>("window");   // with its caption; empty: no picker
-        QTest::addColumn<QStringList>("listed");
-        const QStringList maps{"c1a0.bsp", "DM_X.BSP"};
-        QTest::newRow("maps") << "butmap" << "" << "" << "frmmap=Select a map:" << maps;
-        QTest::newRow("cfgs") << "butcfg" << "" << "" << "frmcfg=Select a cfg:"
-                              << QStringList{"autoexec.cfg", "Mine.CFG"};
-        QTest::newRow("separator at the end") << "butmap" << "/" << "" << "frmmap=Select a map:" << maps;
-        QTest::newRow("no maps folder") << "butmap" << "" << "valve/maps/" << "" << QStringList();
-        QTest::newRow("maps is a file") << "butmap" << "" << "valve/maps" << "" << QStringList();
-        QTest::newRow("no valve folder") << "butcfg" << "" << "valve/" << "" << QStringList();
+        QTest::addColumn<QString>("listed");   // the window, its caption and its list; empty: no picker
+        const char *maps = "frmmap=Select a map:=c1a0.bsp DM_X.BSP";
+        row("maps", {"butmap", "", "", maps});
+        row("cfgs", {"butcfg", "", "", "frmcfg=Select a cfg:=autoexec.cfg Mine.CFG"});
+        row("separator at the end", {"butmap", "/", "", maps});
+        row("no maps folder", {"butmap", "", "valve/maps/", ""});
+        row("maps is a file", {"butmap", "", "valve/maps", ""});
+        row("no valve folder", {"butcfg", "", "valve/", ""});
     }
 
     void listing()
@@ -79,28 +70,25 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QString, end);
         QFETCH(QString, replaced);
-        QFETCH(QString, window);
-        QFETCH(QStringList, listed);
-        GameFolder folder;
+        QFETCH(QString, listed);
+        Started started(end);
         if (!replaced.isEmpty())
-            QVERIFY(QDir(folder.dir.filePath(replaced)).removeRecursively());
+            QVERIFY(QDir(started.dir.filePath(replaced)).removeRecursively());
         if (!replaced.isEmpty() && !replaced.endsWith('/'))
-            QVERIFY(QFile(folder.dir.filePath(replaced)).open(QIODevice::WriteOnly));
-        const auto form = startWith(folder.dir.path() + end);
-        click(*form, qPrintable(button));
+            QVERIFY(QFile(started.dir.filePath(replaced)).open(QIODevice::WriteOnly));
+        Form1 &form = *started.form;
+        click(form, button);
 
-        auto *picker = form->findChild<FilePicker *>();
-        if (window.isEmpty()) {
-            QVERIFY(!picker);
-            QVERIFY(form->dirNotFoundWindow() && form->dirNotFoundWindow()->isVisible());
-            QVERIFY(formTakesInput(*form));
+        auto *picker = form.findChild<FilePicker *>();
+        if (listed.isEmpty()) {
+            QVERIFY(!picker && form.dirNotFoundWindow() && form.dirNotFoundWindow()->isVisible());
+            QVERIFY(formTakesInput(form));
             return;
         }
         QVERIFY(picker && picker->isVisible());
-        QCOMPARE(picker->objectName() + '=' + picker->windowTitle(), window);
-        const QString list = "file" + button.mid(3);
-        QCOMPARE(qobject_cast<QStringListModel *>(control<QListView>(*picker, qPrintable(list))->model())->stringList(),
-                 listed);
+        const auto *names =
+            qobject_cast<QStringListModel *>(picker->findChild<QListView *>("file" + button.mid(3))->model());
+        QCOMPARE(picker->objectName() + '=' + picker->windowTitle() + '=' + names->stringList().join(' '), listed);
     }
 
     // Every way of closing a picker; only OK, Enter and a double click set the field. Meanwhile Form1 takes no input.
@@ -109,13 +97,14 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("expected"); // in the picker's field, which held "old"
-        QTest::newRow("OK, nothing selected") << "butmap" << "OK" << "";
-        QTest::newRow("Enter on a map") << "butmap" << "Enter" << "DM_X.BSP";
-        QTest::newRow("double click on a map") << "butmap" << "double click" << "DM_X.BSP";
-        QTest::newRow("map Cancel") << "butmap" << "Cancel" << "old";
-        QTest::newRow("double click on a cfg") << "butcfg" << "double click" << "Mine.CFG";
-        QTest::newRow("cfg Esc") << "butcfg" << "Esc" << "old";
-        QTest::newRow("directory-not-found window") << "butmap" << "dir not found" << "old";
+        row("OK, nothing selected", {"butmap", "OK", ""});
+        row("one click only selects", {"butmap", "click, OK", "DM_X.BSP"});
+        row("Enter on a map", {"butmap", "Enter", "DM_X.BSP"});
+        row("double click on a map", {"butmap", "double click", "DM_X.BSP"});
+        row("map Cancel", {"butmap", "Cancel", "old"});
+        row("double click on a cfg", {"butcfg", "double click", "Mine.CFG"});
+        row("cfg Esc", {"butcfg", "Esc", "old"});
+        row("directory-not-found window", {"butmap", "dir not found", "old"});
     }
 
     void closing()
@@ -124,44 +113,47 @@ private slots:
         QFETCH(QString, how);
         QFETCH(QString, expected);
         const QString field = "txt" + button.mid(3);
-        GameFolder folder;
-        const auto form = startWith(folder.dir.path());
-        form->setText(qPrintable(field), QStringLiteral("old"));
-        click(*form, qPrintable(button));
-        auto *picker = form->findChild<FilePicker *>();
+        Started started;
+        Form1 &form = *started.form;
+        act(form, field + ":old|" + button);
+        auto *picker = form.findChild<FilePicker *>();
         QVERIFY(picker);
-        QVERIFY(!formTakesInput(*form));
-
+        QVERIFY(!formTakesInput(form));
         // The custom CFG reaches the command line only in the directory-not-found mode: there a rebuild shows.
-        if (field == "txtcfg") {
-            form->setCheck("chkcfg", 1);
-            form->setCheck("chkdnf", 1);
-        }
-        const QStringList boxes = shown(*form, {"chkmap", "chkcfg"});
+        if (field == "txtcfg")
+            act(form, "chkcfg:1|chkdnf:1");
+
         auto *list = picker->findChild<QListView *>();
-        const QModelIndex second = list->model()->index(1, 0);
-        if (how == "OK") {
-            click(*picker, qPrintable("butok" + button.mid(3)));
+        const QPoint second = list->viewport()->mapTo(picker, list->visualRect(list->model()->index(1, 0)).center());
+        if (how.endsWith("OK")) {
+            if (how.startsWith("click")) {
+                QTest::mouseClick(picker->windowHandle(), Qt::LeftButton, {}, second);
+                QTest::qWait(QApplication::doubleClickInterval() + 100); // and it does not make a later one a double
+                QVERIFY(picker->isVisible() && form.text("txtmap") == QLatin1String("old"));
+            }
+            click(*picker, "butok" + button.mid(3));
         } else if (how == "Enter") {
-            list->setCurrentIndex(second);
+            list->setCurrentIndex(list->model()->index(1, 0));
             QTest::keyClick(list, Qt::Key_Return);
         } else if (how == "double click") {
-            const QPoint at = list->viewport()->mapTo(picker, list->visualRect(second).center());
-            QTest::mouseDClick(picker->windowHandle(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(picker->windowHandle(), Qt::LeftButton, {}, second);
         } else if (how == "Cancel") {
-            click(*picker, qPrintable("butcancel" + button.mid(3)));
+            click(*picker, "butcancel" + button.mid(3));
         } else if (how == "Esc") {
             QTest::keyClick(list, Qt::Key_Escape);
         } else {
-            QVERIFY(QDir(folder.dir.filePath(QStringLiteral("valve"))).removeRecursively());
-            control<QPushButton>(*form, "butcfg")->click(); // from code, past the blocked window
-            QVERIFY(form->dirNotFoundWindow());
+            QVERIFY(QDir(started.dir.filePath(QStringLiteral("valve"))).removeRecursively());
+            control<QPushButton>(form, "butcfg")->click(); // from code, past the blocked window
+            QVERIFY(form.dirNotFoundWindow());
         }
-        QTRY_VERIFY(!form->findChild<FilePicker *>());
-        QCOMPARE(form->text(qPrintable(field)), expected);
-        QCOMPARE(preview(*form), commandLinePreview(buildParameters(*form)));
-        QCOMPARE(shown(*form, {"chkmap", "chkcfg"}), boxes);
-        QVERIFY(formTakesInput(*form));
+        QTRY_VERIFY(!form.findChild<FilePicker *>());
+        const QString dnf = "hl.exe -console -numericping -toconsole +r_mmx 1 +sv_cheats 1";
+        const QString shownPreview = field == "txtmap" ? "hl.exe -console -numericping -toconsole +exec vantortemp.cfg"
+                                     : expected.isEmpty() ? dnf
+                                                          : dnf + " +exec " + expected;
+        QCOMPARE(shown(form, field + "|prntcmdline|chkmap"),
+                 field + '=' + expected + "|prntcmdline=" + shownPreview + "|chkmap=0");
+        QVERIFY(formTakesInput(form));
     }
 };
 

@@ -4,19 +4,20 @@
 #include "support/storefile.h"
 #include "support/testmain.h"
 
-#include <QtTest>
-
 using namespace vantor;
 
 namespace {
 
 // Every slot key, in the order in which a slot is written and read.
-const QStringList slotKeyOrder = QString(
-    "chk16bit chka3d chkcfg chkcheat chkclosrun chkdecal chkdev chkdownload chkdynlit chkeax chkflip chkfpslan "
-    "chkfpsnet chkhimodel chkhisnd chkjoy chkjunc chklan chkmap chkmfilt chkmmx chknumping chkprfsnd chkpush chkrate "
-    "chkreverb chksavrun chkshad chktexsort chkthird chktocon chkupload chkweap chkztrk customcmd txtcfg txtdecal "
-    "txtfpslan txtfpsnet txtmap txtpush txtrate scrlcon scrlskill chkdm chkmaxp txtmaxp chkmlook chkdnf chkmod txtmod")
-                                     .split(' ');
+const QStringList slotKeyOrder =
+    QString(
+        "chk16bit chka3d chkcfg chkcheat chkclosrun chkdecal chkdev chkdownload chkdynlit chkeax chkflip chkfpslan "
+        "chkfpsnet chkhimodel chkhisnd chkjoy chkjunc chklan chkmap chkmfilt chkmmx chknumping chkprfsnd chkpush "
+        "chkrate "
+        "chkreverb chksavrun chkshad chktexsort chkthird chktocon chkupload chkweap chkztrk customcmd txtcfg txtdecal "
+        "txtfpslan txtfpsnet txtmap txtpush txtrate scrlcon scrlskill chkdm chkmaxp txtmaxp chkmlook chkdnf chkmod "
+        "txtmod")
+        .split(' ');
 
 // What loading takes for a key that the slot lacks.
 QString absentValue(const QString &key)
@@ -44,11 +45,13 @@ private slots:
         MemoryView view;
         view.setCheck("chkdev", 2);
         view.setPosition("scrlskill", 3);
-        saveSlot(store, view, 2);
+        view.setText("customcmd", QStringLiteral("+exec my.cfg; +map c1a0, x"));
+        QVERIFY(saveSlot(store, view, 2));
 
         QMap<QString, QString> &two = expected[QStringLiteral("two")]; // "extra" stays
         for (const QString &key : slotKeyOrder)
             two[key] = view.value(key.toStdString());
+        two["customcmd"] = "\"+exec my.cfg; +map c1a0, x\""; // quoted, so that it reads back whole
         QCOMPARE(storefile::read(), expected); // read while the store is open: the save is on disk when it returns
     }
 
@@ -57,19 +60,17 @@ private slots:
     void loadSetsEveryKeyInOrder()
     {
         storefile::write("[one]\nscrlskill=3\ntxtrate=\nchkcfg=\" 0 \"\nchkdev=3\nchkmod=7\nchkdnf=x\nscrlcon=0\n"
-                         "chkmap=1.5\n");
+                         "chkmap=1.5\ncustomcmd=a, b\ntxtmap=\"c1a0; x\"\n");
         Store store;
         MemoryView view;
-        for (auto &[key, state] : view.checks)
-            state = 1;
-        for (auto &[key, text] : view.texts)
-            text = QStringLiteral("x");
-        view.setPosition("scrlcon", 30);
+        for (auto &[key, value] : view.values)
+            value = option(key).kind == OptionKind::Check ? "1" : key == "scrlcon" ? "30" : "x";
         view.changed.clear();
         QVERIFY(loadSlot(store, view, 1));
 
         QCOMPARE(view.changed, slotKeyOrder);
-        const QMap<QString, QString> stored{{"scrlskill", "3"}, {"txtrate", ""}, {"chkcfg", "0"}};
+        const QMap<QString, QString> stored{
+            {"scrlskill", "3"}, {"txtrate", ""}, {"chkcfg", "0"}, {"customcmd", "a,b"}, {"txtmap", "c1a0; x"}};
         QStringList loaded, expected;
         for (const QString &key : slotKeyOrder) {
             loaded << key + '=' + view.value(key.toStdString());
@@ -79,32 +80,43 @@ private slots:
         QCOMPARE(view.text("hldir"), QStringLiteral("x"));
     }
 
+    // A slot counts as saved when its skill reads as a number above 0; then every key loads, the skill only where the
+    // slider can take it.
     void savedSlotTest_data()
     {
-        QTest::addColumn<QByteArray>("slotText");
-        QTest::addColumn<bool>("saved");
-        QTest::addColumn<int>("skill"); // the slider's position once loaded
-        const std::tuple<const char *, bool, int> rows[]{
-            {"", false, 1},          {"chkdev=1\ntxtrate=1", false, 1}, {"scrlskill=0", false, 1},
-            {"scrlskill=3", true, 3}, {"scrlskill=4", true, 1},          {"scrlskill=0.5", true, 1},
-            {"scrlskill=-1", false, 1}, {"scrlskill=hard", false, 1}};
-        for (const auto &[text, saved, skill] : rows)
-            QTest::newRow(QByteArray(text).replace('\n', ' ')) << QByteArray(text) << saved << skill;
+        QTest::addColumn<QString>("slot");
+        QTest::addColumn<QString>("expected"); // saved or not, and the skill once loaded
+        row("nothing", {"", "empty 1"});
+        row("no skill", {"chkdev=1\ntxtrate=1", "empty 1"});
+        row("skill 0", {"scrlskill=0", "empty 1"});
+        row("skill 3", {"scrlskill=3", "saved 3"});
+        row("skill 4", {"scrlskill=4", "saved 1"});
+        row("skill 0.5", {"scrlskill=0.5", "saved 1"});
+        row("skill -1", {"scrlskill=-1", "empty 1"});
+        row("skill in words", {"scrlskill=hard", "empty 1"});
     }
 
     void savedSlotTest()
     {
-        QFETCH(QByteArray, slotText);
-        QFETCH(bool, saved);
-        QFETCH(int, skill);
-        storefile::write("[two]\n" + slotText + "\n");
+        QFETCH(QString, slot);
+        QFETCH(QString, expected);
+        storefile::write("[two]\n" + slot.toUtf8() + "\n");
         Store store;
-        QCOMPARE(isSlotSaved(store, 2), saved);
         QVERIFY(!isSlotSaved(store, 1));
         MemoryView view;
-        QCOMPARE(loadSlot(store, view, 2), saved);
-        QCOMPARE(view.changed.empty(), !saved); // an empty slot changes nothing
-        QCOMPARE(view.position("scrlskill"), skill);
+        const bool loaded = loadSlot(store, view, 2);
+        QCOMPARE(loaded, isSlotSaved(store, 2));
+        QCOMPARE(loaded, !view.changed.empty()); // an empty slot changes nothing
+        QCOMPARE(QString(loaded ? "saved " : "empty ") + view.value("scrlskill"), expected);
+    }
+
+    void defaultSlot() // "def" names a slot; slots 1 and 3 are saved
+    {
+        for (const auto &[def, slot] :
+             {std::pair{"1", 1}, {"2", 0}, {"3", 3}, {"3.0", 3}, {"0", 0}, {"4", 0}, {"x", 0}}) {
+            storefile::write(QByteArray("[General]\ndef=") + def + "\n[one]\nscrlskill=1\n[three]\nscrlskill=2\n");
+            QVERIFY2(vantor::defaultSlot(Store()) == slot, def);
+        }
     }
 };
 

@@ -88,8 +88,9 @@ void Form1::butmkcfgClicked()
     const QString name = txtmkcfg->text();
     const char *feedback = enterNameCaption;
     if (isPlainFileName(name)) {
-        if (mktempcfg(name + QLatin1String(".cfg")) != CfgWrite::Written)
-            return; // the failure course has shown what went wrong
+        // After a failure the folder is in doubt until one is chosen with Browse: no word of success until then.
+        if (mktempcfg(name + QLatin1String(".cfg")) != CfgWrite::Written || m_missingDirectory)
+            return;
         feedback = cfgCreatedCaption;
     }
     showCaption(butmkcfg, QLatin1String(feedback));

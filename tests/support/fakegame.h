@@ -7,20 +7,23 @@
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 
 // The arguments that the game gets from Vantor's start values.
 inline const QStringList startArguments{"-console", "-numericping", "-toconsole", "+exec", "vantortemp.cfg"};
 
+// The script brings its own PATH: the programs under test get one that holds nothing but stand-ins.
 inline bool writeFakeProgram(const QString &program, bool runnable = true)
 {
     QFile file(program);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    file.write("#!/bin/sh\n"
+    file.write("#!/bin/sh\nPATH=/usr/bin:/bin\n"
                "{ pwd; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > \"$0.record.part\"\n"
                "mv \"$0.record.part\" \"$0.record\"\n");
     file.close();
-    return !runnable || file.setPermissions(file.permissions() | QFile::ExeOwner);
+    const auto run = QFile::ExeOwner | QFile::ExeUser | QFile::ExeGroup | QFile::ExeOther;
+    return file.setPermissions(runnable ? file.permissions() | run : file.permissions() & ~run);
 }
 
 // The folder and the arguments, or nothing while the program has not run.
@@ -30,6 +33,13 @@ inline QStringList fakeProgramRecord(const QString &program)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+// Whether the program has still not run once a start would long have left its record.
+inline bool neverRan(const QString &program)
+{
+    QTest::qWait(1000);
+    return fakeProgramRecord(program).isEmpty();
 }
 
 // A game folder with a valve directory and a stand-in hl.exe.

@@ -2,12 +2,12 @@
 
 // Finding and driving Form1's controls as a user would.
 
+#include "support/memoryview.h"
 #include "ui/folderbrowse.h"
 #include "ui/form1.h"
 
 #include <QAbstractSlider>
 #include <QPlainTextEdit>
-#include <QTimer>
 #include <QtTest>
 
 // The folder dialog answers FOLDER at once; empty text is a cancel.
@@ -20,23 +20,63 @@ inline void answerFolderDialog(const QString &folder)
 // unless a test answers it otherwise.
 inline const bool folderDialogCancels = (answerFolderDialog(QString()), true);
 
-template <typename T = QWidget> T *control(QWidget &form, const char *name)
+template <typename T = QWidget> T *control(QWidget &form, const QString &name)
 {
-    T *found = form.findChild<T *>(QLatin1String(name));
+    T *found = form.findChild<T *>(name);
     if (!found)
-        qFatal("no control %s", name);
+        qFatal("no control %s", qPrintable(name));
     return found;
 }
 
-inline void click(QWidget &form, const char *name)
+inline void click(QWidget &form, const QString &name)
 {
     QWidget *widget = control(form, name);
     QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
 }
 
-inline QString caption(QWidget &form, const char *name) { return control<QAbstractButton>(form, name)->text(); }
+// Does each action in turn, separated by '|': "name" clicks the control, "name=text" types the text into it, and
+// "name:value" sets it as the program would (a check box's state, a slider's position, a field's text).
+inline void act(vantor::Form1 &form, const QString &actions)
+{
+    for (const QString &action : actions.split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
+        const qsizetype at = action.indexOf(QRegularExpression(QStringLiteral("[=:]")));
+        QWidget *widget = control(form, action.left(at));
+        const QString value = action.mid(at + 1);
+        if (at < 0)
+            click(form, action);
+        else if (action[at] == QLatin1Char('='))
+            QTest::keyClicks(widget, value);
+        else if (auto *field = qobject_cast<QLineEdit *>(widget))
+            field->setText(value);
+        else
+            applySettings(form, {action.left(at) + '=' + value});
+    }
+}
 
-// Runs CHECK a moment into the wait that the command started by CLICKING begins.
+// The controls named before each '=' of EXPECTED ("name=value|..."), each with the value it shows now: a check box's
+// state (0, 1, 2), a slider's position, a text or caption.
+inline QString shown(QWidget &form, const QString &expected)
+{
+    QStringList values;
+    for (const QString &entry : expected.split(QLatin1Char('|'))) {
+        QWidget *widget = control(form, entry.section(QLatin1Char('='), 0, 0));
+        QString value = widget->property("text").toString();
+        if (auto *box = qobject_cast<vantor::OptionCheckBox *>(widget))
+            value = QString::number(box->state());
+        else if (auto *slider = qobject_cast<QAbstractSlider *>(widget))
+            value = QString::number(slider->value());
+        else if (auto *text = qobject_cast<QPlainTextEdit *>(widget))
+            value = text->toPlainText();
+        values << entry.section(QLatin1Char('='), 0, 0) + '=' + value;
+    }
+    return values.join(QLatin1Char('|'));
+}
+
+inline QString caption(QWidget &form, const char *name) { return shown(form, QLatin1String(name)).section('=', 1); }
+
+inline QString preview(QWidget &form) { return shown(form, QStringLiteral("prntcmdline")).section('=', 1); }
+
+// Runs CHECK a moment into the wait that clicking CLICKING begins.
 template <typename Check> void duringTheWait(QWidget &form, const char *clicking, Check check)
 {
     bool checked = false;
@@ -46,36 +86,4 @@ template <typename Check> void duringTheWait(QWidget &form, const char *clicking
     });
     click(form, clicking);
     QVERIFY(checked);
-}
-
-inline QString preview(QWidget &form) { return control<QPlainTextEdit>(form, "prntcmdline")->toPlainText(); }
-
-// Replaces a field's text by typing, as a user who selected all of it would.
-inline void retype(QWidget &form, const char *name, const QString &text)
-{
-    auto *field = control<QLineEdit>(form, name);
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Delete);
-    QTest::keyClicks(field, text);
-}
-
-// "name=value" for each control named before a '=', with the value the control shows now: a check box's state
-// (0, 1, 2), a slider's position, a text.
-inline QStringList shown(QWidget &form, const QStringList &names)
-{
-    QStringList values;
-    for (const QString &entry : names) {
-        const QString name = entry.section(QLatin1Char('='), 0, 0);
-        QWidget *widget = control(form, qPrintable(name));
-        if (auto *box = qobject_cast<vantor::OptionCheckBox *>(widget))
-            values << name + '=' + QString::number(box->state());
-        else
-            values << name + '=' +
-                          widget->property(qobject_cast<QAbstractSlider *>(widget)  ? "value"
-                                           : qobject_cast<QPlainTextEdit *>(widget) ? "plainText"
-                                                                                    : "text")
-                              .toString();
-    }
-    return values;
 }

@@ -7,6 +7,15 @@
 #include <QtTest>
 
 #include <cstdlib>
+#include <initializer_list>
+
+// Adds a row of the current test's table whose columns all hold text.
+inline void row(const char *name, std::initializer_list<QString> columns)
+{
+    QTestData &data = QTest::newRow(name);
+    for (const QString &column : columns)
+        data << column;
+}
 
 #define VANTOR_TEST_MAIN(TestClass, ApplicationClass)                                                                  \
     int main(int argc, char *argv[])                                                                                   \

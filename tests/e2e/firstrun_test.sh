@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# The real program on a private X server, as a new user meets it: with no settings, the folder dialog comes up before
+# the main window; the game folder typed into it is taken, the window appears at its fixed size, and Enter starts the
+# stand-in game in Vantor's folder and ends Vantor with status 0. Nothing outside a temporary folder is touched.
+#   firstrun_test.sh VANTOR_BINARY
+set -euo pipefail
+binary=$(realpath "${1:?usage: firstrun_test.sh VANTOR_BINARY}")
+tmp=$(mktemp -d "${TMPDIR:-/tmp}/vantor-e2e.XXXXXX")
+xvfb="" app=""
+trap 'kill $app $xvfb 2>/dev/null; wait 2>/dev/null; rm -rf "$tmp"' EXIT
+trap 'exit 143' INT TERM HUP
+fail() { echo "e2e: FAIL: $*" >&2 && exit 1; }
+for tool in Xvfb xdotool; do command -v $tool >/dev/null || fail "$tool is not installed (scripts/ensure-deps.sh)"; done
+
+# Background commands get SIGTERM when this shell dies, even by SIGKILL (a test timeout).
+guard=()
+command -v setpriv >/dev/null && guard=(setpriv --pdeathsig TERM --)
+mkdir -p "$tmp/config" "$tmp/home" "$tmp/Half Life/valve" && mkdir -m 700 "$tmp/runtime"
+game="$tmp/Half Life/hl.exe"
+printf '%s\n' '#!/bin/sh' '{ pwd; for a in "$@"; do printf "%s\n" "$a"; done; } >"$0.part"' 'mv "$0.part" "$0.record"' \
+    >"$game"
+chmod +x "$game"
+
+# Xvfb picks a free display itself and writes its number to descriptor 3 once it accepts clients.
+mkfifo "$tmp/displayfd"
+"${guard[@]}" Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/displayfd" 2>"$tmp/xvfb.log" &
+xvfb=$!
+read -r -t 20 display <"$tmp/displayfd" || fail "Xvfb did not start: $(cat "$tmp/xvfb.log")"
+export DISPLAY=":$display" LSAN_OPTIONS="suppressions=$(dirname "$0")/../lsan.supp:print_suppressions=0"
+"${guard[@]}" env HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/config" XDG_RUNTIME_DIR="$tmp/runtime" QT_QPA_PLATFORM=xcb \
+    QT_QPA_PLATFORMTHEME= "$binary" &
+app=$!
+
+# The first visible window whose title matches, within 30 s (an ASan build starts slowly).
+window() { timeout 30 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
+keys() { timeout 10 xdotool windowfocus --sync "$1" && timeout 10 xdotool "${@:2}" || fail "could not type into $1"; }
+
+dialog=$(window '^Please select your .Half-Life. directory:$') || fail "no folder dialog"
+xdotool search --onlyvisible --name '^Vantor, by ' >/dev/null && fail "the main window is up before the folder dialog"
+keys "$dialog" type --delay 20 "$tmp/Half Life"
+keys "$dialog" key Return
+main=$(window '^Vantor, by ') || fail "no main window after the folder was chosen"
+eval "$(xdotool getwindowgeometry --shell "$main" | grep -E '^(WIDTH|HEIGHT)=[0-9]+$')"
+[ "${WIDTH}x${HEIGHT}" = 489x337 ] || fail "the window is ${WIDTH}x${HEIGHT}, not 489x337"
+keys "$main" key Return
+
+timeout 10 tail --pid=$app -f /dev/null || fail "still running 10 s after Enter"
+status=0 && wait $app || status=$?
+app=""
+[ $status -eq 0 ] || fail "ended with status $status after Enter"
+timeout 5 sh -c 'until [ -f "$1" ]; do sleep 0.1; done' - "$game.record" || fail "the game was not started"
+expected=$(printf '%s\n' "$(dirname "$binary")" -console -numericping -toconsole +exec vantortemp.cfg)
+[ "$(cat "$game.record")" = "$expected" ] || fail "the game was started as"$'\n'"$(cat "$game.record")"
+grep -qxF "hldir=$tmp/Half Life" "$tmp/config/vantor_tovrik.ini" || fail "the chosen folder was not stored"
+echo "e2e: the folder dialog came first; Enter started the game and ended Vantor with status 0"

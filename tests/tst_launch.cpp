@@ -1,0 +1,336 @@
+// What the options become, without a window: the command line, the numeric fields' rules, the CFG file, and the
+// program that starts the game.
+
+#include "launch/cfgfile.h"
+#include "launch/commandline.h"
+#include "launch/gamelaunch.h"
+#include "launch/numbers.h"
+#include "launch/numericfields.h"
+#include "launch/steamlibraries.h"
+#include "support/fakegame.h"
+#include "support/memoryview.h"
+#include "support/testmain.h"
+
+#include <csignal>
+
+#include <sys/resource.h>
+
+using namespace vantor;
+
+namespace {
+
+const QString start = QStringLiteral(" -console -numericping -toconsole"),
+              exec = QStringLiteral(" +exec vantortemp.cfg");
+const QByteArray header = "// Temporary CFG file created by Vantor,\r\n// this file can be safely deleted.\r\n"
+                          "// Web page: https://corvana.example/vantor/\r\n\r\n\r\n";
+
+QStringList bars(const QString &text) { return text.split(QLatin1Char('|'), Qt::SkipEmptyParts); }
+
+// The lines after the header, each of which must end in CR LF.
+QStringList body(const QByteArray &content)
+{
+    if (!content.startsWith(header) || !content.endsWith("\r\n"))
+        return {QStringLiteral("no header, or no line break at the end")};
+    return QString::fromUtf8(content.mid(header.size()).chopped(2)).split(QStringLiteral("\r\n"));
+}
+
+QByteArray contentOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("none");
+}
+
+} // namespace
+
+class LaunchTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { qputenv("PATH", m_root.filePath(QStringLiteral("bin")).toLocal8Bit()); }
+
+    void parameters_data()
+    {
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<QString>("expected");
+        row("start values", {"", start + exec});
+        row("everything off, greyed is off", {"chknumping=0|chktocon=2|chkdev=2|chkmod=2", " -console" + exec});
+        row("mod after dev", {"chkdev=1|chkmod=1|txtmod=tfc", start + " -dev -game tfc" + exec});
+        row("no mod name, one blank of custom text", {"chkmod=1|txtmod=|customcmd= ", start + exec});
+        row("mod name as typed", {"chkmod=1|txtmod=my mod ", start + " -game my mod " + exec});
+        row("normal mode leaves the cfg to the file", {"chkcfg=1|txtcfg=autoexec.cfg", start + exec});
+        row("dir-not-found mode, in order", {"chkdnf=1|chkcfg=1|txtcfg=my.cfg|customcmd=-zone 2048",
+                                             start + " +r_mmx 1 +sv_cheats 1 +exec my.cfg -zone 2048"});
+        row("dir-not-found mode, greyed boxes", {"chkdnf=1|chkmmx=2|chkcheat=2|chkcfg=2|txtcfg=x.cfg", start});
+        row("dir-not-found mode, no cfg name, no map",
+            {"chkdnf=1|chkmmx=0|chkcheat=0|chkcfg=1|chkmap=1|txtmap=x", start});
+        row("greyed dir-not-found box is not the normal mode", {"chkdnf=2|chkcheat=0", start + " +r_mmx 1"});
+        row("two blanks are added", {"customcmd=  ", start + exec + "   "});
+        row("custom text last, as typed", {"customcmd=+connect \"a b\"\\x", start + exec + " +connect \"a b\"\\x"});
+    }
+
+    void parameters()
+    {
+        QFETCH(QString, settings);
+        QFETCH(QString, expected);
+        MemoryView view;
+        view.apply(bars(settings));
+        QCOMPARE(buildParameters(view), expected);
+    }
+
+    // The preview shows the line on one line: a line break, or a text document's frame mark, shows as a blank.
+    void previewIsOneLine()
+    {
+        QCOMPARE(commandLinePreview(" a\rb\nc\u2028d\u2029e\uFDD0f\uFDD1g"), QStringLiteral("hl.exe a b c d e f g"));
+    }
+
+    // The one reading of numbers: blanks, a sign, digits with a point somewhere (or a point and digits), blanks.
+    void numbers_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("read"); // the number and its 16-bit rounding, each "-" for none
+                                           // clang-format off
+        for (const auto &[text, read] : {
+                 std::pair{"0", "0 0"}, {" +12.5\t", "12.5 12"}, {"-3.5", "-3.5 -4"}, {"22.", "22 22"}, {".5", "0.5 0"},
+                 {"1.5", "1.5 2"}, {"32767.5", "32767.5 -"}, {"-32768.5", "-32768.5 -32768"}, {"-32769", "-32769 -"},
+                 {"00000000000000000000000000000000000001", "1 1"}, {"1e3", "- -"}, {"inf", "- -"}, {"nan", "- -"},
+                 {"1,000", "- -"}, {"0x10", "- -"}, {"- 1", "- -"}, {"-", "- -"}, {".", "- -"}, {"", "- -"},
+                 {" ", "- -"}, {"1 2", "- -"}, {"12a", "- -"}, {"\uFF11", "- -"}})
+            // clang-format on
+            QTest::newRow(text) << QString::fromUtf8(text) << QString(read);
+    }
+
+    void numbers()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, read);
+        const auto number = parseNumber(text);
+        const auto whole = number ? toInt16(*number) : std::nullopt;
+        QCOMPARE((number ? QString::number(*number) : "-") + ' ' + (whole ? QString::number(*whole) : "-"), read);
+    }
+
+    // The check of all fields (LEFT empty), or of one field as it loses the focus: an empty one gets its fallback,
+    // and only "Max Players" is capped, at 32. The view has no change handling, so no repair sets off another.
+    void numericRepairs_data()
+    {
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<QString>("left");
+        QTest::addColumn<QString>("repaired"); // every other text stays as set
+        row("empty is left for the user", {"txtfpslan=", "", ""});
+        row("beyond 16 bits with the box on",
+            {"chkpush=1|txtpush=40000|txtrate=-40000", "", "txtpush=300|txtrate=2500"});
+        row("smallest 16-bit value, zero and halves stay", {"txtpush=-32768|txtrate=-0|txtfpsnet=2.5", "", ""});
+        row("box off or greyed", {"chkpush=0|txtpush=40000|chkrate=2|txtrate=99999", "", ""});
+        row("max players and decals take any number", {"chkmaxp=1|txtmaxp=99|txtdecal=99999", "", ""});
+        row("no number, each its own fallback",
+            {"txtpush=-|txtmaxp=x|txtrate=abc|txtfpsnet=1e3|txtfpslan=.|txtdecal=d", "",
+             "txtpush=300|txtmaxp=16|txtrate=2500|txtfpsnet=30|txtfpslan=45|txtdecal=300"});
+        row("players 33 left", {"txtmaxp=33", "txtmaxp", "txtmaxp=16"});
+        row("players 32.5 left", {"txtmaxp=32.5", "txtmaxp", "txtmaxp=16"});
+        row("players 32 left", {"txtmaxp=32|txtrate=", "txtmaxp", ""});
+        row("players -5 left", {"txtmaxp=-5", "txtmaxp", ""});
+        row("decals 9999 left", {"txtdecal=9999", "txtdecal", ""});
+        for (const auto &[key, fallback] : {std::pair{"txtpush", "300"},
+                                            {"txtmaxp", "16"},
+                                            {"txtrate", "2500"},
+                                            {"txtfpsnet", "30"},
+                                            {"txtfpslan", "45"},
+                                            {"txtdecal", "300"}})
+            QTest::addRow("%s left empty", key) << QString(key) + '=' << QString(key) << QString(key) + '=' + fallback;
+    }
+
+    void numericRepairs()
+    {
+        QFETCH(QString, settings);
+        QFETCH(QString, left);
+        QFETCH(QString, repaired);
+        MemoryView view, expected;
+        view.apply(bars(settings));
+        expected.apply(bars(settings) + bars(repaired));
+        if (left.isEmpty())
+            checkNumericFields(view);
+        else
+            numericFieldLeft(view, left.toStdString());
+        QCOMPARE(view.values, expected.values);
+    }
+
+    void cfgStartValuesLetterForLetter()
+    {
+        MemoryView view;
+        QCOMPARE(body(cfgFileContent(view)),
+                 bars("sv_cheats 1|r_mmx 1|r_shadows 0|chase_active 0|m_filter 0|gl_d3dflip 0|joystick 0|"
+                      "cl_allowdownload 1|cl_allowupload 1|cl_himodels 1|sv_lan 0|r_dynamic 1|gl_texsort 1|"
+                      "r_drawviewmodel 1|gl_keeptjunctions 1|gl_ztrick 0|deathmatch 0|hisound 1|loadas8bit 0|"
+                      "s_reverb 1|_snd_mixahead 0.100|s_eax 0|s_a3d 0|rate 2500|fps_modem 30|pushlatency -300|"
+                      "fps_lan 45|r_decals 300|skill 1|scr_conspeed 1000|+mlook"));
+    }
+
+    // Every box the other way round (greyed where it was on: greyed counts as off), so every row writes its other
+    // line in the same place, and the named lines appear, one line each whatever their text holds.
+    void cfgEveryRowTurned()
+    {
+        MemoryView view;
+        for (auto &[key, value] : view.values)
+            if (option(key).kind == OptionKind::Check)
+                value = value == "1" ? "2" : "1";
+        view.apply({"txtcfg=my\r\n.cfg", "txtmap=cross\u2028fire", "txtmaxp=07", "scrlskill=3", "scrlcon=35"});
+        QCOMPARE(body(cfgFileContent(view)),
+                 bars("sv_cheats 0|exec my.cfg|r_mmx 0|r_shadows 1|chase_active 1|m_filter 1|gl_d3dflip 1|"
+                      "joystick 1|cl_allowdownload 0|cl_allowupload 0|cl_himodels 0|sv_lan 1|r_dynamic 0|"
+                      "gl_texsort 0|r_drawviewmodel 0|gl_keeptjunctions 0|gl_ztrick 1|deathmatch 1|hisound 0|"
+                      "loadas8bit 1|s_reverb 0|_snd_mixahead 0.200|s_eax 1|s_a3d 1|maxplayers 07|skill 3|"
+                      "scr_conspeed 3500|-mlook|map cross\u2028fire"));
+    }
+
+    // The lines that a box writes only with a value, and the numeric fields that the writer puts right.
+    void cfgConditionalLines_data()
+    {
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("recovered"); // every other text stays as it was
+        const QString tail = "pushlatency -300|fps_lan 45|r_decals 300", all = "rate 2500|fps_modem 30|" + tail;
+        row("start", {"", all, ""});
+        row("cfg and map on without a name", {"chkcfg=1|chkmap=1", all, ""});
+        row("cfg and map off with a name", {"txtcfg=a.cfg|txtmap=c1a0", all, ""});
+        row("zero, empty", {"txtrate=0|txtfpsnet=", tail, ""});
+        row("no number, box off", {"chkrate=0|txtrate=abc", all.mid(10), "txtrate=2500"});
+        row("beyond 16 bits", {"txtrate=99999", all, "txtrate=2500"});
+        row("beyond 16 bits, box off or greyed", {"chkrate=0|txtrate=99999|chkfpsnet=2|txtfpsnet=-40000", tail, ""});
+        row("converted or as typed",
+            {"chkmaxp=1|txtmaxp=099999|txtrate= 25|txtfpsnet=3.5|txtpush=22.5|txtfpslan=-5|txtdecal=99999.5",
+             "maxplayers 099999|rate 25|fps_modem 4|pushlatency -22|fps_lan -5|r_decals 99999.5", ""});
+        row("every field recovers on its own",
+            {"chkmaxp=1|txtmaxp=x|txtrate=r|txtfpsnet=n|txtpush=p|txtfpslan=l|txtdecal=d",
+             "maxplayers 16|rate 2500|fps_modem 30|pushlatency -300|fps_lan 45|r_decals 350",
+             "txtmaxp=16|txtrate=2500|txtfpsnet=30|txtpush=300|txtfpslan=45|txtdecal=350"});
+    }
+
+    void cfgConditionalLines()
+    {
+        QFETCH(QString, settings);
+        QFETCH(QString, written);
+        QFETCH(QString, recovered);
+        MemoryView view, expected;
+        view.apply(bars(settings));
+        expected.apply(bars(settings) + bars(recovered));
+        // The callback runs between the numeric lines and the skill line, and sees the repairs.
+        QString seen;
+        const QByteArray content = cfgFileContent(view, [&] { seen = view.text("txtrate"); });
+        static const QRegularExpression conditional(
+            "^(exec|map|maxplayers|rate|fps_modem|pushlatency|fps_lan|r_decals) ");
+        QCOMPARE(body(content).filter(conditional), bars(written));
+        QCOMPARE(view.values, expected.values);
+        QCOMPARE(seen, expected.text("txtrate"));
+    }
+
+    // A file is replaced whole or not at all: a disk that takes only part of it, a folder that is not there, or a
+    // file where the valve folder belongs, leaves the earlier file as it was and nothing beside it.
+    void cfgWrittenWholeOrNotAtAll()
+    {
+        QTemporaryDir game;
+        QVERIFY(QDir(game.path()).mkpath(QStringLiteral("a/valve")) &&
+                QFile(game.filePath("valve")).open(QIODevice::WriteOnly));
+        const QString path = cfgFilePath(game.filePath("a"), QStringLiteral("x.cfg"));
+        QCOMPARE(path, game.filePath("a/valve/x.cfg"));
+        MemoryView view;
+        QVERIFY(writeCfgFile(path, view));
+        QCOMPARE(body(contentOf(path)).size(), 31);
+
+        view.setCheck("chkcheat", 0);
+        std::signal(SIGXFSZ, SIG_IGN); // a write beyond the limit fails instead of ending the program
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit small{100, limit.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &small);
+        const bool written = writeCfgFile(path, view);
+        setrlimit(RLIMIT_FSIZE, &limit);
+        QVERIFY(!written);
+        QCOMPARE(body(contentOf(path)).first(), QStringLiteral("sv_cheats 1"));
+        QCOMPARE(QDir(game.filePath("a/valve")).entryList(QDir::Files | QDir::Hidden), QStringList{"x.cfg"});
+        QVERIFY(!writeCfgFile(cfgFilePath(game.filePath("gone"), QStringLiteral("x.cfg")), view));
+        QVERIFY(!writeCfgFile(cfgFilePath(game.path(), QStringLiteral("x.cfg")), view));
+    }
+
+    void gameFile_data()
+    {
+        QTest::addColumn<QString>("files"); // a '-' after a name: the file has no run bit
+        QTest::addColumn<QString>("chosen");
+        row("hl.exe first", {"hl.exe hl.sh hl_linux", "hl.exe"});
+        row("hl.exe copied from Windows", {"hl.exe- hl.sh", "hl.exe"});
+        row("Linux edition", {"hl.sh hl_linux", "hl.sh"});
+        row("bare Linux game", {"hl_linux", "hl_linux"});
+        row("nothing there", {"", "hl.exe"});
+    }
+
+    void gameFile()
+    {
+        QFETCH(QString, files);
+        QFETCH(QString, chosen);
+        QTemporaryDir game;
+        for (const QString &name : files.split(' ', Qt::SkipEmptyParts))
+            QVERIFY(writeFakeProgram(game.filePath(name.chopped(name.endsWith('-'))), !name.endsWith('-')));
+        QCOMPARE(vantor::gameFile(game.path() + '/', false, m_root.path()), game.filePath(chosen));
+    }
+
+    // In the directory-not-found mode: the hl.exe beside Vantor, else the one on the PATH, else the bare name.
+    void bareGameFileOfTheDirNotFoundMode()
+    {
+        QTemporaryDir own;
+        const QString onPath = m_root.filePath(QStringLiteral("bin/hl.exe")), beside = own.filePath("hl.exe");
+        QCOMPARE(vantor::gameFile("/nowhere", true, own.path()), QStringLiteral("hl.exe"));
+        QVERIFY(QDir().mkpath(m_root.filePath("bin")) && writeFakeProgram(onPath));
+        QCOMPARE(vantor::gameFile("/nowhere", true, own.path()), onPath);
+        QVERIFY(writeFakeProgram(beside));
+        QCOMPARE(vantor::gameFile("/nowhere", true, own.path()), beside);
+        QFile::remove(onPath);
+    }
+
+    // Detached, with the arguments split as a shell would; a Windows program runs through wine when there is one.
+    void startingTheGame()
+    {
+        QTemporaryDir game, own;
+        const QString program = game.filePath(QStringLiteral("hl.exe")), wine = m_root.filePath("bin/wine");
+        QVERIFY(writeFakeProgram(program));
+        QVERIFY(startGame(gameStart(program, start + exec + " +name \"Gordon F\" c:\\x", own.path())));
+        QTRY_COMPARE(fakeProgramRecord(program),
+                     (QStringList{own.path()} + startArguments + QStringList{"+name", "Gordon F", "c:\\x"}));
+
+        QVERIFY(QFile::remove(program + ".record") && writeFakeProgram(program, false)); // not runnable by the system
+        QVERIFY(!startGame(gameStart(program, start + exec, own.path())));               // no wine on the PATH
+        QVERIFY(QDir().mkpath(m_root.filePath("bin")) && writeFakeProgram(wine));
+        QVERIFY(startGame(gameStart(program, start + exec, own.path())));
+        QTRY_COMPARE(fakeProgramRecord(wine), (QStringList{own.path(), program} + startArguments));
+        // Only hl.exe is taken for a Windows program; a missing file starts nothing at all.
+        QVERIFY(writeFakeProgram(game.filePath(QStringLiteral("hl.sh")), false));
+        QVERIFY(!startGame(gameStart(game.filePath(QStringLiteral("hl.sh")), start, own.path())));
+        QVERIFY(!startGame(gameStart(game.filePath(QStringLiteral("gone/hl.exe")), start, own.path())));
+        QVERIFY(neverRan(program));
+        QFile::remove(wine);
+    }
+
+    // The folder dialog opens in the first Half-Life folder of the two usual Steam folders, then of Steam's libraries.
+    void steamLibraries()
+    {
+        QTemporaryDir home, library;
+        const QString listed = library.filePath(QStringLiteral("Spiele für Ödön/steamapps/common/Half-Life"));
+        const QString usual = home.filePath(QStringLiteral(".steam/steam/steamapps/common/Half-Life"));
+        QVERIFY(QDir().mkpath(listed) && QDir().mkpath(home.filePath(QStringLiteral(".local/share/Steam/steamapps"))));
+        QFile vdf(home.filePath(QStringLiteral(".local/share/Steam/steamapps/libraryfolders.vdf")));
+        QVERIFY(vdf.open(QIODevice::WriteOnly));
+        vdf.write("\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"/no/such/library\"\n\t}\n\t\"1\"\n\t{\n"
+                  "\t\t\"path\"\t\t\"" +
+                  library.filePath(QStringLiteral("Spiele für Ödön")).toUtf8() + "\"\n\t}\n}\n");
+        vdf.close();
+        QCOMPARE(steamHalfLifeFolders(home.path()), QStringList{QFileInfo(listed).canonicalFilePath()});
+        QVERIFY(QDir().mkpath(usual));
+        QCOMPARE(steamHalfLifeFolders(home.path()),
+                 (QStringList{QFileInfo(usual).canonicalFilePath(), QFileInfo(listed).canonicalFilePath()}));
+        // Steam escapes a backslash or a quote in a path with a backslash.
+        QCOMPARE(steamLibraryPaths("\"path\"  \"D:\\\\Steam \\\"x\\\"\""), QStringList{"D:\\Steam \"x\""});
+    }
+
+private:
+    QTemporaryDir m_root;
+};
+
+VANTOR_TEST_MAIN(LaunchTest, QCoreApplication)
+
+#include "tst_launch.moc"

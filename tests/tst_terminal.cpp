@@ -1,0 +1,108 @@
+// Vantor's terminal options as a user runs them: the real program, with a PATH of stand-ins and no display to reach.
+
+#include "support/fakegame.h"
+#include "support/storefile.h"
+#include "support/testmain.h"
+
+#include <QProcess>
+
+namespace {
+
+const QByteArray chosen = "[other]\nhldir=GAME\n";
+const QByteArray slotOne = "[General]\ndef=1\n[one]\nscrlskill=1\nchkdev=1\ncustomcmd=\n" + chosen;
+const QString notWritten = QStringLiteral("vantor: could not write the CFG file GAME/valve/vantortemp.cfg");
+
+} // namespace
+
+class TerminalTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { storefile::remove(); }
+
+    void options_data()
+    {
+        QTest::addColumn<QByteArray>("store"); // GAME stands for the game folder, BIN for the PATH's only folder
+        QTest::addColumn<QString>("folder");   // what the game folder holds
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("said");    // the first line on standard output, or on error for a failure
+        QTest::addColumn<QString>("started"); // the stand-in that ran, and its arguments
+        const auto row = [](const char *name, const QByteArray &store, const char *folder, const char *arguments,
+                            int status, const QString &said, const char *started = "") {
+            QTest::newRow(name) << store << folder << arguments << status << said << started;
+        };
+        const char *game = "valve hl.exe";
+        row("version", "", "", "--version", 0, "Vantor 1.2");
+        row("print", chosen, game, "--print", 0, "hl.exe -console -numericping -toconsole +exec vantortemp.cfg");
+        row("print the Default slot", slotOne, game, "--print", 0, "hl.exe -console -dev +exec vantortemp.cfg");
+        row("a slot asked for wins", slotOne + "[two]\nscrlskill=1\nchkmod=1\ncustomcmd=\n", game, "--print --slot 2",
+            0, "hl.exe -console -game tfc +exec vantortemp.cfg");
+        row("run", chosen, game, "--run", 0, "", "GAME/hl.exe -console -numericping -toconsole +exec vantortemp.cfg");
+        row("run a slot", slotOne, game, "--run --slot 1", 0, "", "GAME/hl.exe -console -dev +exec vantortemp.cfg");
+        row("run the bare game, no folder chosen", "[General]\ndef=1\n[one]\nscrlskill=1\nchkdnf=1\ncustomcmd=\n", "",
+            "--run", 0, "", "BIN/hl.exe -console");
+        row("no folder chosen", "", game, "--run", 3,
+            "vantor: no Game directory has been chosen; choose one in Vantor's window");
+        row("no valve folder", chosen, "hl.exe", "--run", 4, notWritten);
+        row("no game", chosen, "valve", "--run", 5, "vantor: could not start GAME/hl.exe");
+        for (const char *arguments : {"--run --slot 2", "--print --slot 2", "--slot 2"})
+            row(arguments, chosen, game, arguments, 2, "vantor: Slot 2 is not saved");
+        for (const char *slot : {"4", "0", "-1"})
+            row(slot, chosen, game, QByteArray("--slot ").append(slot), 1,
+                QStringLiteral("vantor: --slot takes 1, 2 or 3, not '%1'").arg(slot));
+        row("print and run", chosen, game, "--print --run", 1, "vantor: --print and --run cannot go together");
+    }
+
+    void options()
+    {
+        QFETCH(QByteArray, store);
+        QFETCH(QString, folder);
+        QFETCH(QString, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, said);
+        QFETCH(QString, started);
+        QTemporaryDir root, bin;
+        const QDir game(root.filePath(QStringLiteral("Half-Life für Ærø 日本"))); // any letters, and blanks
+        const auto named = [&](QString text) {
+            return text.replace(QLatin1String("GAME"), game.path()).replace(QLatin1String("BIN"), bin.path());
+        };
+        QVERIFY(QDir().mkpath(game.filePath(folder.contains(QLatin1String("valve")) ? "valve" : "")));
+        if (folder.contains(QLatin1String("hl.exe")))
+            QVERIFY(writeFakeProgram(game.filePath(QStringLiteral("hl.exe"))));
+        QVERIFY(writeFakeProgram(bin.filePath(QStringLiteral("hl.exe"))));
+        if (!store.isEmpty())
+            storefile::write(named(QString::fromUtf8(store)).toUtf8());
+
+        QProcess vantor;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *display : {"DISPLAY", "WAYLAND_DISPLAY"})
+            environment.remove(QLatin1String(display));
+        environment.insert(QStringLiteral("PATH"), bin.path());
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb")); // asked for, but unreachable
+        vantor.setProcessEnvironment(environment);
+        vantor.start(QStringLiteral(VANTOR_BINARY), arguments.split(' '));
+        QVERIFY(vantor.waitForFinished(30000));
+        const QByteArray out = vantor.readAllStandardOutput(), error = vantor.readAllStandardError();
+        QCOMPARE(vantor.exitCode(), status);
+        QCOMPARE(QString::fromUtf8(status ? error : out).section('\n', 0, 0), named(said));
+        // --print shows the CFG file and writes nothing: no CFG file, and the store as it was.
+        QCOMPARE(out.contains("\r\n// this file can be safely deleted.\r\n"), !status && arguments.contains("--print"));
+        QCOMPARE(QFile::exists(game.filePath(QStringLiteral("valve/vantortemp.cfg"))),
+                 started.startsWith(QLatin1String("GAME")) || status == 5);
+        QFile stored(storefile::path());
+        QCOMPARE(stored.open(QIODevice::ReadOnly) ? QString::fromUtf8(stored.readAll()) : QString(),
+                 named(QString::fromUtf8(store)));
+
+        const QString program = named(started.isEmpty() ? QStringLiteral("GAME/hl.exe") : started.section(' ', 0, 0));
+        if (!started.isEmpty())
+            QTRY_COMPARE(fakeProgramRecord(program),
+                         QStringList{QFileInfo(QStringLiteral(VANTOR_BINARY)).absolutePath()} +
+                             started.split(' ').mid(1));
+        else if (arguments.contains(QLatin1String("--run")))
+            QVERIFY(neverRan(program));
+    }
+};
+
+VANTOR_TEST_MAIN(TerminalTest, QCoreApplication)
+
+#include "tst_terminal.moc"
