@@ -40,8 +40,8 @@ QString commandLinePreview(const QString &parameters)
     QString line = QStringLiteral("hl.exe") + parameters;
     // Besides the line breaks, the two characters that a text document takes for the edges of a frame.
     for (QChar &c : line)
-        if (c == u'\r' || c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator ||
-            c == u'\uFDD0' || c == u'\uFDD1')
+        if (c == u'\r' || c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator || c == u'\uFDD0' ||
+            c == u'\uFDD1')
             c = u' ';
     return line;
 }

@@ -26,9 +26,8 @@ bool holdsUsableNumber(const OptionView &options, const NumericField &field)
     const auto number = parseNumber(text);
     if (!number)
         return false;
-    if (field.sixteenBit && options.isOn(field.checkKey) && *number != 0)
-        return toInt16(*number).has_value();
-    return true;
+    // With its box on, the number must round to a 16-bit integer (0 always does, and is never converted).
+    return !field.sixteenBit || !options.isOn(field.checkKey) || toInt16(*number).has_value();
 }
 
 } // namespace

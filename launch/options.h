@@ -36,10 +36,10 @@ struct Option {
     std::string_view caption;
     // Check boxes "0" or "1"; sliders their position; text fields their text.
     std::string_view start;
-    int typingLimit = 0; // characters a user may type; 0 is unlimited
     // Shown on the control and on its naming label; a slider shows it on its labels only.
     std::string_view tooltip = {};
-    int minimum = 0; // sliders only
+    int typingLimit = 0; // characters a user may type; 0 is unlimited
+    int minimum = 0;     // sliders only
     int maximum = 0;
 };
 

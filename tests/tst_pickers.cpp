@@ -55,10 +55,10 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("end");      // appended to the game directory
         QTest::addColumn<QString>("replaced"); // by an empty file, or removed if it ends in '/'
-        QTest::addColumn<QString>("listed");   // the window, its caption and its list; empty: no picker
-        const char *maps = "frmmap=Select a map:=c1a0.bsp DM_X.BSP";
+        QTest::addColumn<QString>("listed");   // the window, its caption, size and list; empty: none
+        const char *maps = "frmmap=Select a map:=161x246=c1a0.bsp DM_X.BSP";
         row("maps", {"butmap", "", "", maps});
-        row("cfgs", {"butcfg", "", "", "frmcfg=Select a cfg:=autoexec.cfg Mine.CFG"});
+        row("cfgs", {"butcfg", "", "", "frmcfg=Select a cfg:=161x245=autoexec.cfg Mine.CFG"});
         row("separator at the end", {"butmap", "/", "", maps});
         row("no maps folder", {"butmap", "", "valve/maps/", ""});
         row("maps is a file", {"butmap", "", "valve/maps", ""});
@@ -88,7 +88,14 @@ private slots:
         QVERIFY(picker && picker->isVisible());
         const auto *names =
             qobject_cast<QStringListModel *>(picker->findChild<QListView *>("file" + button.mid(3))->model());
-        QCOMPARE(picker->objectName() + '=' + picker->windowTitle() + '=' + names->stringList().join(' '), listed);
+        const QSize size = picker->size();
+        QCOMPARE(QString("%1=%2=%3x%4=")
+                         .arg(picker->objectName(), picker->windowTitle())
+                         .arg(size.width())
+                         .arg(size.height()) +
+                     names->stringList().join(' '),
+                 listed);
+        QVERIFY(control(*picker, "butok" + button.mid(3))->font().bold());
     }
 
     // Every way of closing a picker; only OK, Enter and a double click set the field. Meanwhile Form1 takes no input.
