@@ -28,6 +28,25 @@ constexpr char description[] = "Sets Half-Life's options and starts the game.\n"
                                "  4  the CFG file could not be written\n"
                                "  5  the game could not be started";
 
+// The options that Qt's application takes out of the command line itself (the X11 ones only on X11), and whether
+// each takes a value. Known here, they are read past as Qt reads them, before the application exists and after.
+struct QtOption {
+    const char *name;
+    bool takesValue;
+};
+constexpr QtOption qtOptions[] = {
+    {"platform", true},        {"platformpluginpath", true},
+    {"platformtheme", true},   {"plugin", true},
+    {"qwindowgeometry", true}, {"qwindowicon", true},
+    {"qwindowtitle", true},    {"reverse", false},
+    {"session", true},         {"qmljsdebugger", true},
+    {"style", true},           {"stylesheet", true},
+    {"widgetcount", false},    {"geometry", true},
+    {"title", true},           {"icon", true},
+    {"display", true},         {"name", true},
+    {"visual", true},          {"sync", false},
+};
+
 struct Options {
     QCommandLineParser parser;
     QCommandLineOption help = parser.addHelpOption();
@@ -44,7 +63,21 @@ struct Options {
     Options()
     {
         parser.setApplicationDescription(QLatin1String(description));
+        // Qt's options have one dash (-reverse, -style NAME): a word after one dash is one option, never several.
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.addOptions({version, slot, print, run});
+        for (const QtOption &qt : qtOptions) {
+            QCommandLineOption option(QLatin1String(qt.name), QString(),
+                                      qt.takesValue ? QStringLiteral("value") : QString());
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
+    }
+
+    // Reads the arguments; false when they are not Vantor's options and Qt's.
+    bool read(const QStringList &arguments)
+    {
+        return parser.parse(arguments) && parser.positionalArguments().isEmpty();
     }
 
     // The slot asked for: 0 for none, -1 for one that does not exist.
@@ -118,10 +151,9 @@ Terminal::Terminal(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    // A usage error, too, is said in the terminal without a window.
     Options options;
-    // Qt's own options (-style, -platform ...) are unknown here; the application takes them out later.
-    options.parser.parse(arguments);
-    if (!options.showsNothing())
+    if (options.read(arguments) && !options.showsNothing())
         return;
     m_platformChosen = true;
     m_hadPlatform = qEnvironmentVariableIsSet(platformVariable);
@@ -138,15 +170,17 @@ std::variant<int, StartUp> Terminal::act()
         qunsetenv(platformVariable);
 
     Options options;
-    options.parser.process(QCoreApplication::arguments()); // help and wrong options end the program here
-    const QCommandLineParser &parser = options.parser;
+    QCommandLineParser &parser = options.parser;
+    if (!parser.parse(QCoreApplication::arguments()))
+        return fail(usageError, parser.errorText() + QLatin1String(" See --help."));
+    if (!parser.positionalArguments().isEmpty())
+        return fail(usageError, QLatin1String("unexpected argument '") + parser.positionalArguments().constFirst() +
+                                    QLatin1String("'; see --help"));
+    parser.process(QCoreApplication::arguments()); // --help and --help-all end the program here
     if (parser.isSet(options.version)) {
         writeOut(stdout, QByteArrayLiteral("Vantor " VANTOR_VERSION "\n"));
         return done;
     }
-    if (!parser.positionalArguments().isEmpty())
-        return fail(usageError, QLatin1String("unexpected argument '") + parser.positionalArguments().constFirst() +
-                                    QLatin1String("'; see --help"));
     if (parser.isSet(options.print) && parser.isSet(options.run))
         return fail(usageError, QStringLiteral("--print and --run cannot go together"));
     const int slot = options.slotAsked();

@@ -1,5 +1,6 @@
 #include "cfgfile.h"
 
+#include "commandline.h"
 #include "numbers.h"
 #include "numericfields.h"
 #include "options.h"
@@ -96,7 +97,7 @@ void addSwitched(Lines &lines, const OptionView &options, const SwitchedLine &li
         return;
     }
     const QString text = options.text(line.field);
-    if (on && !text.isEmpty())
+    if (on && !withoutLineBreaks(text).isEmpty())
         lines.add(toQString(line.on) + text);
 }
 

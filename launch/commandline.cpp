@@ -3,6 +3,20 @@
 #include "optionview.h"
 
 namespace vantor {
+namespace {
+
+bool isLineBreak(QChar c)
+{
+    return c == u'\r' || c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+}
+
+} // namespace
+
+QString withoutLineBreaks(QString text)
+{
+    text.removeIf(isLineBreak);
+    return text;
+}
 
 QString buildParameters(const OptionView &options)
 {
@@ -13,7 +27,7 @@ QString buildParameters(const OptionView &options)
         params += QStringLiteral(" -toconsole");
     if (options.isOn("chkdev"))
         params += QStringLiteral(" -dev");
-    if (options.isOn("chkmod") && !options.text("txtmod").isEmpty())
+    if (options.isOn("chkmod") && !withoutLineBreaks(options.text("txtmod")).isEmpty())
         params += QStringLiteral(" -game ") + options.text("txtmod");
 
     if (options.check("chkdnf") == 0) {
@@ -25,12 +39,12 @@ QString buildParameters(const OptionView &options)
             params += QStringLiteral(" +r_mmx 1");
         if (options.isOn("chkcheat"))
             params += QStringLiteral(" +sv_cheats 1");
-        if (options.isOn("chkcfg") && !options.text("txtcfg").isEmpty())
+        if (options.isOn("chkcfg") && !withoutLineBreaks(options.text("txtcfg")).isEmpty())
             params += QStringLiteral(" +exec ") + options.text("txtcfg");
     }
 
-    const QString custom = options.text("customcmd");
-    if (!custom.isEmpty() && custom != QLatin1String(" "))
+    const QString custom = options.text("customcmd"), said = withoutLineBreaks(custom);
+    if (!said.isEmpty() && said != QLatin1String(" "))
         params += QLatin1Char(' ') + custom;
     return params;
 }
@@ -40,8 +54,7 @@ QString commandLinePreview(const QString &parameters)
     QString line = QStringLiteral("hl.exe") + parameters;
     // Besides the line breaks, the two characters that a text document takes for the edges of a frame.
     for (QChar &c : line)
-        if (c == u'\r' || c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator || c == u'\uFDD0' ||
-            c == u'\uFDD1')
+        if (isLineBreak(c) || c == u'\uFDD0' || c == u'\uFDD1')
             c = u' ';
     return line;
 }

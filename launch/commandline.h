@@ -13,6 +13,10 @@ inline constexpr char temporaryCfgName[] = "vantortemp.cfg";
 // goes in exactly as typed, neither quoted nor trimmed.
 QString buildParameters(const OptionView &options);
 
+// The text without its line breaks, which the game never takes for part of a name: a field that holds nothing else
+// says nothing.
+QString withoutLineBreaks(QString text);
+
 // What the preview shows: the program name followed directly by the parameter string, on one line: a line break
 // typed into a field shows as the blank that separates the game's arguments there.
 QString commandLinePreview(const QString &parameters);

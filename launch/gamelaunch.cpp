@@ -43,7 +43,9 @@ bool startGame(const GameStart &start)
 {
     if (QProcess::startDetached(start.program, start.arguments, start.workingDirectory))
         return true;
-    if (!start.program.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive) || !QFileInfo(start.program).isFile())
+    // Only a Windows game that was found, named by its own path: a bare name is no file of ours to hand to wine.
+    const QFileInfo file(start.program);
+    if (!start.program.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive) || !file.isAbsolute() || !file.isFile())
         return false;
     const QString wine = QStandardPaths::findExecutable(QStringLiteral("wine"));
     if (wine.isEmpty())

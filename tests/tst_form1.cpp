@@ -123,11 +123,13 @@ private slots:
     }
 
     // Pages lie over one another: after the clicks, each control named is within the mouse's reach, or covered where
-    // a '!' leads its name; the bottom strip stays usable on every page, and the focus goes to the page on top.
+    // a '!' leads its name; the bottom strip stays usable on every page. The focus goes to the page on top, and Tab
+    // and Shift+Tab move it on to nothing but what can be seen.
     void pagesAreLayers_data()
     {
         QTest::addColumn<QString>("clicks");
         QTest::addColumn<QString>("reach");
+        const QString dnf = "buthelp|helpbrask|chkdnf|braskbackbut|backhlp|";
         row("general", {"", "chkdev butcfg buthelp !chkdm !chkdynlit !chkmod !chk16bit !txthelp !chkdnf"});
         row("multiplayer", {"butmulti", "chkdm txtpush !chkdev"});
         row("back from multiplayer", {"butmulti|Command1", "chkdev !chkdm"});
@@ -137,6 +139,8 @@ private slots:
         row("back from help", {"butmulti|buthelp|backhlp", "chkdm !txthelp"});
         row("comic covers the header", {"buthelp|helpbrask", "chkdnf !buthelp !load1"});
         row("back from comic", {"buthelp|helpbrask|braskbackbut", "txthelp !chkdnf"});
+        row("dir-not-found mode, performance", {dnf + "butperf", "chkmod !chkdev"});
+        row("dir-not-found mode, back from multiplayer", {"butmulti|" + dnf + "Command1", "chkdev !chkdm"});
     }
 
     void pagesAreLayers()
@@ -145,13 +149,21 @@ private slots:
         QFETCH(QString, reach);
         Form1 form;
         form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(QTest::qWaitForWindowActive(&form));
         act(form, clicks);
         for (const QString &name :
              (reach + " buthldir hldir butmkcfg txtmkcfg chkclosrun chksavrun butgonow butdelsav resetset butclose")
                  .split(' '))
             QVERIFY2(reachable(form, name.mid(name.startsWith('!'))) != name.startsWith('!'), qPrintable(name));
-        QVERIFY(clicks.isEmpty() || reachable(form, QApplication::focusWidget()->objectName()));
+        for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+            for (int step = 0; step < 40; ++step) {
+                QWidget *focus = form.focusWidget();
+                QVERIFY2(focus && reachable(form, focus->objectName()),
+                         focus ? qPrintable(focus->objectName()) : "none");
+                QTest::keyClick(focus, key);
+                QVERIFY2(form.focusWidget() != focus, qPrintable(focus->objectName()));
+            }
+        }
     }
 
     void enterRunsUnlessAButtonHasTheFocus()
@@ -165,11 +177,11 @@ private slots:
         QSignalSpy run(control<QPushButton>(form, "butgonow"), &QPushButton::clicked);
         QSignalSpy help(control<QPushButton>(form, "buthelp"), &QPushButton::clicked);
         QSignalSpy ending(&form, &Form1::programEnding);
-        for (const char *name : {"chkcheat", "customcmd", "buthelp"}) {
+        for (const char *name : {"chkcheat", "customcmd", "buthelp", "txthelp"}) {
             control(form, name)->setFocus();
             QTest::keyClick(control(form, name), Qt::Key_Return);
         }
-        QVERIFY(run.count() == 2 && help.count() == 1 && ending.isEmpty());
+        QVERIFY(run.count() == 3 && help.count() == 1 && ending.isEmpty());
         QTest::keyClick(control(form, "chkdev"), Qt::Key_Escape);
         QCOMPARE(ending.count(), 1);
     }
@@ -208,18 +220,18 @@ private slots:
         act(form, "buthelp|helpbrask|chkdnf");
         QStringList enabled;
         for (QWidget *widget :
-             form.findChildren<QWidget *>(QRegularExpression("^(chk|txt|scrl|but|back|multi|fram|help)")))
+             form.findChildren<QWidget *>(QRegularExpression("^(chk|txt|scrl|but|back|multi|fram|help|Command1)")))
             if (widget->isEnabled())
                 enabled << widget->objectName();
         enabled.sort();
         QCOMPARE(enabled.join(' '),
                  QStringLiteral(
-                     "backhlp backsnd butclose butdelsav butgonow buthelp buthldir butperf chkcfg chkcheat chkclosrun "
-                     "chkdev chkdnf chkmmx chkmod chknumping chksavrun chktocon framhelp frammod helpbrask txtcfg "
-                     "txthelp txtmkcfg txtmod"));
+                     "Command1 backhlp backsnd butclose butdelsav butgonow buthelp buthldir butperf chkcfg chkcheat "
+                     "chkclosrun chkdev chkdnf chkmmx chkmod chknumping chksavrun chktocon framhelp frammod helpbrask "
+                     "multifram txtcfg txthelp txtmkcfg txtmod"));
         act(form, "chkdnf"); // the mode ends, the controls stay off and the preview stays
         QCOMPARE(preview(form), QStringLiteral("hl.exe -console -numericping -toconsole +r_mmx 1 +sv_cheats 1"));
-        QVERIFY(!control(form, "multifram")->isEnabled());
+        QVERIFY(!control(form, "chkdm")->isEnabled());
     }
 };
 

@@ -161,6 +161,13 @@ private slots:
         for (QWidget *parent : {static_cast<QWidget *>(&form), static_cast<QWidget *>(&window)})
             for (QWidget *child : parent->findChildren<QWidget *>())
                 QVERIFY2(captionFits(child), qPrintable(child->objectName()));
+        // The explanation's paragraphs in one size, inside the window's margins.
+        QSet<int> sizes;
+        for (QLabel *paragraph : window.findChildren<QLabel *>(QRegularExpression("^Labeldirnotfound"))) {
+            sizes << paragraph->font().pixelSize();
+            QVERIFY(paragraph->x() >= 8 && paragraph->geometry().right() < window.width() - 8);
+        }
+        QCOMPARE(sizes.size(), 1);
     }
 
 private:

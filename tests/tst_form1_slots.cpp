@@ -55,25 +55,22 @@ private slots:
         QVERIFY(!control(form, "load1")->isEnabled());
     }
 
-    // Browse puts a chosen folder on screen and in the store at once; cancelled, it keeps the folder there is.
-    void browse_data()
-    {
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<QString>("expected");
-        row("cancelled", {"", "/hl"});
-        row("chosen", {"/new hl", "/new hl"});
-    }
-
+    // Browse opens in the Game directory there is, and puts a chosen folder on screen and in the store at once;
+    // cancelled, it keeps the folder there is.
     void browse()
     {
-        QFETCH(QString, answer);
-        QFETCH(QString, expected);
-        storefile::write("[other]\nhldir=/hl\n");
-        Form1 form;
-        answerFolderDialog(answer);
-        click(form, "buthldir");
-        answerFolderDialog(QString());
-        QCOMPARE(form.text("hldir") + '|' + storefile::read()["other"]["hldir"], expected + '|' + expected);
+        for (const QString &answer : {QString(), QStringLiteral("/new hl")}) {
+            QTemporaryDir stored;
+            storefile::write("[other]\nhldir=" + stored.path().toUtf8() + "\n");
+            Form1 form;
+            QString opened;
+            setFolderDialog([&](QWidget *, const QString &, const QString &start) { return opened = start, answer; });
+            click(form, "buthldir");
+            answerFolderDialog(QString());
+            const QString expected = answer.isEmpty() ? stored.path() : answer;
+            QCOMPARE(opened + '|' + form.text("hldir") + '|' + storefile::read()["other"]["hldir"],
+                     stored.path() + '|' + expected + '|' + expected);
+        }
     }
 
     // Every click shows its stage at once, also one made while earlier ones wait, and the caption comes back 3
@@ -86,6 +83,7 @@ private slots:
         form.show();
         click(form, "chkdev");
         QStringList seen;
+        QList<int> sizes; // of the caption's font, one for all
         QElapsedTimer clock;
         qint64 lastClick = 0, ended = 0;
         connect(&form, &Form1::programEnding, [&] { ended = clock.elapsed(); });
@@ -101,6 +99,7 @@ private slots:
                 QTimer::singleShot(100 * i + 50, &form, [&] {
                     seen << caption(form, "butdelsav") + (storefile::read().isEmpty() ? " (deleted)" : "") +
                                 (captionFits(control(form, "butdelsav")) ? "" : " (cut)");
+                    sizes << control(form, "butdelsav")->font().pixelSize();
                     click(form, "save2");
                 });
             }
@@ -121,6 +120,7 @@ private slots:
                                     "OK, but this is the last time (deleted)", "STOP CLICKING ME!!!",
                                     "You're starting to annoy me...", "That's it! You're dead, man!"}));
         QVERIFY(ended - lastClick >= 2500);
+        QCOMPARE(sizes.count(sizes.first()), 12);
         QCOMPARE(control(form, "Frame1")->palette().color(QPalette::Window), QColor(Qt::white));
     }
 

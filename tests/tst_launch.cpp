@@ -64,6 +64,8 @@ private slots:
             {"chkdnf=1|chkmmx=0|chkcheat=0|chkcfg=1|chkmap=1|txtmap=x", start});
         row("greyed dir-not-found box is not the normal mode", {"chkdnf=2|chkcheat=0", start + " +r_mmx 1"});
         row("two blanks are added", {"customcmd=  ", start + exec + "   "});
+        row("names of nothing but a line break",
+            {"chkdnf=1|chkmod=1|txtmod=\n|chkcfg=1|txtcfg=\r\n|customcmd=\u2028 ", start + " +r_mmx 1 +sv_cheats 1"});
         row("custom text last, as typed", {"customcmd=+connect \"a b\"\\x", start + exec + " +connect \"a b\"\\x"});
     }
 
@@ -190,6 +192,7 @@ private slots:
         row("start", {"", all, ""});
         row("cfg and map on without a name", {"chkcfg=1|chkmap=1", all, ""});
         row("cfg and map off with a name", {"txtcfg=a.cfg|txtmap=c1a0", all, ""});
+        row("cfg and map named by a line break", {"chkcfg=1|txtcfg=\n|chkmap=1|txtmap=\r\n", all, ""});
         row("zero, empty", {"txtrate=0|txtfpsnet=", tail, ""});
         row("no number, box off", {"chkrate=0|txtrate=abc", all.mid(10), "txtrate=2500"});
         row("beyond 16 bits", {"txtrate=99999", all, "txtrate=2500"});
@@ -298,11 +301,12 @@ private slots:
         QVERIFY(QDir().mkpath(m_root.filePath("bin")) && writeFakeProgram(wine));
         QVERIFY(startGame(gameStart(program, start + exec, own.path())));
         QTRY_COMPARE(fakeProgramRecord(wine), (QStringList{own.path(), program} + startArguments));
-        // Only hl.exe is taken for a Windows program; a missing file starts nothing at all.
-        QVERIFY(writeFakeProgram(game.filePath(QStringLiteral("hl.sh")), false));
+        // Only hl.exe is taken for a Windows program, and only by its path; a missing file starts nothing at all.
+        QVERIFY(QFile::remove(wine + ".record") && writeFakeProgram(game.filePath(QStringLiteral("hl.sh")), false));
         QVERIFY(!startGame(gameStart(game.filePath(QStringLiteral("hl.sh")), start, own.path())));
         QVERIFY(!startGame(gameStart(game.filePath(QStringLiteral("gone/hl.exe")), start, own.path())));
-        QVERIFY(neverRan(program));
+        QVERIFY(QDir::setCurrent(game.path()) && !startGame(gameStart("hl.exe", start, own.path())));
+        QVERIFY(neverRan(wine) && fakeProgramRecord(program).isEmpty() && QDir::setCurrent(m_root.path()));
         QFile::remove(wine);
     }
 

@@ -131,6 +131,7 @@ private slots:
             act(form, "chkcfg:1|chkdnf:1");
 
         auto *list = picker->findChild<QListView *>();
+        QVERIFY(QTest::qWaitForWindowActive(picker) && list->hasFocus() && !list->currentIndex().isValid());
         const QPoint second = list->viewport()->mapTo(picker, list->visualRect(list->model()->index(1, 0)).center());
         if (how.endsWith("OK")) {
             if (how.startsWith("click")) {

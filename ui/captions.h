@@ -5,7 +5,11 @@
 namespace vantor::captions {
 
 inline constexpr char run[] = "Run Half-Life Now!";
+inline constexpr char couldNotStart[] = "Could not start hl.exe!";
 inline constexpr char makeCfg[] = "Make CFG File:";
+inline constexpr char cfgCreated[] = "CFG file created";
+inline constexpr char enterName[] = "Enter a filename!";
+inline constexpr char deleteAll[] = "Delete all saved settings";
 inline constexpr char saveFrame[] = "Save:";
 
 } // namespace vantor::captions

@@ -18,6 +18,8 @@ namespace {
 
 constexpr int smallestFontPixels = 7;
 constexpr char naturalPixelsProperty[] = "vantorNaturalPixels";
+constexpr char captionsProperty[] = "vantorCaptions";
+constexpr int captionMargin = 4; // pixels
 
 struct CaptionRoom {
     QRect area;
@@ -55,34 +57,54 @@ bool fitsWith(const QFont &font, const CaptionRoom &room)
     return needed.width() <= room.area.width() && needed.height() <= room.area.height();
 }
 
-} // namespace
-
-bool captionFits(const QWidget *control)
+// Whether every caption that the control shows, now or in turn, fits whole in FONT.
+bool fitsAll(const QWidget *control, const QFont &font)
 {
-    const auto room = roomOf(control);
-    return !room || room->text.isEmpty() || fitsWith(control->font(), *room);
+    auto room = roomOf(control);
+    if (!room)
+        return true;
+    QStringList captions = control->property(captionsProperty).toStringList();
+    if (captions.isEmpty())
+        captions = {room->text};
+    else // one of several captions does not touch the edges either
+        room->area.adjust(captionMargin, 0, -captionMargin, 0);
+    return std::all_of(captions.begin(), captions.end(), [&](const QString &caption) {
+        return caption.isEmpty() || fitsWith(font, CaptionRoom{room->area, room->wraps, caption});
+    });
 }
 
-void fitCaption(QWidget *control)
+} // namespace
+
+bool captionFits(const QWidget *control) { return fitsAll(control, control->font()); }
+
+void setCaptions(QWidget *control, const QStringList &captions) { control->setProperty(captionsProperty, captions); }
+
+void fitCaption(QWidget *control) { fitTogether({control}); }
+
+void fitTogether(const QList<QWidget *> &controls)
 {
-    const auto room = roomOf(control);
-    if (!room || room->text.isEmpty())
+    if (controls.isEmpty())
         return;
     // A control may have been fitted to an earlier, longer caption: start again from its natural size.
-    QVariant natural = control->property(naturalPixelsProperty);
-    if (!natural.isValid()) {
+    for (QWidget *control : controls) {
+        if (control->property(naturalPixelsProperty).isValid())
+            continue;
         const int set = control->font().pixelSize(); // no font lookup when the size was given in pixels
-        natural = set > 0 ? set : QFontInfo(control->font()).pixelSize();
-        control->setProperty(naturalPixelsProperty, natural);
+        control->setProperty(naturalPixelsProperty, set > 0 ? set : QFontInfo(control->font()).pixelSize());
     }
-    QFont font = control->font();
-    for (int pixels = natural.toInt(); pixels >= smallestFontPixels; --pixels) {
+    const auto withPixels = [](const QWidget *control, int pixels) {
+        QFont font = control->font();
         font.setPixelSize(pixels);
-        if (fitsWith(font, *room))
-            break;
-    }
-    if (font != control->font())
-        control->setFont(font);
+        return font;
+    };
+    int pixels = controls.first()->property(naturalPixelsProperty).toInt();
+    while (pixels > smallestFontPixels && !std::all_of(controls.begin(), controls.end(), [&](const QWidget *control) {
+               return fitsAll(control, withPixels(control, pixels));
+           }))
+        --pixels;
+    for (QWidget *control : controls)
+        if (const QFont font = withPixels(control, pixels); font != control->font())
+            control->setFont(font);
 }
 
 QString wrapText(const QString &text, const QFontMetrics &metrics, int width)

@@ -3,6 +3,7 @@
 #include "launch/steamlibraries.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 
 namespace vantor {
@@ -23,10 +24,13 @@ QString realDialog(QWidget *owner, const QString &title, const QString &startFol
 
 void setFolderDialog(FolderDialog dialog) { replacement() = std::move(dialog); }
 
-QString BrowseFolder(QWidget *owner, const QString &title)
+QString BrowseFolder(QWidget *owner, const QString &title, const QString &current)
 {
-    const QStringList steam = steamHalfLifeFolders(QDir::homePath());
-    const QString start = steam.isEmpty() ? QDir::homePath() : steam.first();
+    QString start = current;
+    if (!QFileInfo(start).isDir()) {
+        const QStringList steam = steamHalfLifeFolders(QDir::homePath());
+        start = steam.isEmpty() ? QDir::homePath() : steam.first();
+    }
     return replacement() ? replacement()(owner, title, start) : realDialog(owner, title, start);
 }
 

@@ -16,8 +16,8 @@ using FolderDialog = std::function<QString(QWidget *owner, const QString &title,
 // back.
 void setFolderDialog(FolderDialog dialog);
 
-// Shows the folder dialog. It opens in the Half-Life folder of a Steam library when there is one, else in the
-// user's home folder.
-QString BrowseFolder(QWidget *owner, const QString &title);
+// Shows the folder dialog. It opens in the CURRENT folder when that exists, else in the Half-Life folder of a Steam
+// library when there is one, else in the user's home folder.
+QString BrowseFolder(QWidget *owner, const QString &title, const QString &current);
 
 } // namespace vantor

@@ -1,10 +1,12 @@
 #include "form1.h"
 
+#include "captions.h"
 #include "frmdirnotfound.h"
 
 #include "launch/commandline.h"
 #include "launch/numericfields.h"
 #include "launch/options.h"
+#include "settings/deleteall.h"
 #include "settings/slots.h"
 
 #include <QDeadlineTimer>
@@ -17,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegion>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -126,10 +129,13 @@ void Form1::dnfsub()
 {
     if (chkdnf->state() != 1)
         return;
-    // Everything that only the CFG file can carry. Once off, they stay off for the rest of the run.
-    for (QWidget *control : std::initializer_list<QWidget *>{multifram, framperf, framsound, butmulti, chkmap, butcfg,
-                                                             butmap, scrlskill, scrlcon, butmkcfg, chkmlook, chkmfilt,
-                                                             chkshad, chkthird, chkflip, chkjoy, txtmap})
+    // Everything that only the CFG file can carry. Once off, they stay off for the rest of the run. The Multiplayer
+    // page keeps its way back: the options on it go off, not the page.
+    for (QWidget *option : multifram->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        option->setEnabled(option == Command1);
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{framperf, framsound, butmulti, chkmap, butcfg, butmap, scrlskill, scrlcon,
+                                          butmkcfg, chkmlook, chkmfilt, chkshad, chkthird, chkflip, chkjoy, txtmap})
         control->setEnabled(false);
     makecmdline();
 }
@@ -184,6 +190,13 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         loadPictures();
     if (event->type() == QEvent::Show && watched == framhelp)
         loadHelpText();
+    if (event->type() == QEvent::KeyPress && watched == txthelp) { // Enter runs here too, as it does everywhere
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
     if (event->type() == QEvent::FocusOut && leaves(static_cast<QFocusEvent *>(event))) {
         const QString name = watched->objectName();
         for (const NumericField &numeric : numericFields())
@@ -202,6 +215,7 @@ void Form1::wireNavigation()
         connect(button, &QPushButton::clicked, this, [this, list, visible] {
             for (QWidget *page : list)
                 page->setVisible(visible);
+            updateKeyboardReach();
             focusTopPage();
         });
     };
@@ -215,10 +229,35 @@ void Form1::wireNavigation()
     shows(braskbackbut, {braskfram}, false);
 }
 
-// The focus goes to the first control of the page now on top, never left behind on a hidden page or in the preview.
+// Pages lie over one another. A control that the pages shown above it cover whole is out of the keyboard's reach
+// (Tab, Shift+Tab and so Space) until they are gone; the mouse cannot reach it either.
+void Form1::updateKeyboardReach()
+{
+    if (m_ownFocus.empty())
+        for (QWidget *control : findChildren<QWidget *>())
+            if (control->focusPolicy() != Qt::NoFocus)
+                m_ownFocus.emplace(control, control->focusPolicy());
+    std::unordered_map<const QObject *, QRegion> coveredAbove; // by each layer of the window, the pages above it
+    QRegion pages;
+    const QObjectList layers = children(); // from the bottom up
+    for (auto layer = layers.rbegin(); layer != layers.rend(); ++layer) {
+        coveredAbove[*layer] = pages;
+        if (auto *page = qobject_cast<QGroupBox *>(*layer); page && page->isVisibleTo(this))
+            pages += page->geometry();
+    }
+    for (const auto &[control, own] : m_ownFocus) {
+        const QObject *layer = control;
+        while (layer->parent() != this)
+            layer = layer->parent();
+        const QRect place(control->mapTo(this, QPoint(0, 0)), control->size());
+        control->setFocusPolicy(QRegion(place).subtracted(coveredAbove[layer]).isEmpty() ? Qt::NoFocus : own);
+    }
+}
+
+// The focus goes to the first control of the page now on top that takes it, never to one out of sight.
 void Form1::focusTopPage()
 {
-    for (QWidget *page : {braskfram, framhelp, framperf, multifram, Frame1}) {
+    for (QWidget *page : {braskfram, framhelp, framsound, frammod, framperf, multifram, Frame1}) {
         if (!page->isVisibleTo(this))
             continue;
         for (QWidget *control : page->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
@@ -249,6 +288,15 @@ void Form1::wireCommands()
     connect(buthldir, &QPushButton::clicked, this, &Form1::buthldirClicked);
     connect(resetset, &QPushButton::clicked, this, &Form1::resetsetClicked);
     connect(butdelsav, &QPushButton::clicked, this, &Form1::butdelsavClicked);
+
+    // A button that speaks through its caption shows each in one size, fitted once the window is up.
+    QStringList deleteAll{QLatin1String(captions::deleteAll)};
+    for (int click = 1; click <= lastDeleteAllStage; ++click)
+        deleteAll << deleteAllStage(click).caption;
+    setCaptions(butdelsav, deleteAll);
+    setCaptions(butgonow, {QLatin1String(captions::run), QLatin1String(captions::couldNotStart)});
+    setCaptions(butmkcfg, {QLatin1String(captions::makeCfg), QLatin1String(captions::cfgCreated),
+                           QLatin1String(captions::enterName)});
     QRadioButton *defaults[] = {def1opt, def2opt, def3opt};
     for (int slot = 1; slot <= 3; ++slot)
         connect(defaults[slot - 1], &QRadioButton::toggled, this, [this, slot](bool chosen) {

@@ -202,6 +202,7 @@ private:
 
     // The Help page, the comic and the links (form1_help.cpp).
     void wireHelpAndComic();
+    void updateKeyboardReach();
     void focusTopPage();
     void choosePanel(int panel);
     void scrollPanels(bool toTheRight);
@@ -235,6 +236,7 @@ private:
     std::unordered_map<std::string_view, OptionCheckBox *> m_checks;
     std::unordered_map<std::string_view, TextField *> m_fields;
     std::unordered_map<std::string_view, QAbstractSlider *> m_sliders;
+    std::unordered_map<QWidget *, Qt::FocusPolicy> m_ownFocus; // the controls that take the focus, and how
 
     Store m_store;
     bool m_ending = false;

@@ -62,6 +62,7 @@ void Form1::wireHelpAndComic()
     framsound->installEventFilter(this);
     braskfram->installEventFilter(this);
     framhelp->installEventFilter(this);
+    txthelp->installEventFilter(this); // for Enter
 }
 
 void Form1::choosePanel(int panel)
@@ -84,9 +85,9 @@ void Form1::loadPictures()
     if (m_picturesLoaded)
         return;
     m_picturesLoaded = true;
-    const std::pair<QLabel *, const char *> pictures[]{
-        {brask1, "brask1.gif"},       {brask2, "brask2.gif"}, {brask3, "brask3.gif"},
-        {brask4, "brask4.gif"},       {braskback, "braskback.gif"}, {Image1, "linkicon.gif"}};
+    const std::pair<QLabel *, const char *> pictures[]{{brask1, "brask1.gif"},       {brask2, "brask2.gif"},
+                                                       {brask3, "brask3.gif"},       {brask4, "brask4.gif"},
+                                                       {braskback, "braskback.gif"}, {Image1, "linkicon.gif"}};
     for (const auto &[label, name] : pictures)
         label->setPixmap(QPixmap(QStringLiteral(":/vantor/") + QLatin1String(name)));
 }

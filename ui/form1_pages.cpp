@@ -232,7 +232,7 @@ void Form1::buildBottomStrip()
                    QStringLiteral("Runs Half-Life using the current Vantor settings"), Frame1, 296, 202, 187, 22);
     setBold(butgonow);
 
-    butdelsav = makeButton("butdelsav", QStringLiteral("Delete all saved settings"),
+    butdelsav = makeButton("butdelsav", QLatin1String(captions::deleteAll),
                            QStringLiteral("Deletes all Vantor saves from the registry"), Frame1, 8, 226, 142, 20);
     resetset = makeButton("resetset", QStringLiteral("Reset Settings"),
                           QStringLiteral("Resets settings to the Vantor defaults (not Half-Life defaults). Will not "
@@ -312,6 +312,7 @@ void Form1::buildHelpPage()
     Label7->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txthelp = place(new QPlainTextEdit(framhelp), "txthelp", 8, 16, 473, 129);
     txthelp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txthelp->setTabChangesFocus(true);
     helpbrask = makeButton("helpbrask", QStringLiteral("Feeling depressed?"), QString(), framhelp, 8, 150, 150, 21);
     backhlp = makeButton("backhlp", QStringLiteral("Back to General Options"), QString(), framhelp, 316, 150, 166, 21);
 }

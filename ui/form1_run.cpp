@@ -16,9 +16,6 @@
 namespace vantor {
 namespace {
 
-constexpr char couldNotStartCaption[] = "Could not start hl.exe!";
-constexpr char cfgCreatedCaption[] = "CFG file created";
-constexpr char enterNameCaption[] = "Enter a filename!";
 constexpr char dirErrorText[] = " ERROR: Dir not found!";
 
 constexpr float feedbackSeconds = 2.0f;
@@ -61,7 +58,7 @@ void Form1::butgonowClicked()
         return;
     if (!startTheGame()) {
         // Closing now would leave the user with neither the game nor Vantor.
-        showCaption(butgonow, QLatin1String(couldNotStartCaption));
+        showCaption(butgonow, QLatin1String(captions::couldNotStart));
         Pause(couldNotStartSeconds);
         if (!m_ending)
             showCaption(butgonow, QLatin1String(captions::run));
@@ -86,12 +83,12 @@ void Form1::butmkcfgClicked()
     if (m_ending)
         return;
     const QString name = txtmkcfg->text();
-    const char *feedback = enterNameCaption;
+    const char *feedback = captions::enterName;
     if (isPlainFileName(name)) {
         // After a failure the folder is in doubt until one is chosen with Browse: no word of success until then.
         if (mktempcfg(name + QLatin1String(".cfg")) != CfgWrite::Written || m_missingDirectory)
             return;
-        feedback = cfgCreatedCaption;
+        feedback = captions::cfgCreated;
     }
     showCaption(butmkcfg, QLatin1String(feedback));
     Pause(feedbackSeconds);

@@ -19,7 +19,6 @@ namespace vantor {
 namespace {
 
 constexpr char browseTitle[] = "Please select your \\Half-Life\\ directory:";
-constexpr char deleteAllCaption[] = "Delete all saved settings";
 constexpr float deleteAllReplySeconds = 3.0f;
 constexpr char notSavedCaption[] = "Not saved!";
 constexpr float notSavedSeconds = 3.0f;
@@ -88,7 +87,7 @@ void Form1::buthldirClicked()
     if (m_ending)
         return;
     const QString other = QLatin1String(otherSection), key = QLatin1String(gameDirectoryKey);
-    const QString chosen = BrowseFolder(this, QLatin1String(browseTitle));
+    const QString chosen = BrowseFolder(this, QLatin1String(browseTitle), hldir->text());
     if (!chosen.isEmpty()) {
         hldir->setText(chosen);
         m_missingDirectory = false;
@@ -134,7 +133,7 @@ void Form1::butdelsavClicked()
     Pause(deleteAllReplySeconds);
     // A later click, waited for inside this one, has already put its own caption back.
     if (!m_ending)
-        showCaption(butdelsav, QLatin1String(deleteAllCaption));
+        showCaption(butdelsav, QLatin1String(captions::deleteAll));
 }
 
 void Form1::closingFlash()

@@ -8,6 +8,8 @@
 namespace vantor {
 namespace {
 
+constexpr int paragraphWidth = 415; // the window's width within a margin of 8 pixels on either side
+
 QLabel *makeParagraph(const char *name, const QString &text, QWidget *parent, int x, int y, int w, int h)
 {
     auto *label = new QLabel(text, parent);
@@ -48,24 +50,24 @@ frmdirnotfound::frmdirnotfound()
             "how to fix it). IF the directory shown in the \"HL Dir\" field is DEFINITELY CORRECT, you are probably "
             "one of the few people effected by the bug :(. Otherwise, click Browse and choose your Half-Life\\ "
             "directory."),
-        this, 8, 32, 419, 78);
+        this, 8, 32, paragraphWidth, 78);
     Labeldirnotfound2 = makeParagraph(
         "Labeldirnotfound2",
         QStringLiteral("There is no proper fix for this yet: on a few systems Vantor cannot write to the disk, and "
                        "nobody knows why. If you know what causes it, please send an e-mail; the contact details are "
                        "on the Help page."),
-        this, 8, 120, 417, 41);
+        this, 8, 120, paragraphWidth, 41);
     Labeldirnotfound3 = makeParagraph(
         "Labeldirnotfound3",
         QStringLiteral("There is a partial fix, however, which will let you use a few basic features. To get these "
                        "features to work, click \"Help\" (on Vantor), then \"Feeling Depressed?\". There should be a "
                        "checkbox under the Brask strip. Turn it on."),
-        this, 8, 168, 417, 39);
+        this, 8, 168, paragraphWidth, 39);
     Labeldirnotfound5 = makeParagraph(
         "Labeldirnotfound5",
         QStringLiteral("Unusable options (almost all of them :(  ) will now be disabled. You can enable them again by "
                        "going to Help/Depressed/ and unchecking the checkbox."),
-        this, 8, 216, 423, 26);
+        this, 8, 216, paragraphWidth, 26);
 
     dirbutclose = new QPushButton(QStringLiteral("Close"), this);
     dirbutclose->setObjectName(QStringLiteral("dirbutclose"));
@@ -74,6 +76,8 @@ frmdirnotfound::frmdirnotfound()
     connect(dirbutclose, &QPushButton::clicked, this, &QDialog::accept);
 
     fitCaptions(this);
+    // The explanation reads as one text: every paragraph in the size at which all of them fit.
+    fitTogether({Labeldirnotfound1, Labeldirnotfound2, Labeldirnotfound3, Labeldirnotfound5});
 }
 
 } // namespace vantor

@@ -62,6 +62,9 @@ bool FilePicker::list(const QString &gameDirectory)
         return false;
     }
     m_names->setStringList(QDir(directory).entryList({m_pattern}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+    // Nothing looks chosen until the user chooses: the list would otherwise mark its first entry as it takes the
+    // focus, and OK would still find nothing selected.
+    m_list->setCurrentIndex(QModelIndex());
     return true;
 }
 

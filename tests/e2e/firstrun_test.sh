@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The real program on a private X server, as a new user meets it: with no settings, the folder dialog comes up before
-# the main window; the game folder typed into it is taken, the window appears at its fixed size, and Enter starts the
-# stand-in game in Vantor's folder and ends Vantor with status 0. Nothing outside a temporary folder is touched.
+# The real program on a private X server, as a new user meets it, started with one of Qt's own options (-reverse),
+# which it leaves to Qt: with no settings, the folder dialog comes up before the main window; the game folder typed
+# into it is taken, the window appears at its fixed size, and Enter starts the stand-in game in Vantor's folder and
+# ends Vantor with status 0. Nothing outside a temporary folder is touched.
 #   firstrun_test.sh VANTOR_BINARY
 set -euo pipefail
 binary=$(realpath "${1:?usage: firstrun_test.sh VANTOR_BINARY}")
@@ -28,7 +29,7 @@ xvfb=$!
 read -r -t 20 display <"$tmp/displayfd" || fail "Xvfb did not start: $(cat "$tmp/xvfb.log")"
 export DISPLAY=":$display" LSAN_OPTIONS="suppressions=$(dirname "$0")/../lsan.supp:print_suppressions=0"
 "${guard[@]}" env HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/config" XDG_RUNTIME_DIR="$tmp/runtime" QT_QPA_PLATFORM=xcb \
-    QT_QPA_PLATFORMTHEME= "$binary" &
+    QT_QPA_PLATFORMTHEME= "$binary" -reverse &
 app=$!
 
 # The first visible window whose title matches, within 30 s (an ASan build starts slowly).
