@@ -33,6 +33,7 @@ private slots:
         };
         const char *game = "valve hl.exe";
         row("version", "", "", "--version", 0, "Vantor 1.2");
+        row("help", "", "", "--help-all", 0, "Usage: VANTOR [options]");
         row("print", chosen, game, "--print", 0, "hl.exe -console -numericping -toconsole +exec vantortemp.cfg");
         row("print the Default slot", slotOne, game, "--print", 0, "hl.exe -console -dev +exec vantortemp.cfg");
         row("a slot asked for wins", slotOne + "[two]\nscrlskill=1\nchkmod=1\ncustomcmd=\n", game, "--print --slot 2",
@@ -70,7 +71,9 @@ private slots:
         QTemporaryDir root, bin;
         const QDir game(root.filePath(QStringLiteral("Half-Life für Ærø 日本"))); // any letters, and blanks
         const auto named = [&](QString text) {
-            return text.replace(QLatin1String("GAME"), game.path()).replace(QLatin1String("BIN"), bin.path());
+            return text.replace(QLatin1String("GAME"), game.path())
+                .replace(QLatin1String("BIN"), bin.path())
+                .replace(QLatin1String("VANTOR"), QStringLiteral(VANTOR_BINARY));
         };
         QVERIFY(QDir().mkpath(game.filePath(folder.contains(QLatin1String("valve")) ? "valve" : "")));
         if (folder.contains(QLatin1String("hl.exe")))
