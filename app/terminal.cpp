@@ -56,8 +56,9 @@ struct Options {
                             QStringLiteral("Loads the options of slot <N> (1 to 3) instead of the Default slot."),
                             QStringLiteral("N")};
     QCommandLineOption print{QStringLiteral("print"),
-                             QStringLiteral("Prints the command line that Run would use, then the CFG file that it "
-                                            "would write (none in the directory-not-found mode). Writes nothing.")};
+                             QStringLiteral("Prints what Run would start, as a shell would run it, then the CFG "
+                                            "file that it would write (none in the directory-not-found mode). "
+                                            "Writes nothing.")};
     QCommandLineOption run{QStringLiteral("run"), QStringLiteral("Does what \"Run Half-Life Now!\" does, then ends.")};
 
     Options()
@@ -118,7 +119,7 @@ int printLaunch(Form1 &form)
 {
     // In Run's order: writing the CFG file repairs the numeric fields before the command line is built.
     const QByteArray cfg = inDirNotFoundMode(form) ? QByteArray() : cfgFileContent(form);
-    writeOut(stdout, (commandLinePreview(form.makecmdline()) + QLatin1Char('\n')).toLocal8Bit());
+    writeOut(stdout, (shellLine(form.gameToStart(form.makecmdline())) + QLatin1Char('\n')).toLocal8Bit());
     writeOut(stdout, cfg);
     return done;
 }
@@ -137,10 +138,8 @@ int runGame(Form1 &form, const Store &store)
     if (form.writeCfg(cfgName) == Form1::CfgWrite::Failed)
         return fail(cfgNotWritten,
                     QLatin1String("could not write the CFG file ") + cfgFilePath(form.text("hldir"), cfgName));
-    if (!form.startTheGame()) {
-        const QString file = gameFile(form.text("hldir"), dirNotFoundMode, QCoreApplication::applicationDirPath());
-        return fail(gameNotStarted, QLatin1String("could not start ") + file);
-    }
+    if (!form.startTheGame())
+        return fail(gameNotStarted, QLatin1String("could not start ") + form.gameToStart(form.makecmdline()).program);
     return done;
 }
 

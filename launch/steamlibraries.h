@@ -1,15 +1,25 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 namespace vantor {
 
-// The Half-Life folders that Steam's standard libraries under HOME would hold, in the order to try them: the two
-// usual Steam folders, then the libraries listed in their steamapps/libraryfolders.vdf. Only folders that exist.
+// The folders of the usual Steam clients under HOME that exist, in the order to try them: the native client's two
+// names for one folder, the Flatpak's two, the Snap's.
+QStringList steamRoots(const QString &home);
+
+// The libraries that a libraryfolders.vdf names, in the format of today ("path" in numbered blocks) and the flat one
+// of before 2021 ("1" "/mnt/games/SteamLibrary"): keys in any case, backslash escapes undone, comments skipped.
+QStringList steamLibraryPaths(const QByteArray &vdf);
+
+// The Half-Life folders in the Steam libraries under HOME, each once, in the order of the clients and then of their
+// library lists. Only folders that exist.
 QStringList steamHalfLifeFolders(const QString &home);
 
-// The "path" entries of a libraryfolders.vdf.
-QStringList steamLibraryPaths(const QByteArray &vdf);
+// Whether the game directory is Half-Life as a Steam library holds it: in steamapps/common, with the game's
+// manifest in that steamapps folder.
+bool isSteamLibraryGame(const QString &gameDirectory);
 
 } // namespace vantor

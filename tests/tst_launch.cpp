@@ -11,9 +11,12 @@
 #include "support/memoryview.h"
 #include "support/testmain.h"
 
+#include <QRegularExpression>
+
 #include <csignal>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace vantor;
 
@@ -252,83 +255,147 @@ private slots:
         QVERIFY(!writeCfgFile(cfgFilePath(game.path(), QStringLiteral("x.cfg")), view));
     }
 
-    void gameFile_data()
+    // How the game starts, from what was found ("library" and the clients, the game's program, "windows" when the
+    // system cannot run it, wine): as a shell line, after the folder it runs in.
+    void chooseGameStart_data()
     {
-        QTest::addColumn<QString>("files"); // a '-' after a name: the file has no run bit
-        QTest::addColumn<QString>("chosen");
-        row("hl.exe first", {"hl.exe hl.sh hl_linux", "hl.exe"});
-        row("hl.exe copied from Windows", {"hl.exe- hl.sh", "hl.exe"});
-        row("Linux edition", {"hl.sh hl_linux", "hl.sh"});
-        row("bare Linux game", {"hl_linux", "hl_linux"});
-        row("nothing there", {"", "hl.exe"});
+        QTest::addColumn<QString>("finds");
+        QTest::addColumn<QString>("expected");
+        const QString args = " -dev +map 'c1 a0' 'it'\\''s'";
+        row("Steam client", {"library steam flatpak hl.sh", "/g: /bin/steam -applaunch 70" + args});
+        row("Flatpak client",
+            {"library flatpak hl.exe", "/g: /bin/flatpak run com.valvesoftware.Steam -applaunch 70" + args});
+        row("a client, no library", {"steam flatpak hl.sh", "/g: /g/hl.sh" + args});
+        row("a library, no client", {"library hl_linux", "/g: /g/hl_linux" + args});
+        row("hl.exe", {"hl.exe wine", "/own: /g/hl.exe" + args});
+        row("hl.exe for Windows", {"hl.exe windows wine", "/own: /bin/wine /g/hl.exe" + args});
+        row("hl.exe for Windows, no wine", {"hl.exe windows", "/own: /g/hl.exe" + args});
+        row("the bare hl.exe", {"bare", "/own: hl.exe" + args});
     }
 
-    void gameFile()
+    void chooseGameStart()
     {
-        QFETCH(QString, files);
-        QFETCH(QString, chosen);
-        QTemporaryDir game;
-        for (const QString &name : files.split(' ', Qt::SkipEmptyParts))
-            QVERIFY(writeFakeProgram(game.filePath(name.chopped(name.endsWith('-'))), !name.endsWith('-')));
-        QCOMPARE(vantor::gameFile(game.path() + '/', false, m_root.path()), game.filePath(chosen));
+        QFETCH(QString, finds);
+        QFETCH(QString, expected);
+        const QStringList words = finds.split(' ');
+        GameFinds found;
+        found.folder = words.contains("bare") ? "" : "/g";
+        found.game = words.contains("bare") ? "hl.exe" : "/g/" + words.filter(QRegularExpression("^hl")).value(0);
+        found.windowsGame = words.contains("windows");
+        found.steamLibrary = words.contains("library");
+        for (auto [word, program] :
+             {std::pair{"steam", &found.steam}, {"flatpak", &found.flatpak}, {"wine", &found.wine}})
+            if (words.contains(word))
+                *program = QStringLiteral("/bin/") + word;
+        const GameStart start = vantor::chooseGameStart(found, " -dev +map \"c1 a0\" \"it's\"", "/own");
+        QCOMPARE(start.workingDirectory + ": " + shellLine(start), expected);
     }
 
-    // In the directory-not-found mode: the hl.exe beside Vantor, else the one on the PATH, else the bare name.
-    void bareGameFileOfTheDirNotFoundMode()
+    // What is found: the native edition before hl.exe, a Windows hl.exe, the Steam library and its clients, and the
+    // bare hl.exe of the directory-not-found mode.
+    void findingTheGame()
     {
-        QTemporaryDir own;
-        const QString onPath = m_root.filePath(QStringLiteral("bin/hl.exe")), beside = own.filePath("hl.exe");
-        QCOMPARE(vantor::gameFile("/nowhere", true, own.path()), QStringLiteral("hl.exe"));
-        QVERIFY(QDir().mkpath(m_root.filePath("bin")) && writeFakeProgram(onPath));
-        QCOMPARE(vantor::gameFile("/nowhere", true, own.path()), onPath);
-        QVERIFY(writeFakeProgram(beside));
-        QCOMPARE(vantor::gameFile("/nowhere", true, own.path()), beside);
-        QFile::remove(onPath);
+        QTemporaryDir home, own;
+        const QString game = home.filePath("library/steamapps/common/Half-Life"), bin = m_root.filePath("bin");
+        QVERIFY(QDir().mkpath(game) && QDir().mkpath(bin));
+        const auto found = [&](bool dnf = false) {
+            const GameFinds finds = findGame(game + '/', dnf, own.path());
+            return QStringList{QFileInfo(finds.game).fileName(), finds.windowsGame ? "windows" : "",
+                               finds.steamLibrary ? "library" : "", QFileInfo(finds.steam).fileName(),
+                               QFileInfo(finds.flatpak).fileName()}
+                .join(' ')
+                .simplified();
+        };
+        QCOMPARE(found(), "hl.exe");
+        QVERIFY(writeFakeProgram(game + "/hl.exe", false)); // copied from Windows: no run bit
+        QCOMPARE(found(), "hl.exe windows");
+        QFile exe(game + "/hl.exe");
+        QVERIFY(exe.open(QIODevice::WriteOnly) && exe.write("MZ\x90") == 3 &&
+                exe.setPermissions(exe.permissions() | QFile::ExeOwner));
+        exe.close();
+        QCOMPARE(found(), "hl.exe windows");
+        QVERIFY(writeFakeProgram(game + "/hl_linux") && writeFakeProgram(game + "/hl.sh"));
+        QCOMPARE(found(), "hl.sh");
+        QVERIFY(QFile(home.filePath("library/steamapps/appmanifest_70.acf")).open(QIODevice::WriteOnly));
+        QCOMPARE(found(), "hl.sh library");
+        // The Flatpak's client counts where flatpak says it is installed.
+        QFile flatpak(bin + "/flatpak");
+        QVERIFY(flatpak.open(QIODevice::WriteOnly) &&
+                flatpak.write("#!/bin/sh\n[ \"$1 $2\" = \"info com.valvesoftware.Steam\" ]\n"));
+        flatpak.close();
+        QVERIFY(flatpak.setPermissions(flatpak.permissions() | QFile::ExeOwner));
+        QCOMPARE(found(), "hl.sh library flatpak");
+        QVERIFY(writeFakeProgram(bin + "/steam"));
+        QCOMPARE(found(), "hl.sh library steam");
+        QVERIFY(flatpak.remove() && QFile::remove(bin + "/steam"));
+
+        QCOMPARE(found(true), "hl.exe"); // the bare name, found nowhere
+        QVERIFY(writeFakeProgram(bin + "/hl.exe"));
+        QCOMPARE(findGame("", true, own.path()).game, bin + "/hl.exe");
+        QVERIFY(writeFakeProgram(own.filePath("hl.exe")));
+        QCOMPARE(findGame("", true, own.path()).game, own.filePath("hl.exe"));
+        QFile::remove(bin + "/hl.exe");
     }
 
-    // Detached, with the arguments split as a shell would; a Windows program runs through wine when there is one.
     void startingTheGame()
     {
         QTemporaryDir game, own;
-        const QString program = game.filePath(QStringLiteral("hl.exe")), wine = m_root.filePath("bin/wine");
+        const QString program = game.filePath(QStringLiteral("hl.sh"));
         QVERIFY(writeFakeProgram(program));
-        QVERIFY(startGame(gameStart(program, start + exec + " +name \"Gordon F\" c:\\x", own.path())));
-        QTRY_COMPARE(fakeProgramRecord(program),
-                     (QStringList{own.path()} + startArguments + QStringList{"+name", "Gordon F", "c:\\x"}));
-
-        QVERIFY(QFile::remove(program + ".record") && writeFakeProgram(program, false)); // not runnable by the system
-        QVERIFY(!startGame(gameStart(program, start + exec, own.path())));               // no wine on the PATH
-        QVERIFY(QDir().mkpath(m_root.filePath("bin")) && writeFakeProgram(wine));
-        QVERIFY(startGame(gameStart(program, start + exec, own.path())));
-        QTRY_COMPARE(fakeProgramRecord(wine), (QStringList{own.path(), program} + startArguments));
-        // Only hl.exe is taken for a Windows program, and only by its path; a missing file starts nothing at all.
-        QVERIFY(QFile::remove(wine + ".record") && writeFakeProgram(game.filePath(QStringLiteral("hl.sh")), false));
-        QVERIFY(!startGame(gameStart(game.filePath(QStringLiteral("hl.sh")), start, own.path())));
-        QVERIFY(!startGame(gameStart(game.filePath(QStringLiteral("gone/hl.exe")), start, own.path())));
-        QVERIFY(QDir::setCurrent(game.path()) && !startGame(gameStart("hl.exe", start, own.path())));
-        QVERIFY(neverRan(wine) && fakeProgramRecord(program).isEmpty() && QDir::setCurrent(m_root.path()));
-        QFile::remove(wine);
+        QVERIFY(startGame({program, {"+name", "Gordon F", "c:\\x"}, own.path()}));
+        QTRY_COMPARE(fakeProgramRecord(program), (QStringList{own.path(), "+name", "Gordon F", "c:\\x"}));
+        QVERIFY(!startGame({game.filePath("gone"), {}, own.path()}));
     }
 
-    // The folder dialog opens in the first Half-Life folder of the two usual Steam folders, then of Steam's libraries.
+    // The folder dialog opens in the first Half-Life folder of the usual Steam clients, then of their libraries; a
+    // library list that would hold the window up is left alone.
     void steamLibraries()
     {
-        QTemporaryDir home, library;
-        const QString listed = library.filePath(QStringLiteral("Spiele für Ödön/steamapps/common/Half-Life"));
-        const QString usual = home.filePath(QStringLiteral(".steam/steam/steamapps/common/Half-Life"));
-        QVERIFY(QDir().mkpath(listed) && QDir().mkpath(home.filePath(QStringLiteral(".local/share/Steam/steamapps"))));
-        QFile vdf(home.filePath(QStringLiteral(".local/share/Steam/steamapps/libraryfolders.vdf")));
+        QTemporaryDir home;
+        const QString snap = home.filePath(".snap/x"),
+                      flatpak = home.filePath(".var/app/com.valvesoftware.Steam/data/Steam");
+        const QString listed = home.filePath("Spiele für Ödön/steamapps/common/Half-Life");
+        QVERIFY(QDir().mkpath(listed) && QDir().mkpath(flatpak + "/steamapps") &&
+                QDir().mkpath(home.filePath(".steam/steam/steamapps")));
+        QFile vdf(flatpak + "/steamapps/libraryfolders.vdf");
         QVERIFY(vdf.open(QIODevice::WriteOnly));
-        vdf.write("\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"/no/such/library\"\n\t}\n\t\"1\"\n\t{\n"
+        vdf.write("\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"Path\"\t\t\"/no/such/library\"\n\t}\n\t\"1\"\n\t{\n"
                   "\t\t\"path\"\t\t\"" +
-                  library.filePath(QStringLiteral("Spiele für Ödön")).toUtf8() + "\"\n\t}\n}\n");
+                  home.filePath("Spiele für Ödön").toUtf8() + "\"\n\t}\n}\n");
         vdf.close();
+        // Reading it never waits: a FIFO where the native client keeps its list is passed over.
+        QVERIFY(mkfifo(QFile::encodeName(home.filePath(".steam/steam/steamapps/libraryfolders.vdf")).constData(),
+                       0600) == 0);
         QCOMPARE(steamHalfLifeFolders(home.path()), QStringList{QFileInfo(listed).canonicalFilePath()});
-        QVERIFY(QDir().mkpath(usual));
-        QCOMPARE(steamHalfLifeFolders(home.path()),
-                 (QStringList{QFileInfo(usual).canonicalFilePath(), QFileInfo(listed).canonicalFilePath()}));
-        // Steam escapes a backslash or a quote in a path with a backslash.
-        QCOMPARE(steamLibraryPaths("\"path\"  \"D:\\\\Steam \\\"x\\\"\""), QStringList{"D:\\Steam \"x\""});
+        QVERIFY(QDir().mkpath(home.filePath(".steam/steam/steamapps/common/Half-Life")));
+        QCOMPARE(steamHalfLifeFolders(home.path()).size(), 2);
+        QCOMPARE(steamHalfLifeFolders(home.path()).first(),
+                 QFileInfo(home.filePath(".steam/steam/steamapps/common/Half-Life")).canonicalFilePath());
+        Q_UNUSED(snap);
+    }
+
+    // Real-world library lists, and broken ones: the paths they name.
+    void steamLibraryPaths_data()
+    {
+        QTest::addColumn<QString>("vdf");
+        QTest::addColumn<QString>("paths");
+        row("today's", {"\"libraryfolders\" { \"0\" { \"path\" \"/home/u/.local/share/Steam\" \"apps\" { \"70\" \"1\" "
+                        "} } \"1\" { \"PATH\" \"/mnt/games\" } }",
+                        "/home/u/.local/share/Steam|/mnt/games"});
+        row("before 2021", {"\"LibraryFolders\" { \"TimeNextStatsReport\" \"1\" \"ContentStatsID\" \"-5\" \"1\" "
+                            "\"/mnt/games\" \"2\" \"D:\\\\Steam\" }",
+                            "/mnt/games|D:\\Steam"});
+        row("escapes and comments",
+            {"\"libraryfolders\" { // a comment \"9\" \"/x\"\n \"0\" { \"path\" \"/a \\\"b\\\"\" } }", "/a \"b\""});
+        row("cut short", {"\"libraryfolders\" { \"0\" { \"path\" \"/mnt/ga", ""});
+        row("not a list", {"\x01\x02 { } } \"", ""});
+    }
+
+    void steamLibraryPaths()
+    {
+        QFETCH(QString, vdf);
+        QFETCH(QString, paths);
+        QCOMPARE(vantor::steamLibraryPaths(vdf.toUtf8()).join('|'), paths);
     }
 
 private:

@@ -4,6 +4,7 @@
 
 #include "ui/picker.h"
 
+#include <QCompleter>
 #include <QListView>
 #include <QStringListModel>
 
@@ -13,19 +14,25 @@ using namespace vantor;
 
 namespace {
 
-// A game folder with maps and CFG files among other files and folders whose names only look like them, and Form1 as
-// it starts with that folder stored (plus END) as the Game directory.
+// A game folder with maps and CFG files among other files and folders whose names only look like them, a mod with
+// maps and CFG files of its own, and a folder that is no mod; and Form1 as it starts with that Game directory.
 struct Started {
     QTemporaryDir dir;
     std::unique_ptr<Form1> form;
-    explicit Started(const QString &end = {})
+    Started()
     {
-        for (const char *folder : {"valve/maps/folder.bsp", "valve/folder.cfg"})
+        for (const char *folder : {"valve/maps/folder.bsp", "valve/folder.cfg", "cstrike/maps", "notamod/maps"})
             QDir(dir.path()).mkpath(QLatin1String(folder));
-        for (const char *name : {"maps/c1a0.bsp", "maps/DM_X.BSP", "maps/c1a0.res", "maps/c1a0.bsp.txt", "autoexec.cfg",
-                                 "Mine.CFG", "liblist.gam"})
-            QFile(dir.filePath(QStringLiteral("valve/") + QLatin1String(name))).open(QIODevice::WriteOnly);
-        storefile::write("[other]\nhldir=" + (dir.path() + end).toUtf8() + "\n");
+        for (const char *name :
+             {"valve/maps/c1a0.bsp", "valve/maps/DM_X.BSP", "valve/maps/c1a0.res", "valve/maps/c1a0.bsp.txt",
+              "valve/autoexec.cfg", "valve/Mine.CFG", "valve/liblist.gam", "cstrike/maps/c1a0.bsp",
+              "cstrike/maps/cs_x.bsp", "cstrike/autoexec.cfg", "cstrike/server.cfg", "notamod/maps/nm.bsp"})
+            QFile(dir.filePath(QLatin1String(name))).open(QIODevice::WriteOnly);
+        QFile liblist(dir.filePath("cstrike/liblist.gam"));
+        if (liblist.open(QIODevice::WriteOnly))
+            liblist.write("// Counter-Strike\ngame \"Counter-Strike\"\nurl_info \"www.counter-strike.net\"\n");
+        liblist.close();
+        storefile::write("[other]\nhldir=" + dir.path().toUtf8() + "\n");
         form = std::make_unique<Form1>();
         form->show();
         if (!QTest::qWaitForWindowExposed(form.get()))
@@ -53,13 +60,18 @@ private slots:
     void listing_data()
     {
         QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("end");      // appended to the game directory
+        QTest::addColumn<QString>("actions");  // before the click; GAME stands for the game folder
         QTest::addColumn<QString>("replaced"); // by an empty file, or removed if it ends in '/'
         QTest::addColumn<QString>("listed");   // the window, its caption, size and list; empty: none
-        const char *maps = "frmmap=Select a map:=161x246=c1a0.bsp DM_X.BSP";
-        row("maps", {"butmap", "", "", maps});
-        row("cfgs", {"butcfg", "", "", "frmcfg=Select a cfg:=161x245=autoexec.cfg Mine.CFG"});
-        row("separator at the end", {"butmap", "/", "", maps});
+        const QString maps = "frmmap=Select a map:=161x246=", cfgs = "frmcfg=Select a cfg:=161x245=";
+        row("maps", {"butmap", "", "", maps + "c1a0.bsp DM_X.BSP"});
+        row("cfgs", {"butcfg", "", "", cfgs + "autoexec.cfg Mine.CFG"});
+        row("separator at the end", {"butmap", "hldir:GAME/", "", maps + "c1a0.bsp DM_X.BSP"});
+        row("maps with a mod", {"butmap", "chkmod:1|txtmod:cstrike", "", maps + "c1a0.bsp cs_x.bsp DM_X.BSP"});
+        row("cfgs with a mod", {"butcfg", "chkmod:1|txtmod:cstrike", "", cfgs + "autoexec.cfg Mine.CFG server.cfg"});
+        row("only the mod's maps", {"butmap", "chkmod:1|txtmod:cstrike", "valve/maps/", maps + "c1a0.bsp cs_x.bsp"});
+        row("a mod that is off", {"butmap", "txtmod:cstrike", "", maps + "c1a0.bsp DM_X.BSP"});
+        row("a folder that is no mod", {"butmap", "chkmod:1|txtmod:notamod", "", maps + "c1a0.bsp DM_X.BSP"});
         row("no maps folder", {"butmap", "", "valve/maps/", ""});
         row("maps is a file", {"butmap", "", "valve/maps", ""});
         row("no valve folder", {"butcfg", "", "valve/", ""});
@@ -68,16 +80,16 @@ private slots:
     void listing()
     {
         QFETCH(QString, button);
-        QFETCH(QString, end);
+        QFETCH(QString, actions);
         QFETCH(QString, replaced);
         QFETCH(QString, listed);
-        Started started(end);
+        Started started;
         if (!replaced.isEmpty())
             QVERIFY(QDir(started.dir.filePath(replaced)).removeRecursively());
         if (!replaced.isEmpty() && !replaced.endsWith('/'))
             QVERIFY(QFile(started.dir.filePath(replaced)).open(QIODevice::WriteOnly));
         Form1 &form = *started.form;
-        click(form, button);
+        act(form, QString(actions).replace("GAME", started.dir.path()) + '|' + button);
 
         auto *picker = form.findChild<FilePicker *>();
         if (listed.isEmpty()) {
@@ -96,6 +108,22 @@ private slots:
                      names->stringList().join(' '),
                  listed);
         QVERIFY(control(*picker, "butok" + button.mid(3))->font().bold());
+    }
+
+    // The Mod field offers the mods of the Game directory as it is typed, each with its title, and follows the
+    // directory when it changes.
+    void modsAreOffered()
+    {
+        Started started;
+        Form1 &form = *started.form;
+        QCompleter *offered = control<QLineEdit>(form, "txtmod")->completer();
+        QCOMPARE(offered->model()->rowCount(), 1);
+        QCOMPARE(offered->model()->index(0, 0).data().toString(), "cstrike  (Counter-Strike)");
+        act(form, "txtmod:|txtmod=c");
+        QCOMPARE(offered->completionCount(), 1);
+        QCOMPARE(offered->currentCompletion(), "cstrike");
+        act(form, "hldir:" + started.dir.filePath("valve"));
+        QCOMPARE(offered->model()->rowCount(), 0);
     }
 
     // Every way of closing a picker; only OK, Enter and a double click set the field. Meanwhile Form1 takes no input.

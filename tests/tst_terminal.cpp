@@ -10,7 +10,7 @@ namespace {
 
 const QByteArray chosen = "[other]\nhldir=GAME\n";
 const QByteArray slotOne = "[General]\ndef=1\n[one]\nscrlskill=1\nchkdev=1\ncustomcmd=\n" + chosen;
-const QString notWritten = QStringLiteral("vantor: could not write the CFG file GAME/valve/vantortemp.cfg");
+const QString start = QStringLiteral("-console -numericping -toconsole +exec vantortemp.cfg");
 
 } // namespace
 
@@ -22,29 +22,33 @@ private slots:
     void options_data()
     {
         QTest::addColumn<QByteArray>("store"); // GAME stands for the game folder, BIN for the PATH's only folder
-        QTest::addColumn<QString>("folder");   // what the game folder holds
+        QTest::addColumn<QString>("folder");   // what the game folder holds; "steam": it lies in a Steam library
         QTest::addColumn<QString>("arguments");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("said");    // the first line on standard output, or on error for a failure
-        QTest::addColumn<QString>("started"); // the stand-in that ran, and its arguments
+        QTest::addColumn<QString>("started"); // the folder the stand-in ran in, the stand-in, and its arguments
         const auto row = [](const char *name, const QByteArray &store, const char *folder, const char *arguments,
-                            int status, const QString &said, const char *started = "") {
+                            int status, const QString &said, const QString &started = {}) {
             QTest::newRow(name) << store << folder << arguments << status << said << started;
         };
         const char *game = "valve hl.exe";
         row("version", "", "", "--version", 0, "Vantor 1.2");
         row("help", "", "", "--help-all", 0, "Usage: VANTOR [options]");
-        row("print", chosen, game, "--print", 0, "hl.exe -console -numericping -toconsole +exec vantortemp.cfg");
-        row("print the Default slot", slotOne, game, "--print", 0, "hl.exe -console -dev +exec vantortemp.cfg");
+        row("print", chosen, game, "--print", 0, "'GAME/hl.exe' " + start);
+        row("print the Default slot", slotOne, game, "--print", 0, "'GAME/hl.exe' -console -dev +exec vantortemp.cfg");
         row("a slot asked for wins", slotOne + "[two]\nscrlskill=1\nchkmod=1\ncustomcmd=\n", game, "--print --slot 2",
-            0, "hl.exe -console -game tfc +exec vantortemp.cfg");
-        row("run", chosen, game, "--run", 0, "", "GAME/hl.exe -console -numericping -toconsole +exec vantortemp.cfg");
-        row("run a slot", slotOne, game, "--slot 1 --run", 0, "", "GAME/hl.exe -console -dev +exec vantortemp.cfg");
+            0, "'GAME/hl.exe' -console -game tfc +exec vantortemp.cfg");
+        row("run", chosen, game, "--run", 0, "", "OWN GAME/hl.exe " + start);
+        row("run a slot", slotOne, game, "--slot 1 --run", 0, "", "OWN GAME/hl.exe -console -dev +exec vantortemp.cfg");
+        row("run the native game", chosen, "valve hl.exe hl.sh", "--run", 0, "", "GAME GAME/hl.sh " + start);
+        row("print through Steam", chosen, "steam valve hl.sh", "--print", 0, "BIN/steam -applaunch 70 " + start);
+        row("run through Steam", chosen, "steam valve hl.sh", "--run", 0, "", "GAME BIN/steam -applaunch 70 " + start);
         row("run the bare game, no folder chosen", "[General]\ndef=1\n[one]\nscrlskill=1\nchkdnf=1\ncustomcmd=\n", "",
-            "--run", 0, "", "BIN/hl.exe -console");
+            "--run", 0, "", "OWN BIN/hl.exe -console");
         row("no folder chosen", "", game, "--run", 3,
             "vantor: no Game directory has been chosen; choose one in Vantor's window");
-        row("no valve folder", chosen, "hl.exe", "--run", 4, notWritten);
+        row("no valve folder", chosen, "hl.exe", "--run", 4,
+            "vantor: could not write the CFG file GAME/valve/vantortemp.cfg");
         row("no game", chosen, "valve", "--run", 5, "vantor: could not start GAME/hl.exe");
         for (const char *arguments : {"--run --slot 2", "--print --slot 2", "--slot 2"})
             row(arguments, chosen, game, arguments, 2, "vantor: Slot 2 is not saved");
@@ -55,7 +59,7 @@ private slots:
         row("a wrong option", chosen, game, "--bogus", 1, "vantor: Unknown option 'bogus'. See --help.");
         row("an argument", chosen, game, "foo", 1, "vantor: unexpected argument 'foo'; see --help");
         row("Qt's options are Qt's", chosen, game, "-reverse -stylesheet BIN/x.qss -platformtheme none --print", 0,
-            "hl.exe -console -numericping -toconsole +exec vantortemp.cfg");
+            "'GAME/hl.exe' " + start);
         row("the window, with Qt's options", chosen, game, "-reverse -style fusion", 134,
             "qt.qpa.xcb: could not connect to display "); // asked for the window, and Qt found no display
     }
@@ -69,15 +73,22 @@ private slots:
         QFETCH(QString, said);
         QFETCH(QString, started);
         QTemporaryDir root, bin;
-        const QDir game(root.filePath(QStringLiteral("Half-Life für Ærø 日本"))); // any letters, and blanks
+        // Any letters, and blanks; or where a Steam library keeps the game, with the game's manifest.
+        const QDir game(root.filePath(folder.contains("steam") ? "Steam Bibliothek/steamapps/common/Half-Life"
+                                                               : "Half-Life für Ærø 日本"));
         const auto named = [&](QString text) {
             return text.replace(QLatin1String("GAME"), game.path())
                 .replace(QLatin1String("BIN"), bin.path())
+                .replace(QLatin1String("OWN"), QFileInfo(QStringLiteral(VANTOR_BINARY)).absolutePath())
                 .replace(QLatin1String("VANTOR"), QStringLiteral(VANTOR_BINARY));
         };
-        QVERIFY(QDir().mkpath(game.filePath(folder.contains(QLatin1String("valve")) ? "valve" : "")));
-        if (folder.contains(QLatin1String("hl.exe")))
-            QVERIFY(writeFakeProgram(game.filePath(QStringLiteral("hl.exe"))));
+        QVERIFY(QDir().mkpath(game.filePath(folder.contains("valve") ? "valve" : "")));
+        for (const char *program : {"hl.exe", "hl.sh"})
+            if (folder.contains(program))
+                QVERIFY(writeFakeProgram(game.filePath(program)));
+        if (folder.contains("steam"))
+            QVERIFY(QFile(game.filePath("../../appmanifest_70.acf")).open(QIODevice::WriteOnly) &&
+                    writeFakeProgram(bin.filePath("steam")));
         QVERIFY(writeFakeProgram(bin.filePath(QStringLiteral("hl.exe"))));
         if (!store.isEmpty())
             storefile::write(named(QString::fromUtf8(store)).toUtf8());
@@ -97,16 +108,15 @@ private slots:
         // --print shows the CFG file and writes nothing: no CFG file, and the store as it was.
         QCOMPARE(out.contains("\r\n// this file can be safely deleted.\r\n"), !status && arguments.contains("--print"));
         QCOMPARE(QFile::exists(game.filePath(QStringLiteral("valve/vantortemp.cfg"))),
-                 started.startsWith(QLatin1String("GAME")) || status == 5);
+                 started.contains("GAME") || status == 5);
         QFile stored(storefile::path());
         QCOMPARE(stored.open(QIODevice::ReadOnly) ? QString::fromUtf8(stored.readAll()) : QString(),
                  named(QString::fromUtf8(store)));
 
-        const QString program = named(started.isEmpty() ? QStringLiteral("GAME/hl.exe") : started.section(' ', 0, 0));
+        const QStringList expected = started.split(' ');
+        const QString program = named(started.isEmpty() ? QStringLiteral("GAME/hl.exe") : expected.value(1));
         if (!started.isEmpty())
-            QTRY_COMPARE(fakeProgramRecord(program),
-                         QStringList{QFileInfo(QStringLiteral(VANTOR_BINARY)).absolutePath()} +
-                             started.split(' ').mid(1));
+            QTRY_COMPARE(fakeProgramRecord(program), QStringList{named(expected[0])} + expected.mid(2));
         else if (arguments.contains(QLatin1String("--run")))
             QVERIFY(neverRan(program));
     }

@@ -3,6 +3,7 @@
 #include "controls.h"
 #include "frmdirnotfound.h"
 
+#include "launch/gamelaunch.h"
 #include "launch/optionview.h"
 #include "settings/store.h"
 
@@ -21,6 +22,7 @@ class QPushButton;
 class QRadioButton;
 class QScrollBar;
 class QSlider;
+class QStandardItemModel;
 
 namespace vantor {
 
@@ -65,6 +67,9 @@ public:
     // What Run does once the CFG file is written: builds the command line, saves Slot 3 when "Save on Run" is on and
     // starts the game. False when the game could not be started.
     bool startTheGame();
+    // How the game starts with that parameter string, from what there is now: the Steam client, the native edition,
+    // hl.exe or wine.
+    GameStart gameToStart(const QString &parameters) const;
 
     bool isEnding() const { return m_ending; }
     // Set when a CFG file could not be written; only a folder chosen with Browse clears it.
@@ -232,6 +237,10 @@ private:
     void openPicker(QPointer<FilePicker> &picker, FilePicker *opening, std::string_view field);
     void closePickers();
     QPointer<FilePicker> m_mapPicker, m_cfgPicker;
+    // The mods of the Game directory, read when it changes, that the Mod field offers as it is typed.
+    void wireMods();
+    void readMods();
+    QStandardItemModel *m_mods = nullptr;
 
     std::unordered_map<std::string_view, OptionCheckBox *> m_checks;
     std::unordered_map<std::string_view, TextField *> m_fields;

@@ -1,8 +1,14 @@
-// The Browse buttons of the map and the CFG file: each opens its picker over Form1.
+// The Browse buttons of the map and the CFG file, each of which opens its picker over Form1, and the mods that they
+// and the Mod field offer.
 
 #include "form1.h"
 
 #include "picker.h"
+
+#include "launch/mods.h"
+
+#include <QCompleter>
+#include <QStandardItemModel>
 
 namespace vantor {
 
@@ -15,7 +21,10 @@ void Form1::openPicker(QPointer<FilePicker> &picker, FilePicker *opening, std::s
     // One picker of a kind at a time, made anew so that it lists its directory anew.
     if (picker)
         picker->close();
-    if (!opening->list(hldir->text())) {
+    // A mod that the game runs with adds its own maps and CFG files.
+    const QString mod =
+        chkmod->state() == 1 && isInstalledMod(hldir->text(), txtmod->text()) ? txtmod->text() : QString();
+    if (!opening->list(hldir->text(), mod)) {
         delete opening;
         showDirNotFound();
         return;
@@ -30,6 +39,28 @@ void Form1::closePickers()
     for (FilePicker *picker : {m_cfgPicker.data(), m_mapPicker.data()})
         if (picker)
             picker->close();
+}
+
+void Form1::wireMods()
+{
+    // The popup shows each mod with its title; choosing one puts its folder's name into the field.
+    m_mods = new QStandardItemModel(this);
+    auto *completer = new QCompleter(m_mods, txtmod);
+    completer->setCompletionRole(Qt::UserRole);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    txtmod->setCompleter(completer);
+    connect(hldir, &QLineEdit::textChanged, this, &Form1::readMods);
+}
+
+void Form1::readMods()
+{
+    m_mods->clear();
+    for (const Mod &mod : installedMods(hldir->text())) {
+        auto *item =
+            new QStandardItem(mod.title.isEmpty() ? mod.folder : mod.folder + QStringLiteral("  (") + mod.title + u')');
+        item->setData(mod.folder, Qt::UserRole);
+        m_mods->appendRow(item);
+    }
 }
 
 } // namespace vantor

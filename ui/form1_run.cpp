@@ -73,9 +73,13 @@ bool Form1::startTheGame()
     const QString parameters = makecmdline();
     if (chksavrun->state() == 1)
         saveset(3);
+    return startGame(gameToStart(parameters));
+}
+
+GameStart Form1::gameToStart(const QString &parameters) const
+{
     const QString ownDirectory = QCoreApplication::applicationDirPath();
-    const QString file = gameFile(hldir->text(), chkdnf->state() == 1, ownDirectory);
-    return startGame(gameStart(file, parameters, ownDirectory));
+    return chooseGameStart(findGame(hldir->text(), chkdnf->state() == 1, ownDirectory), parameters, ownDirectory);
 }
 
 void Form1::butmkcfgClicked()

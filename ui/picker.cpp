@@ -8,12 +8,15 @@
 #include <QPushButton>
 #include <QStringListModel>
 
+#include <algorithm>
+
 namespace vantor {
 
 FilePicker::FilePicker(const Setup &setup, QWidget *parent)
     : QDialog(parent), m_list(new QListView(this)), m_ok(new QPushButton(QStringLiteral("OK"), this)),
       m_cancel(new QPushButton(QStringLiteral("Cancel"), this)), m_names(new QStringListModel(this)),
-      m_subdirectory(QLatin1String(setup.subdirectory)), m_pattern(QLatin1String(setup.pattern))
+      m_subdirectory(QLatin1String(setup.subdirectory)), m_modSubdirectory(QLatin1String(setup.modSubdirectory)),
+      m_pattern(QLatin1String(setup.pattern))
 {
     Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                             Qt::WindowCloseButtonHint;
@@ -52,20 +55,31 @@ FilePicker::FilePicker(const Setup &setup, QWidget *parent)
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-bool FilePicker::list(const QString &gameDirectory)
+bool FilePicker::list(const QString &gameDirectory, const QString &mod)
 {
-    const QString directory = gameDirectory + m_subdirectory;
-    // QDir lists a missing or unreadable directory as empty, without an error.
-    const QFileInfo info(directory);
-    if (!info.isDir() || !info.isReadable() || !info.isExecutable()) {
-        m_names->setStringList({});
-        return false;
+    QStringList folders{gameDirectory + m_subdirectory};
+    if (!mod.isEmpty())
+        folders << gameDirectory + QLatin1Char('/') + mod + m_modSubdirectory;
+    QStringList names;
+    bool listed = false;
+    for (const QString &folder : folders) {
+        // QDir lists a missing or unreadable directory as empty, without an error.
+        const QFileInfo info(folder);
+        if (!info.isDir() || !info.isReadable() || !info.isExecutable())
+            continue;
+        listed = true;
+        names += QDir(folder).entryList({m_pattern}, QDir::Files, QDir::Name | QDir::IgnoreCase);
     }
-    m_names->setStringList(QDir(directory).entryList({m_pattern}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+    if (folders.size() > 1) {
+        std::stable_sort(names.begin(), names.end(),
+                         [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+        names.removeDuplicates();
+    }
+    m_names->setStringList(names);
     // Nothing looks chosen until the user chooses: the list would otherwise mark its first entry as it takes the
     // focus, and OK would still find nothing selected.
     m_list->setCurrentIndex(QModelIndex());
-    return true;
+    return listed;
 }
 
 QString FilePicker::value() const
@@ -81,14 +95,14 @@ void FilePicker::choose()
 }
 
 frmmap::frmmap(QWidget *parent)
-    : FilePicker({"frmmap", "filemap", "butokmap", "butcancelmap", "Select a map:", 246, true, "/valve/maps/", "*.bsp",
-                  "Click on the map you want to run when Half-Life starts."},
+    : FilePicker({"frmmap", "filemap", "butokmap", "butcancelmap", "Select a map:", 246, true, "/valve/maps/", "/maps/",
+                  "*.bsp", "Click on the map you want to run when Half-Life starts."},
                  parent)
 {
 }
 
 frmcfg::frmcfg(QWidget *parent)
-    : FilePicker({"frmcfg", "filecfg", "butokcfg", "butcancelcfg", "Select a cfg:", 245, false, "/valve/", "*.cfg",
+    : FilePicker({"frmcfg", "filecfg", "butokcfg", "butcancelcfg", "Select a cfg:", 245, false, "/valve/", "/", "*.cfg",
                   "Click on the cfg file you want to execute when Half-Life starts."},
                  parent)
 {

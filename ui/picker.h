@@ -13,9 +13,9 @@ namespace vantor {
 class FilePicker : public QDialog {
     Q_OBJECT
 public:
-    // Lists the ordinary files of the game directory's subdirectory that match the pattern, by name. False, with
-    // an empty list, when that directory cannot be listed.
-    bool list(const QString &gameDirectory);
+    // Lists the ordinary files of the game directory's subdirectory that match the pattern, and with a MOD those of
+    // the mod's folder too, each name once, by name. False, with an empty list, when no folder can be listed.
+    bool list(const QString &gameDirectory, const QString &mod = {});
     // The selected entry, or empty text when none is selected.
     QString value() const;
 
@@ -28,7 +28,8 @@ protected:
         const char *caption;
         int clientHeight;
         bool minMaxButtons;
-        const char *subdirectory; // joined to the game directory as it stands
+        const char *subdirectory;    // joined to the game directory as it stands
+        const char *modSubdirectory; // joined to a mod's folder
         const char *pattern;
         const char *tooltip;
     };
@@ -41,7 +42,7 @@ private:
     void choose();
 
     QStringListModel *m_names;
-    QString m_subdirectory, m_pattern;
+    QString m_subdirectory, m_modSubdirectory, m_pattern;
 };
 
 // The map picker: the .bsp files of valve/maps, for txtmap.
