@@ -1,14 +1,17 @@
-# make run    installs what is missing, builds and starts Vantor
-# make test   the same, then the whole suite, plainly and under AddressSanitizer and UBSan
-# make bench  builds and runs the benchmark program: one table of every figure, also written to docs/bench.md
-# make soak   1,000 Runs and 1,000 slot saves and loads: resident memory in the plain build, then the same under
-#             AddressSanitizer, LeakSanitizer and UBSan, then the whole suite there with leak detection on
-# make fuzz   installs clang when missing, then runs each fuzz target for FUZZ_SECONDS (60) from its committed corpus
-# make install            installs Vantor, its desktop entry, metainfo and icon under PREFIX (/usr/local)
+# make run      installs what the program needs when missing, builds Vantor alone and starts it
+# make install  the same, then installs Vantor, its desktop entry, metainfo, icons and manual page under PREFIX
+# make test     installs what the suite needs, builds everything, then runs the whole suite, plainly and under
+#               AddressSanitizer and UBSan
+# make deb      a Debian package, build-deb/vantor_<version>_<arch>.deb, checked with lintian
+# make bench    builds and runs the benchmark program: one table of every figure, also written to docs/bench.md
+# make soak     1,000 Runs and 1,000 slot saves and loads: resident memory in the plain build, then the same under
+#               AddressSanitizer, LeakSanitizer and UBSan, then the whole suite there with leak detection on
+# make fuzz     installs clang when missing, then runs the fuzz target for FUZZ_SECONDS (60) from its committed corpus
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
+DEB_BUILD  ?= build-deb
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := fuzz_settings
 # Qt reserves room for a list in a settings value ("@Variant(...)") by the count the value claims, before it finds the
@@ -18,37 +21,44 @@ FUZZ_FLAGS ?= -malloc_limit_mb=65536 -rss_limit_mb=4096
 JOBS       ?= $(shell nproc)
 PREFIX     ?= /usr/local
 CMAKE_GEN  := -G Ninja
+# The project's own builds fail on a warning; a packager's plain CMake build does not.
+OWN        := $(CMAKE_GEN) -DVANTOR_WERROR=ON
 
-.PHONY: all deps deps-fuzz build build-asan run test test-plain test-asan bench soak fuzz screenshot install format \
-        clean
+.PHONY: all program build build-asan run install test test-plain test-asan deb bench soak fuzz screenshot format clean
 
 all: build
 
-deps:
-	@scripts/ensure-deps.sh
-
-deps-fuzz:
-	@scripts/ensure-deps.sh fuzz
-
 # Configured again when this file changes, so an existing build folder picks up new options.
-$(BUILD)/build.ninja: Makefile | deps
-	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_WERROR=ON
+$(BUILD)/build.ninja: Makefile
+	@scripts/ensure-deps.sh program
+	cmake -S . -B $(BUILD) $(OWN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-$(ASAN_BUILD)/build.ninja: Makefile | deps
-	cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DVANTOR_SANITIZE=ON -DVANTOR_WERROR=ON
+$(ASAN_BUILD)/build.ninja: Makefile
+	@scripts/ensure-deps.sh program
+	cmake -S . -B $(ASAN_BUILD) $(OWN) -DCMAKE_BUILD_TYPE=Debug -DVANTOR_SANITIZE=ON
 
-$(FUZZ_BUILD)/build.ninja: Makefile | deps-fuzz
-	cmake -S . -B $(FUZZ_BUILD) $(CMAKE_GEN) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	    -DVANTOR_FUZZ=ON -DVANTOR_WERROR=ON
+$(FUZZ_BUILD)/build.ninja: Makefile
+	@scripts/ensure-deps.sh fuzz
+	cmake -S . -B $(FUZZ_BUILD) $(OWN) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_FUZZ=ON
 
-build: deps $(BUILD)/build.ninja
+# The program alone, with what it installs: no test, no benchmark.
+program: $(BUILD)/build.ninja
+	@scripts/ensure-deps.sh program
+	cmake --build $(BUILD) -j $(JOBS) --target vantor vantor_docs
+
+run: program
+	./$(BUILD)/vantor
+
+install: program
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+build: $(BUILD)/build.ninja
+	@scripts/ensure-deps.sh test
 	cmake --build $(BUILD) -j $(JOBS)
 
-build-asan: deps $(ASAN_BUILD)/build.ninja
+build-asan: $(ASAN_BUILD)/build.ninja
+	@scripts/ensure-deps.sh test
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
-
-run: build
-	./$(BUILD)/vantor
 
 test-plain: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -58,7 +68,19 @@ test-asan: build-asan
 
 test: test-plain test-asan
 
-bench: build
+# A packager's build: plain CMake, Release, no tests; then the package and lintian's verdict on it.
+deb:
+	@scripts/ensure-deps.sh deb
+	cmake -S . -B $(DEB_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+	cmake --build $(DEB_BUILD) -j $(JOBS)
+	cd $(DEB_BUILD) && cpack -G DEB
+	lintian --fail-on error $(DEB_BUILD)/vantor_*.deb
+
+# The benchmark and the soak program are built in the usual folders, configured with them.
+bench: $(BUILD)/build.ninja
+	@scripts/ensure-deps.sh bench
+	cmake -S . -B $(BUILD) -DVANTOR_BENCH=ON
+	cmake --build $(BUILD) -j $(JOBS)
 	./$(BUILD)/bench/vantor_bench --markdown docs/bench.md
 
 # Any report of a sanitizer stops the program with a failing status; leaks are reported at exit. The suppressions
@@ -67,14 +89,19 @@ SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
-soak: build build-asan
+soak: $(BUILD)/build.ninja $(ASAN_BUILD)/build.ninja
+	@scripts/ensure-deps.sh bench
+	cmake -S . -B $(BUILD) -DVANTOR_BENCH=ON
+	cmake -S . -B $(ASAN_BUILD) -DVANTOR_BENCH=ON
+	cmake --build $(BUILD) -j $(JOBS)
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	./$(BUILD)/bench/vantor_soak
 	$(SANITIZER_ENV) ./$(ASAN_BUILD)/bench/vantor_soak
 	cd $(ASAN_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
 
 # New inputs go into $(FUZZ_BUILD)/corpus/<target>, crashes into $(FUZZ_BUILD)/crashes/<target>; the committed
 # corpus is only read. A crash or a failed check in any target fails the whole run.
-fuzz: deps-fuzz $(FUZZ_BUILD)/build.ninja
+fuzz: $(FUZZ_BUILD)/build.ninja
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(FUZZ_TARGETS)
 	@for target in $(FUZZ_TARGETS); do \
 	    mkdir -p $(FUZZ_BUILD)/corpus/$$target $(FUZZ_BUILD)/crashes/$$target || exit 1; \
@@ -87,11 +114,8 @@ fuzz: deps-fuzz $(FUZZ_BUILD)/build.ninja
 screenshot: build
 	scripts/screenshot.sh $(BUILD)/vantor docs/screenshot.png docs/comic.png
 
-install: build
-	cmake --install $(BUILD) --prefix $(PREFIX)
-
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(DEB_BUILD)

@@ -8,6 +8,9 @@ int main(int argc, char *argv[])
 {
     vantor::Terminal terminal(argc, argv);
     QApplication app(argc, argv);
+    // Docks and task switchers tie the window to the menu's entry by it (Wayland's app id; on X11 the entry names the
+    // window's class, vantor, as StartupWMClass).
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.corvana.Vantor"));
     const auto asked = terminal.act();
     if (const int *status = std::get_if<int>(&asked))
         return *status;

@@ -5,9 +5,11 @@
 #include "launch/gamelaunch.h"
 #include "settings/slots.h"
 #include "settings/store.h"
+#include "ui/notice.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
 
@@ -60,13 +62,17 @@ struct Options {
                                             "file that it would write (none in the directory-not-found mode). "
                                             "Writes nothing.")};
     QCommandLineOption run{QStringLiteral("run"), QStringLiteral("Does what \"Run Half-Life Now!\" does, then ends.")};
+    QCommandLineOption notify{QStringLiteral("notify"),
+                              QStringLiteral("With --run: says why the game could not be started in a desktop "
+                                             "notification, or a message window, as the desktop menu's entries do; "
+                                             "for a slot that is not saved it offers to open Vantor.")};
 
     Options()
     {
         parser.setApplicationDescription(QLatin1String(description));
         // Qt's options have one dash (-reverse, -style NAME): a word after one dash is one option, never several.
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({version, slot, print, run});
+        parser.addOptions({version, slot, print, run, notify});
         for (const QtOption &qt : qtOptions) {
             QCommandLineOption option(QLatin1String(qt.name), QString(),
                                       qt.takesValue ? QStringLiteral("value") : QString());
@@ -89,6 +95,13 @@ struct Options {
         bool ok = false;
         const int number = parser.value(slot).toInt(&ok);
         return ok && number >= 1 && number <= 3 ? number : -1;
+    }
+
+    // Whether a notice may need a window: in a graphical session, --run --notify can show one.
+    bool mayShowNotice() const
+    {
+        return parser.isSet(run) && parser.isSet(notify) &&
+               (qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY"));
     }
 
     bool showsNothing() const
@@ -124,23 +137,23 @@ int printLaunch(Form1 &form)
     return done;
 }
 
-int runGame(Form1 &form, const Store &store)
+// Status done, or why the game was not started.
+std::pair<Status, QString> runGame(Form1 &form, const Store &store)
 {
     const bool dirNotFoundMode = inDirNotFoundMode(form);
     const QString never = QLatin1String(gameDirectoryNeverChosen);
     const QString stored = store.read(QLatin1String(otherSection), QLatin1String(gameDirectoryKey), never);
     // The window would use its fallback folder, which nobody chose; that mode uses no folder at all.
     if (!dirNotFoundMode && (stored.isEmpty() || stored == never))
-        return fail(noGameDirectory,
-                    QStringLiteral("no Game directory has been chosen; choose one in Vantor's window"));
+        return {noGameDirectory, QStringLiteral("no Game directory has been chosen; choose one in Vantor's window")};
 
     const QString cfgName = QLatin1String(temporaryCfgName);
     if (form.writeCfg(cfgName) == Form1::CfgWrite::Failed)
-        return fail(cfgNotWritten,
-                    QLatin1String("could not write the CFG file ") + cfgFilePath(form.text("hldir"), cfgName));
+        return {cfgNotWritten,
+                QLatin1String("could not write the CFG file ") + cfgFilePath(form.text("hldir"), cfgName)};
     if (!form.startTheGame())
-        return fail(gameNotStarted, QLatin1String("could not start ") + form.gameToStart(form.makecmdline()).program);
-    return done;
+        return {gameNotStarted, QLatin1String("could not start ") + form.gameToStart(form.makecmdline()).program};
+    return {done, QString()};
 }
 
 } // namespace
@@ -152,7 +165,7 @@ Terminal::Terminal(int argc, char *argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
     // A usage error, too, is said in the terminal without a window.
     Options options;
-    if (options.read(arguments) && !options.showsNothing())
+    if (options.read(arguments) && (!options.showsNothing() || options.mayShowNotice()))
         return;
     m_platformChosen = true;
     m_hadPlatform = qEnvironmentVariableIsSet(platformVariable);
@@ -187,15 +200,28 @@ std::variant<int, StartUp> Terminal::act()
         return fail(usageError,
                     QLatin1String("--slot takes 1, 2 or 3, not '") + parser.value(options.slot) + QLatin1Char('\''));
 
+    // A menu entry's Run says why it failed where its user looks, and offers the window for a slot to save.
+    const bool notify = parser.isSet(options.run) && parser.isSet(options.notify);
+    const auto failed = [notify](Status status, const QString &reason) -> std::variant<int, StartUp> {
+        fail(status, reason);
+        const bool shown = QGuiApplication::platformName() != QLatin1String("offscreen");
+        if (notify && tellTheUser(QStringLiteral("Vantor could not start Half-Life"),
+                                  reason.left(1).toUpper() + reason.mid(1) + u'.', status == slotNotSaved, shown))
+            return StartUp{};
+        return status;
+    };
     Store store;
     if (slot && !isSlotSaved(store, slot))
-        return fail(slotNotSaved, QStringLiteral("Slot %1 is not saved").arg(slot));
+        return failed(slotNotSaved, QStringLiteral("Slot %1 is not saved").arg(slot));
     if (!parser.isSet(options.print) && !parser.isSet(options.run))
         return StartUp{slot};
 
     // The Default slot loads as at start-up, but without choosing its option button: that would write the store.
     Form1 form(StartUp{slot ? slot : defaultSlot(store), false});
-    return parser.isSet(options.print) ? printLaunch(form) : runGame(form, store);
+    if (parser.isSet(options.print))
+        return printLaunch(form);
+    const auto [status, reason] = runGame(form, store);
+    return status == done ? std::variant<int, StartUp>(done) : failed(status, reason);
 }
 
 } // namespace vantor

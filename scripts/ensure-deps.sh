@@ -1,15 +1,22 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing Vantor need, when any is missing. With "fuzz", also what
-# make fuzz needs: clang and its libFuzzer and sanitizer runtimes.
+# Installs the Debian packages that a step of the Makefile needs, when any is missing:
+#   program   building and running Vantor (make run, make install)
+#   test      the whole suite (make test): a private X server, its key-presser, a session bus and the package tools
+#   bench     the benchmark (make bench, make soak): X11's headers besides what the suite needs
+#   fuzz      make fuzz: clang and its libFuzzer and sanitizer runtimes besides what the suite needs
+#   deb       make deb: the package tools, and lintian to check the package
 set -euo pipefail
 
-# libxcb1-dev: the benchmark watches the X server through xcb (qt6-base-dev brings it today, but only indirectly).
-# desktop-file-utils, appstream: the install test validates the desktop entry and the AppStream component with them.
-packages=(build-essential cmake ninja-build qt6-base-dev libxcb1-dev xvfb xauth xdotool x11-utils desktop-file-utils
-          appstream)
-if [ "${1:-}" = fuzz ]; then
-    packages+=(clang libclang-rt-14-dev)
-fi
+program=(build-essential cmake ninja-build qt6-base-dev)
+test=("${program[@]}" xvfb xauth xdotool x11-utils dbus-daemon dpkg-dev file desktop-file-utils appstream)
+case "${1:-program}" in
+    program) packages=("${program[@]}") ;;
+    test) packages=("${test[@]}") ;;
+    bench) packages=("${test[@]}" libxcb1-dev) ;;
+    fuzz) packages=("${test[@]}" clang libclang-rt-14-dev) ;;
+    deb) packages=("${program[@]}" dpkg-dev file lintian) ;;
+    *) echo "usage: $0 [program|test|bench|fuzz|deb]" >&2 && exit 2 ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

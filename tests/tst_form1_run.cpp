@@ -3,6 +3,9 @@
 #include "support/form1helpers.h"
 #include "support/storefile.h"
 #include "support/testmain.h"
+#include "ui/notice.h"
+
+#include <QMessageBox>
 
 #include <QSignalSpy>
 
@@ -159,6 +162,24 @@ private slots:
             QVERIFY(paragraph->x() >= 8 && paragraph->geometry().right() < window.width() - 8);
         }
         QCOMPARE(sizes.size(), 1);
+    }
+
+    // Without a notification service, a small window says why, and can offer the main window.
+    void noticeWindow()
+    {
+        QVERIFY(!tellTheUser("Unseen", "No window.", true, false));
+        for (const bool offered : {false, true}) {
+            QString seen;
+            QTimer::singleShot(100, this, [&] {
+                auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                QVERIFY(box && !box->windowIcon().isNull());
+                for (QAbstractButton *button : box->buttons())
+                    seen += button->text() + ' ';
+                box->buttons().constFirst()->click();
+            });
+            QCOMPARE(tellTheUser("Vantor could not start Half-Life", "Slot 2 is not saved.", offered, true), offered);
+            QCOMPARE(seen, offered ? "Open Vantor Close " : "Close ");
+        }
     }
 
 private:

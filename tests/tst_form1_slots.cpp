@@ -38,7 +38,9 @@ private slots:
         storefile::write(store.toUtf8());
         int asked = 0;
         setFolderDialog([&](QWidget *, const QString &title, const QString &start) {
-            asked += title == QLatin1String("Please select your \\Half-Life\\ directory:") && start == QDir::homePath();
+            asked += title == QLatin1String("Please select your \\Half-Life\\ directory:") &&
+                     start == QDir::homePath() &&
+                     !QApplication::windowIcon().isNull(); // the dialog carries Vantor's icon too
             return answer;
         });
         Form1 form;

@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QMouseEvent>
 #include <QRadioButton>
@@ -12,6 +13,9 @@
 #include <algorithm>
 #include <limits>
 #include <optional>
+
+// The pictures live in a static library; naming its resources here links them in.
+static void initResources() { Q_INIT_RESOURCE(vantor); }
 
 namespace vantor {
 namespace {
@@ -74,6 +78,14 @@ bool fitsAll(const QWidget *control, const QFont &font)
 }
 
 } // namespace
+
+void useVantorIcon(bool forAllWindows)
+{
+    static const bool linked = (initResources(), true);
+    Q_UNUSED(linked);
+    if (forAllWindows && QApplication::windowIcon().isNull())
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/vantor/vantor.png")));
+}
 
 bool captionFits(const QWidget *control) { return fitsAll(control, control->font()); }
 

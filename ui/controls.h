@@ -10,6 +10,10 @@ namespace vantor {
 // The pixel size of the font of Vantor's windows.
 inline constexpr int windowFontPixels = 11;
 
+// Links in the pictures and texts compiled into the program and, with FORALLWINDOWS, gives every window of Vantor
+// its icon, once: decoding it would hold up the first window.
+void useVantorIcon(bool forAllWindows);
+
 // Whether the caption of a button, check box, option button or label is readable whole in the room the control
 // gives it: on one line across its width or, where it wraps, within its height too. A control that shows several
 // captions in turn must fit each of them, with a margin on either side.

@@ -29,14 +29,11 @@
 #include <algorithm>
 #include <limits>
 
-// The pictures live in a static library; naming its resources here links them in.
-static void initResources() { Q_INIT_RESOURCE(vantor); }
-
 namespace vantor {
 
 Form1::Form1(const StartUp &startUp) : QWidget(nullptr, Qt::Window)
 {
-    initResources();
+    useVantorIcon(false); // the pictures' resources, linked in; the icon follows once the window is up
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vantor, by Tovrik"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -67,7 +64,7 @@ Form1::Form1(const StartUp &startUp) : QWidget(nullptr, Qt::Window)
     // of the first page needs a smaller font, so nothing shown changes.
     QTimer::singleShot(0, this, [this] {
         fitCaptions(this);
-        setWindowIcon(QIcon(QStringLiteral(":/vantor/vantor.png")));
+        useVantorIcon(true);
     });
 
     formLoad(startUp);

@@ -4,6 +4,7 @@
 #include "form1.h"
 
 #include "captions.h"
+#include "controls.h"
 #include "folderbrowse.h"
 
 #include "settings/deleteall.h"
@@ -87,6 +88,7 @@ void Form1::buthldirClicked()
     if (m_ending)
         return;
     const QString other = QLatin1String(otherSection), key = QLatin1String(gameDirectoryKey);
+    useVantorIcon(true); // the dialog of the first start comes before the window
     const QString chosen = BrowseFolder(this, QLatin1String(browseTitle), hldir->text());
     if (!chosen.isEmpty()) {
         hldir->setText(chosen);

@@ -11,7 +11,7 @@ xvfb="" app=""
 trap 'kill $app $xvfb 2>/dev/null; wait 2>/dev/null; rm -rf "$tmp"' EXIT
 trap 'exit 143' INT TERM HUP
 fail() { echo "e2e: FAIL: $*" >&2 && exit 1; }
-for tool in Xvfb xdotool; do command -v $tool >/dev/null || fail "$tool is not installed (scripts/ensure-deps.sh)"; done
+for tool in Xvfb xdotool xprop; do command -v $tool >/dev/null || fail "$tool is not installed (scripts/ensure-deps.sh)"; done
 
 # Background commands get SIGTERM when this shell dies, even by SIGKILL (a test timeout).
 guard=()
@@ -38,11 +38,15 @@ keys() { timeout 10 xdotool windowfocus --sync "$1" && timeout 10 xdotool "${@:2
 
 dialog=$(window '^Please select your .Half-Life. directory:$') || fail "no folder dialog"
 xdotool search --onlyvisible --name '^Vantor, by ' >/dev/null && fail "the main window is up before the folder dialog"
+xprop -id "$dialog" _NET_WM_ICON | grep -q 'Icon (' || fail "the folder dialog carries no icon"
 keys "$dialog" type --delay 20 "$tmp/Half Life"
 keys "$dialog" key Return
 main=$(window '^Vantor, by ') || fail "no main window after the folder was chosen"
 eval "$(xdotool getwindowgeometry --shell "$main" | grep -E '^(WIDTH|HEIGHT)=[0-9]+$')"
 [ "${WIDTH}x${HEIGHT}" = 489x337 ] || fail "the window is ${WIDTH}x${HEIGHT}, not 489x337"
+# The desktop ties the window to the menu's entry (StartupWMClass=vantor) and shows its icon.
+xprop -id "$main" WM_CLASS | grep -qF '"vantor", "vantor"' || fail "the window's class is $(xprop -id "$main" WM_CLASS)"
+xprop -id "$main" _NET_WM_ICON | grep -q 'Icon (' || fail "the window carries no icon"
 keys "$main" key Return
 
 timeout 10 tail --pid=$app -f /dev/null || fail "still running 10 s after Enter"

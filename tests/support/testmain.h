@@ -26,6 +26,7 @@ inline void row(const char *name, std::initializer_list<QString> columns)
         qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());                             \
         qputenv("XDG_RUNTIME_DIR", home.path().toLocal8Bit());                                                         \
         qputenv("HOME", home.path().toLocal8Bit());                                                                    \
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent"); /* no notification service but a test's */      \
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                            \
             qputenv("QT_QPA_PLATFORM", "offscreen");                                                                   \
         ApplicationClass app(argc, argv);                                                                              \
