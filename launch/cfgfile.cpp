@@ -16,15 +16,6 @@
 namespace vantor {
 namespace {
 
-// A line that a check box switches. With a field, the line is the "on" text followed by the field's text, written
-// only while the box is on and the field is not empty; without one, exactly one of the two texts is written.
-struct SwitchedLine {
-    std::string_view key;
-    std::string_view on;
-    std::string_view off = {};
-    std::string_view field = {};
-};
-
 constexpr std::array leadingLines{
     SwitchedLine{"chkcheat", "sv_cheats 1", "sv_cheats 0"},
     SwitchedLine{"chkcfg", "exec ", {}, "txtcfg"},
@@ -55,14 +46,6 @@ constexpr std::array leadingLines{
 constexpr std::array trailingLines{
     SwitchedLine{"chkmlook", "+mlook", "-mlook"},
     SwitchedLine{"chkmap", "map ", {}, "txtmap"},
-};
-
-// A numeric field's line, written while its box is on and its number is not 0. The fields that must hold a 16-bit
-// number are written as that number; the others as typed.
-struct NumericLine {
-    std::string_view field;
-    std::string_view prefix;
-    std::string_view recovery; // what the field gets when the file cannot use its text
 };
 
 constexpr std::array numericLines{
@@ -143,7 +126,7 @@ void addNumeric(Lines &lines, OptionView &options, const NumericLine &line)
 QByteArray cfgFileContent(OptionView &options, const std::function<void()> &betweenSections)
 {
     Lines lines;
-    lines.add(std::string_view("// Temporary CFG file created by Vantor,"));
+    lines.add(std::string_view(cfgHeaderLine));
     lines.add(std::string_view("// this file can be safely deleted."));
     lines.add(QStringLiteral("// Web page: ") + QLatin1String(weblinks::homePage));
     lines.add(QString());
@@ -161,6 +144,10 @@ QByteArray cfgFileContent(OptionView &options, const std::function<void()> &betw
         addSwitched(lines, options, line);
     return lines.content();
 }
+
+std::span<const SwitchedLine> leadingCfgLines() { return leadingLines; }
+std::span<const SwitchedLine> trailingCfgLines() { return trailingLines; }
+std::span<const NumericLine> numericCfgLines() { return numericLines; }
 
 QString cfgFilePath(const QString &gameDirectory, const QString &fileName)
 {

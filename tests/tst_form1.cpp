@@ -3,7 +3,10 @@
 #include "support/storefile.h"
 #include "support/testmain.h"
 
+#include <QClipboard>
+#include <QGroupBox>
 #include <QInputMethodEvent>
+#include <QMimeData>
 #include <QSignalSpy>
 
 using namespace vantor;
@@ -73,7 +76,8 @@ private slots:
         row("out of range while its box is off", "butmulti|chkpush|txtpush=000|chkpush", "txtpush=300000");
         row("caught by the next numeric change", "butmulti|chkpush|txtpush=000|chkpush|txtrate=1",
             "txtrate=25001|txtpush=300");
-        row("slider labels", "scrlskill:3|scrlcon:35", "prntskill=Hard|prntconspd=3500");
+        row("slider labels, sliders kept to their range", "scrlskill:9|scrlcon:40",
+            "scrlskill=3|prntskill=Hard|scrlcon=35|prntconspd=3500");
         row("neither the game directory nor the preview can be typed", "hldir=abc\b|prntcmdline=abc\b",
             "hldir=c:\\sierra\\half-life|prntcmdline=" + startPreview);
         row("program-set text is kept, and may not grow", "customcmd:" + QString(100, 'x') + "|customcmd=y",
@@ -184,6 +188,44 @@ private slots:
         QVERIFY(run.count() == 3 && help.count() == 1 && ending.isEmpty());
         QTest::keyClick(control(form, "chkdev"), Qt::Key_Escape);
         QCOMPARE(ending.count(), 1);
+    }
+
+    // The preview's menu and Ctrl+Shift+V read the clipboard, and a CFG file dropped onto the window is read too:
+    // options are set, their handling runs, and the frame's title says for a moment how many.
+    void importing()
+    {
+        QTemporaryDir folder;
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        emit control<QPlainTextEdit>(form, "prntcmdline")->customContextMenuRequested(QPoint(5, 5));
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QVERIFY(QApplication::activePopupWidget()->actions().contains(form.findChild<QAction *>("importClipboard")));
+        QApplication::activePopupWidget()->close();
+        QString title;
+        const auto titleMeanwhile = [&] {
+            QTimer::singleShot(100, &form, [&] { title = control<QGroupBox>(form, "cmdlinfram")->title(); });
+        };
+        QGuiApplication::clipboard()->setText("hl.exe -dev -console +map c2a5 -zone 2048");
+        titleMeanwhile();
+        QTest::keyClick(&form, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(title, "7 options set");
+        QCOMPARE(shown(form, "chktocon|txtmap|cmdlinfram|prntcmdline"),
+                 "chktocon=1|txtmap=c2a5|cmdlinfram=Current Command Line:|prntcmdline=hl.exe -console -toconsole -dev "
+                 "+exec vantortemp.cfg -zone 2048");
+
+        QFile cfg(folder.filePath("Mine.CFG"));
+        QVERIFY(cfg.open(QIODevice::WriteOnly) && cfg.write("rate 5000\nbind w +forward\nsv_cheats 0\n") > 0);
+        cfg.close();
+        QMimeData dropped;
+        dropped.setUrls({QUrl::fromLocalFile(cfg.fileName())});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&form, &enter);
+        titleMeanwhile();
+        QVERIFY(enter.isAccepted() && QCoreApplication::sendEvent(&form, &drop));
+        QCOMPARE(title, "3 options set, 1 line not used");
+        QCOMPARE(shown(form, "chkrate|txtrate|chkcheat"), "chkrate=1|txtrate=5000|chkcheat=0");
     }
 
     void numericFieldsOnFocusLoss()

@@ -4,6 +4,7 @@
 #include "launch/cfgfile.h"
 #include "launch/commandline.h"
 #include "launch/gamelaunch.h"
+#include "launch/importer.h"
 #include "launch/numbers.h"
 #include "launch/numericfields.h"
 #include "launch/steamlibraries.h"
@@ -95,7 +96,7 @@ private slots:
                                            // clang-format off
         for (const auto &[text, read] : {
                  std::pair{"0", "0 0"}, {" +12.5\t", "12.5 12"}, {"-3.5", "-3.5 -4"}, {"22.", "22 22"}, {".5", "0.5 0"},
-                 {"1.5", "1.5 2"}, {"32767.5", "32767.5 -"}, {"-32768.5", "-32768.5 -32768"}, {"-32769", "-32769 -"},
+                 {"1.5", "1.5 2"}, {"32767.4", "32767.4 32767"}, {"32767.5", "32767.5 -"}, {"-32768.5", "-32768.5 -32768"}, {"-32769", "-32769 -"},
                  {"00000000000000000000000000000000000001", "1 1"}, {"1e3", "- -"}, {"inf", "- -"}, {"nan", "- -"},
                  {"1,000", "- -"}, {"0x10", "- -"}, {"- 1", "- -"}, {"-", "- -"}, {".", "- -"}, {"", "- -"},
                  {" ", "- -"}, {"1 2", "- -"}, {"12a", "- -"}, {"\uFF11", "- -"}})
@@ -110,6 +111,48 @@ private slots:
         const auto number = parseNumber(text);
         const auto whole = number ? toInt16(*number) : std::nullopt;
         QCOMPARE((number ? QString::number(*number) : "-") + ' ' + (whole ? QString::number(*whole) : "-"), read);
+    }
+
+    // Real-world lines and files read into the options: what they set, and "set N, not used M".
+    void importing_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        const QString own = "// Temporary CFG file created by Vantor,\r\n// x\r\n// y\r\n\r\n\r\n";
+        row("Steam's launch options",
+            {"-dev -console +map c2a5 -zone 2048",
+             "chkdev=1|chknumping=0|chktocon=0|chkmap=1|txtmap=c2a5|customcmd=-zone 2048|7 0"});
+        row("Steam's own start", {"steam -applaunch 70 -game cstrike +sv_cheats 0 \"+name\" \"Gordon F\"",
+                                  "chkmod=1|txtmod=cstrike|chkcheat=0|chkdev=0|customcmd=\"+name\" \"Gordon F\"|7 0"});
+        row("Vantor's preview", {"hl.exe -console -numericping -game my mod +exec vantortemp.cfg  -x",
+                                 "chknumping=1|chkmod=1|txtmod=my mod|chkdnf=0|customcmd= -x|7 0"});
+        row("what --print shows", {"'/games/Half Life/hl.sh' -console -toconsole +exec vantortemp.cfg",
+                                   "chktocon=1|chknumping=0|chkmod=0|customcmd=|6 0"});
+        row("a mod name too long to type", {"-game averyveryverylongmodname", "chkmod=0|txtmod=tfc|5 1"});
+        row("one console command", {"rate 5000\n", "chkrate=1|txtrate=5000|2 0"});
+        row("one switch of the CFG file", {"+mlook", "chkmlook=1|1 0"});
+        row("a hand-written autoexec",
+            {"// mine\nrate 5000\nCL_ALLOWDOWNLOAD \"0\"\nbind w +forward\nmap \"c1a0\"\n  skill   3 // hard\n"
+             "exec userconfig.cfg\nfps_max 100\npushlatency -50\nscr_conspeed 600\nscr_conspeed 650\n-mlook",
+             "chkrate=1|txtrate=5000|chkdownload=0|chkmap=1|txtmap=c1a0|scrlskill=3|chkcfg=1|txtcfg=userconfig.cfg|"
+             "chkpush=1|txtpush=50|scrlcon=6|chkmlook=0|12 4"});
+        row("Vantor's own file is read whole", {own + "sv_cheats 0\r\nr_decals 50\r\n",
+                                                "chkcheat=0|chkdecal=1|txtdecal=50|chkcfg=0|chkmap=0|chkrate=0|10 0"});
+    }
+
+    void importing()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        MemoryView view;
+        view.apply({"chkcfg=1", "chkmap=1", "chkmlook=0"});
+        const Imported imported = importText(view, text);
+        QStringList seen;
+        for (const QString &entry : expected.split('|'))
+            seen << (entry.contains('=')
+                         ? entry.section('=', 0, 0) + '=' + view.value(entry.section('=', 0, 0).toStdString())
+                         : QString("%1 %2").arg(imported.set).arg(imported.unused));
+        QCOMPARE(seen.join('|'), expected);
     }
 
     // The check of all fields (LEFT empty), or of one field as it loses the focus: an empty one gets its fallback,

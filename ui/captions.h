@@ -11,5 +11,6 @@ inline constexpr char cfgCreated[] = "CFG file created";
 inline constexpr char enterName[] = "Enter a filename!";
 inline constexpr char deleteAll[] = "Delete all saved settings";
 inline constexpr char saveFrame[] = "Save:";
+inline constexpr char commandLineFrame[] = "Current Command Line:";
 
 } // namespace vantor::captions

@@ -58,6 +58,7 @@ Form1::Form1(const StartUp &startUp) : QWidget(nullptr, Qt::Window)
     wireCommands();
     wireHelpAndComic();
     wireMods();
+    wireImport();
     qApp->installEventFilter(new ToolTipWrapper(this));
     // Work that would hold up the window's first appearance follows as soon as it is up: measuring the captions
     // has the system's font configuration read, and decoding a picture has Qt load its image plugins. No caption

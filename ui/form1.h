@@ -14,6 +14,7 @@
 #include <unordered_map>
 
 class QAbstractButton;
+class QAction;
 class QAbstractSlider;
 class QGroupBox;
 class QLabel;
@@ -91,10 +92,15 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 public:
+    // Reads the clipboard's command line or CFG file into the options (form1_import.cpp).
+    QAction *importClipboard;
+
     // Header strip
     QGroupBox *cmdlinfram;
     QPlainTextEdit *prntcmdline;
@@ -207,6 +213,9 @@ private:
 
     // The Help page, the comic and the links (form1_help.cpp).
     void wireHelpAndComic();
+    void wireImport();
+    // Sets the options that a command line or a CFG file names, and says for a moment how many.
+    void importOptions(const QString &text);
     void updateKeyboardReach();
     void focusTopPage();
     void choosePanel(int panel);

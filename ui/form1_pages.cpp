@@ -92,7 +92,7 @@ void Form1::buildHeader()
 {
     const QString commandLineTip =
         QStringLiteral("This is the command line that will be executed, like from the DOS prompt");
-    cmdlinfram = makePage("cmdlinfram", QStringLiteral("Current Command Line:"), this, 0, 0, 337, 89);
+    cmdlinfram = makePage("cmdlinfram", QLatin1String(captions::commandLineFrame), this, 0, 0, 337, 89);
     cmdlinfram->setToolTip(commandLineTip);
     prntcmdline = place(new QPlainTextEdit(cmdlinfram), "prntcmdline", 6, 15, 325, 44);
     prntcmdline->setToolTip(commandLineTip);

@@ -35,18 +35,20 @@ app=$!
 # The first visible window whose title matches, within 30 s (an ASan build starts slowly).
 window() { timeout 30 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
 keys() { timeout 10 xdotool windowfocus --sync "$1" && timeout 10 xdotool "${@:2}" || fail "could not type into $1"; }
+# Whether WINDOW's property NAME comes to match PATTERN within 5 s: Qt may set it a moment after the window maps.
+has() { timeout 5 sh -c 'until xprop -id "$1" "$2" | grep -qF "$3"; do sleep 0.1; done' - "$@"; }
 
 dialog=$(window '^Please select your .Half-Life. directory:$') || fail "no folder dialog"
 xdotool search --onlyvisible --name '^Vantor, by ' >/dev/null && fail "the main window is up before the folder dialog"
-xprop -id "$dialog" _NET_WM_ICON | grep -q 'Icon (' || fail "the folder dialog carries no icon"
+has "$dialog" _NET_WM_ICON 'Icon (' || fail "the folder dialog carries no icon"
 keys "$dialog" type --delay 20 "$tmp/Half Life"
 keys "$dialog" key Return
 main=$(window '^Vantor, by ') || fail "no main window after the folder was chosen"
 eval "$(xdotool getwindowgeometry --shell "$main" | grep -E '^(WIDTH|HEIGHT)=[0-9]+$')"
 [ "${WIDTH}x${HEIGHT}" = 489x337 ] || fail "the window is ${WIDTH}x${HEIGHT}, not 489x337"
 # The desktop ties the window to the menu's entry (StartupWMClass=vantor) and shows its icon.
-xprop -id "$main" WM_CLASS | grep -qF '"vantor", "vantor"' || fail "the window's class is $(xprop -id "$main" WM_CLASS)"
-xprop -id "$main" _NET_WM_ICON | grep -q 'Icon (' || fail "the window carries no icon"
+has "$main" WM_CLASS '"vantor", "vantor"' || fail "the window's class is $(xprop -id "$main" WM_CLASS)"
+has "$main" _NET_WM_ICON 'Icon (' || fail "the window carries no icon"
 keys "$main" key Return
 
 timeout 10 tail --pid=$app -f /dev/null || fail "still running 10 s after Enter"

@@ -7,6 +7,7 @@
 #include "ui/form1.h"
 
 #include <QAbstractSlider>
+#include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QtTest>
 
@@ -54,13 +55,13 @@ inline void act(vantor::Form1 &form, const QString &actions)
 }
 
 // The controls named before each '=' of EXPECTED ("name=value|..."), each with the value it shows now: a check box's
-// state (0, 1, 2), a slider's position, a text or caption.
+// state (0, 1, 2), a slider's position, a text, caption or title.
 inline QString shown(QWidget &form, const QString &expected)
 {
     QStringList values;
     for (const QString &entry : expected.split(QLatin1Char('|'))) {
         QWidget *widget = control(form, entry.section(QLatin1Char('='), 0, 0));
-        QString value = widget->property("text").toString();
+        QString value = widget->property(qobject_cast<QGroupBox *>(widget) ? "title" : "text").toString();
         if (auto *box = qobject_cast<vantor::OptionCheckBox *>(widget))
             value = QString::number(box->state());
         else if (auto *slider = qobject_cast<QAbstractSlider *>(widget))

@@ -1,0 +1,86 @@
+// Reading a command line or a CFG file into the options: the preview's "Paste Command Line or CFG" (also
+// Ctrl+Shift+V), and a CFG file or a text dropped onto the window. Both only set options.
+
+#include "form1.h"
+
+#include "captions.h"
+
+#include "launch/importer.h"
+#include "launch/smallfile.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDropEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+
+namespace vantor {
+namespace {
+
+constexpr float importedSeconds = 3.0f;
+
+// A local CFG file among the dropped ones, or empty text.
+QString droppedCfgFile(const QMimeData *mime)
+{
+    for (const QUrl &url : mime->urls())
+        if (url.isLocalFile() && url.fileName().endsWith(QLatin1String(".cfg"), Qt::CaseInsensitive))
+            return url.toLocalFile();
+    return {};
+}
+
+} // namespace
+
+void Form1::wireImport()
+{
+    importClipboard = new QAction(QStringLiteral("Paste Command Line or CFG"), this);
+    importClipboard->setObjectName(QStringLiteral("importClipboard"));
+    importClipboard->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    addAction(importClipboard);
+    connect(importClipboard, &QAction::triggered, this,
+            [this] { importOptions(QGuiApplication::clipboard()->text()); });
+    prntcmdline->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(prntcmdline, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        QMenu *menu = prntcmdline->createStandardContextMenu(at);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->addSeparator();
+        menu->addAction(importClipboard);
+        menu->popup(prntcmdline->viewport()->mapToGlobal(at));
+    });
+    setAcceptDrops(true);
+}
+
+void Form1::importOptions(const QString &text)
+{
+    if (m_ending || text.trimmed().isEmpty())
+        return;
+    const Imported imported = importText(*this, text);
+    makecmdline();
+    // Said for a moment where the user looks, as the Save frame says "Not saved!".
+    QString said =
+        imported.set == 1 ? QStringLiteral("1 option set") : QStringLiteral("%1 options set").arg(imported.set);
+    if (imported.unused)
+        said += imported.unused == 1 ? QStringLiteral(", 1 line not used")
+                                     : QStringLiteral(", %1 lines not used").arg(imported.unused);
+    cmdlinfram->setTitle(said);
+    Pause(importedSeconds);
+    if (!m_ending && cmdlinfram->title() == said)
+        cmdlinfram->setTitle(QLatin1String(captions::commandLineFrame));
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedCfgFile(event->mimeData()).isEmpty() || event->mimeData()->hasText())
+        event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent *event)
+{
+    const QString file = droppedCfgFile(event->mimeData());
+    event->acceptProposedAction();
+    importOptions(file.isEmpty() ? event->mimeData()->text() : QString::fromLocal8Bit(readSmallFile(file)));
+}
+
+} // namespace vantor
