@@ -6,18 +6,15 @@
 # make bench    builds and runs the benchmark program: one table of every figure, also written to docs/bench.md
 # make soak     1,000 Runs and 1,000 slot saves and loads: resident memory in the plain build, then the same under
 #               AddressSanitizer, LeakSanitizer and UBSan, then the whole suite there with leak detection on
-# make fuzz     installs clang when missing, then runs each fuzz target for FUZZ_SECONDS (60) from its committed corpus
+# make fuzz     installs clang when missing, then runs the fuzz target for FUZZ_SECONDS (60) from its committed corpus
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 DEB_BUILD  ?= build-deb
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := fuzz_settings fuzz_import
-# Qt reserves room for a list in a settings value ("@Variant(...)") by the count the value claims, before it finds the
-# data short: gigabytes that are never touched, and no fault of Vantor's. So one allocation may be that large; memory
-# in use beyond 4 GB still stops the run.
-FUZZ_FLAGS ?= -malloc_limit_mb=65536 -rss_limit_mb=4096
+FUZZ_TARGETS := fuzz_import
+FUZZ_FLAGS ?= -rss_limit_mb=4096
 JOBS       ?= $(shell nproc)
 PREFIX     ?= /usr/local
 CMAKE_GEN  := -G Ninja

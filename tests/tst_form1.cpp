@@ -4,8 +4,8 @@
 #include "support/testmain.h"
 
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QGroupBox>
-#include <QInputMethodEvent>
 #include <QMimeData>
 #include <QSignalSpy>
 
@@ -27,6 +27,9 @@ bool reachable(Form1 &form, const QString &name)
 
 class Form1Test : public QObject {
     Q_OBJECT
+public slots:
+    void open(const QUrl &url) { m_opened << url.toString(); }
+
 private slots:
     void init() { storefile::remove(); }
 
@@ -61,17 +64,14 @@ private slots:
         row("mod typed", "chkmod|txtmod=dmc", on + " -game tfcdmc" + exec);
         row("custom typed", "customcmd=+map c1a0", on + exec + " +map c1a0");
         row("dir-not-found mode", dnf, dnfOn);
-        row("cheats", dnf + "|chkcheat", on + " +r_mmx 1");
-        row("mmx", dnf + "|chkmmx", on + " +sv_cheats 1");
+        row("cheats and mmx", dnf + "|chkcheat|chkmmx", on);
         row("cfg", dnf + "|txtcfg=x.cfg|chkcfg", dnfOn + " +exec x.cfg");
         row("cfg typed", dnf + "|chkcfg|txtcfg=x|txtcfg=.cfg", dnfOn + " +exec x.cfg");
         row("greyed box clicks on", "chkdev:2|chkdev", "chkdev=1");
         row("and off again", "chkdev:2|chkdev|chkdev", "chkdev=0");
-        row("cfg turns console on", "chktocon|chkcfg", "chktocon=1|" + on + exec);
-        row("map turns console on", "chktocon|chkmap", "chktocon=1|" + on + exec);
-        row("console stays on with cfg", "chkcfg|chktocon", "chktocon=1");
-        row("console stays on with map", "chkmap|chktocon", "chktocon=1");
-        row("console stays on when both go off", "chktocon|chkmap|chkcfg|chkmap|chkcfg", "chktocon=1");
+        row("cfg, then map, turn console on", "chktocon|chkcfg|chkcfg|chktocon|chkmap", "chktocon=1|" + on + exec);
+        row("console stays on with cfg or map, and after", "chkcfg|chktocon|chkmap|chkcfg|chktocon|chkmap",
+            "chktocon=1");
         row("letter typed into a number", "butmulti|txtrate=a", "txtrate=2500");
         row("out of range while its box is off", "butmulti|chkpush|txtpush=000|chkpush", "txtpush=300000");
         row("caught by the next numeric change", "butmulti|chkpush|txtpush=000|chkpush|txtrate=1",
@@ -113,17 +113,6 @@ private slots:
         form.show();
         act(form, actions);
         QCOMPARE(shown(form, expected), expected);
-    }
-
-    // A character of two UTF-16 units is let in or cut whole.
-    void typingLimitKeepsCharactersWhole()
-    {
-        Form1 form;
-        const QString face = QString::fromUtf8("\xF0\x9F\x98\x80");
-        QInputMethodEvent typing;
-        typing.setCommitString(QString(17, QLatin1Char('1')) + face + face); // 19 characters, 21 units
-        QCoreApplication::sendEvent(control(form, "txtcfg"), &typing);
-        QCOMPARE(form.text("txtcfg"), QString(17, QLatin1Char('1')) + face);
     }
 
     // Pages lie over one another: after the clicks, each control named is within the mouse's reach, or covered where
@@ -228,6 +217,78 @@ private slots:
         QCOMPARE(shown(form, "chkrate|txtrate|chkcheat"), "chkrate=1|txtrate=5000|chkcheat=0");
     }
 
+    void helpTextCannotBeChanged()
+    {
+        Form1 form;
+        form.show();
+        act(form, "buthelp");
+        auto *help = control<QPlainTextEdit>(form, "txthelp");
+        const QString text = help->toPlainText();
+        QVERIFY(text.contains(QLatin1String("5.  Disclaimer:")));
+        QGuiApplication::clipboard()->setText(QStringLiteral("pasted"));
+        help->paste();
+        act(form, "txthelp=x\b");
+        QCOMPARE(help->toPlainText(), text);
+    }
+
+    // Where each panel stands after the clicks, "-" for a hidden one; the page keeps its state while hidden.
+    void comicPanelsAreChosenAndScrolled()
+    {
+        Form1 form;
+        form.show();
+        QStringList seen;
+        for (const char *clicks :
+             {"buthelp|helpbrask", "braskscrlr", "brask3but|braskscrlr", "brask2but", "braskscrlr|braskscrlr",
+              "brask4but|braskscrlr|braskbackbut|helpbrask", "braskscrll"}) {
+            act(form, clicks);
+            QStringList places;
+            for (const char *name : {"brask1", "brask2", "brask3", "brask4"})
+                places << (control(form, name)->isVisibleTo(&form) ? QString::number(control(form, name)->x()) : "-");
+            seen << places.join(' ');
+        }
+        QCOMPARE(seen, (QStringList{"8 - - -", "-152 - - -", "- - -104 -", "- 8 - -", "- -152 - -", "- - - -120",
+                                    "- - - 136"}));
+
+        // Every picture at its size, once a page that shows it has been opened.
+        act(form, "braskbackbut|backhlp|butperf");
+        QStringList sizes;
+        for (const char *name : {"brask1", "brask2", "brask3", "brask4", "braskback", "Image1"})
+            sizes << QString("%1x%2")
+                         .arg(control<QLabel>(form, name)->pixmap().width())
+                         .arg(control<QLabel>(form, name)->pixmap().height());
+        QCOMPARE(sizes.join(' '), "635x195 635x195 583x188 599x189 222x222 32x32");
+    }
+
+    void linksOpenTheirPages()
+    {
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");
+        Form1 form;
+        form.show();
+        act(form, "corvanalink|butperf|Image1|buthelp|Label7|helpbrask|Label9");
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QCOMPARE(m_opened,
+                 (QStringList{"https://corvana.example/", "https://corvana.example/tovrik/",
+                              "https://corvana.example/vantor/", "https://corvana.example/vantor/depressed/"}));
+        QCOMPARE(control(form, "Label9")->cursor().shape(), Qt::PointingHandCursor);
+    }
+
+    // Whatever is pasted into the fields that the command line carries, they hold it whole, and the preview shows it
+    // on one line and settles (text that reads back otherwise than it was set once set off a rebuild without end).
+    void pastedTextKeepsThePreviewOneLine()
+    {
+        const QString text = QStringLiteral(" \u00A0a\rb\nc\u2028d\u2029\uFDD0\t\u0001");
+        Form1 form;
+        form.show();
+        act(form, "chkmod:1|chkcfg:1|chkdnf:1");
+        QGuiApplication::clipboard()->setText(text);
+        for (const char *name : {"txtmod", "txtcfg", "customcmd"}) {
+            control<QLineEdit>(form, name)->selectAll();
+            QTest::keyClick(control(form, name), Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(form.text(name), text);
+        }
+        QVERIFY2(!preview(form).contains(QRegularExpression(QStringLiteral("[\r\n]"))), qPrintable(preview(form)));
+    }
+
     void numericFieldsOnFocusLoss()
     {
         Form1 form;
@@ -275,6 +336,9 @@ private slots:
         QCOMPARE(preview(form), QStringLiteral("hl.exe -console -numericping -toconsole +r_mmx 1 +sv_cheats 1"));
         QVERIFY(!control(form, "chkdm")->isEnabled());
     }
+
+private:
+    QStringList m_opened;
 };
 
 VANTOR_TEST_MAIN(Form1Test, QApplication)

@@ -6,15 +6,23 @@
 #include "ui/notice.h"
 
 #include <QMessageBox>
+#include <QGroupBox>
 
 #include <QSignalSpy>
+
+#include <unistd.h>
 
 using namespace vantor;
 
 class Form1RunTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { storefile::remove(); }
+    void init()
+    {
+        QFile::remove(qEnvironmentVariable("XDG_CONFIG_HOME")); // a file where the folder belongs
+        QDir(storefile::path()).removeRecursively();
+        storefile::remove();
+    }
 
     void initTestCase() { qputenv("PATH", m_bin.path().toLocal8Bit()); }
 
@@ -66,8 +74,6 @@ private slots:
             QVERIFY(form.dirNotFoundWindow() && form.dirNotFoundWindow()->isVisible() && form.missingDirectory());
         });
         QCOMPARE(form.text("hldir"), QStringLiteral("c:\\sierra\\half-life"));
-        click(form, "buthldir"); // cancelled: the fallback shown was never chosen, and is not stored
-        QCOMPARE(storefile::read()["other"]["hldir"], QStringLiteral("none"));
 
         // A second failure while the window is open, during which a folder is chosen: one window; the folder stays.
         duringTheWait(form, "butgonow", [&] { form.setText("hldir", good.dir.path()); });
@@ -180,6 +186,47 @@ private slots:
             QCOMPARE(tellTheUser("Vantor could not start Half-Life", "Slot 2 is not saved.", offered, true), offered);
             QCOMPARE(seen, offered ? "Open Vantor Close " : "Close ");
         }
+    }
+
+    void unwritableStore_data()
+    {
+        QTest::addColumn<QString>("fault");
+        row("settings folder is a file", {"folder"});
+        row("store is a folder", {"store"});
+        row("store is read-only", {"read-only"});
+    }
+
+    // Vantor starts and runs the game with a store it cannot write, and says so on a save button. It runs last: what
+    // such a store refused stays pending in this process, for the next store of the same file to write.
+    void unwritableStore()
+    {
+        QFETCH(QString, fault);
+        if (fault == "read-only" && geteuid() == 0)
+            QSKIP("root writes a read-only file all the same");
+        const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+        if (fault == "folder") {
+            QVERIFY(QDir(config).removeRecursively() && QFile(config).open(QIODevice::WriteOnly));
+        } else if (fault == "store") {
+            QVERIFY(QDir().mkpath(storefile::path()));
+        } else {
+            storefile::write("");
+            QVERIFY(QFile::setPermissions(storefile::path(), QFile::ReadOwner));
+        }
+        for (int write = 0; write < 2; ++write) // the folder chosen at start-up, and the save
+            QTest::ignoreMessage(QtWarningMsg,
+                                 qPrintable("Vantor could not write its settings to " + storefile::path()));
+        GameFolder folder;
+        answerFolderDialog(folder.dir.path());
+        Form1 form;
+        answerFolderDialog(QString());
+        form.show();
+        act(form, "chkclosrun|butgonow");
+        QTRY_VERIFY(!fakeProgramRecord(folder.game).isEmpty());
+        QVERIFY(QFile::exists(folder.cfg()));
+        const auto title = [&] { return control<QGroupBox>(form, "savepreffram")->title(); };
+        duringTheWait(form, "save1", [&] { QCOMPARE(title(), QStringLiteral("Not saved!")); });
+        QCOMPARE(title(), QStringLiteral("Save:"));
+        QVERIFY(control(form, "load1")->isEnabled()); // held for this run
     }
 
 private:

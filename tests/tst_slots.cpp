@@ -4,6 +4,11 @@
 #include "support/storefile.h"
 #include "support/testmain.h"
 
+#include <QElapsedTimer>
+
+#include <sys/inotify.h>
+#include <unistd.h>
+
 using namespace vantor;
 
 namespace {
@@ -45,14 +50,48 @@ private slots:
         MemoryView view;
         view.setCheck("chkdev", 2);
         view.setPosition("scrlskill", 3);
-        view.setText("customcmd", QStringLiteral("+exec my.cfg; +map c1a0, x"));
+        view.apply({"customcmd=+exec my.cfg; +map c1a0, x", "txtmap= c1a0 ", "txtcfg=a\"b\\c=d", "txtmod="});
         QVERIFY(saveSlot(store, view, 2));
 
         QMap<QString, QString> &two = expected[QStringLiteral("two")]; // "extra" stays
         for (const QString &key : slotKeyOrder)
             two[key] = view.value(key.toStdString());
-        two["customcmd"] = "\"+exec my.cfg; +map c1a0, x\""; // quoted, so that it reads back whole
+        // Quoted and escaped, so that each reads back whole.
+        two["customcmd"] = "\"+exec my.cfg; +map c1a0, x\"";
+        two["txtmap"] = "\" c1a0 \"";
+        two["txtcfg"] = "\"a\\\"b\\\\c=d\"";
         QCOMPARE(storefile::read(), expected); // read while the store is open: the save is on disk when it returns
+        MemoryView loaded;
+        QVERIFY(loadSlot(Store(), loaded, 2));
+        for (const QString &key : slotKeyOrder)
+            QCOMPARE(loaded.value(key.toStdString()), view.value(key.toStdString()));
+    }
+
+    // A save is one write of the whole file, put in place at once (so that a Vantor killed meanwhile leaves the slot
+    // as it was or as saved), and a lock that a killed Vantor left behind holds it up for no time.
+    void saveIsOneWrite()
+    {
+        storefile::write("[one]\nscrlskill=1\n");
+        QFile lock(storefile::path() + ".lock"); // empty: killed in the instant of taking it, a moment ago
+        QVERIFY(lock.open(QIODevice::WriteOnly) &&
+                lock.setFileTime(QDateTime::currentDateTime().addSecs(-1), QFileDevice::FileModificationTime));
+        lock.close();
+        const int watch = inotify_init1(IN_NONBLOCK);
+        QVERIFY(inotify_add_watch(watch, QFile::encodeName(qEnvironmentVariable("XDG_CONFIG_HOME")), IN_MOVED_TO) >= 0);
+        QElapsedTimer clock;
+        clock.start();
+        Store store;
+        MemoryView view;
+        QVERIFY(saveSlot(store, view, 2) && clock.elapsed() < 5000);
+        alignas(inotify_event) char events[4096];
+        int placed = 0;
+        for (ssize_t size = read(watch, events, sizeof events), at = 0; at < size;) {
+            const auto *event = reinterpret_cast<const inotify_event *>(events + at);
+            placed += QByteArray(event->name) == "vantor_tovrik.ini";
+            at += qsizetype(sizeof(inotify_event)) + event->len;
+        }
+        close(watch);
+        QCOMPARE(placed, 1);
     }
 
     // Each key takes its stored value or, when absent or unusable, its own default, in the one order that the
