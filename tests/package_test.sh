@@ -6,7 +6,7 @@
 # Exits 77 (skipped) when a packaging tool is missing; scripts/ensure-deps.sh installs them.
 set -euo pipefail
 build=$1 id=$2
-for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli; do
+for tool in cpack file dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (scripts/ensure-deps.sh)"; exit 77; }
 done
 out=$(mktemp -d)
@@ -27,11 +27,10 @@ for file in usr/bin/vantor usr/share/man/man1/vantor.1.gz usr/share/doc/vantor/c
     "usr/share/icons/hicolor/scalable/apps/$id.svg"; do
     [ -s "$out/root/$file" ] || fail "the package holds no /$file"
 done
-# The hicolor theme files an icon by its real size (the PNG's width and height stand at bytes 17 to 24).
+# The hicolor theme files an icon by its real size.
 for size in 48 64 128 256; do
-    header=$(od -An -tu1 -j16 -N8 "$share/icons/hicolor/${size}x$size/apps/$id.png" | tr -s ' \n' ' ')
-    side="0 0 $((size >> 8)) $((size & 255))"
-    [ "$header" = " $side $side " ] || fail "the ${size}x$size icon is not $size pixels square"
+    file -b "$share/icons/hicolor/${size}x$size/apps/$id.png" | grep -q "^PNG image data, $size x $size," ||
+        fail "the ${size}x$size icon is not a PNG of $size pixels square"
 done
 zcat "$share/man/man1/vantor.1.gz" | grep -q '^\.SH EXIT STATUS' || fail "the manual page gives no exit status"
 grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$share/doc/vantor/copyright" ||

@@ -53,8 +53,7 @@ private slots:
 
     void parameters_data()
     {
-        QTest::addColumn<QString>("settings");
-        QTest::addColumn<QString>("expected");
+        textColumns("settings", "expected");
         row("start values", {"", start + exec});
         row("everything off, greyed is off", {"chknumping=0|chktocon=2|chkdev=2|chkmod=2", " -console" + exec});
         row("mod after dev", {"chkdev=1|chkmod=1|txtmod=tfc", start + " -dev -game tfc" + exec});
@@ -91,9 +90,8 @@ private slots:
     // The one reading of numbers: blanks, a sign, digits with a point somewhere (or a point and digits), blanks.
     void numbers_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("read"); // the number and its 16-bit rounding, each "-" for none
-                                           // clang-format off
+        textColumns("text", "read"); // read: the number and its 16-bit rounding, each "-" for none
+                                     // clang-format off
         for (const auto &[text, read] : {
                  std::pair{"0", "0 0"}, {" +12.5\t", "12.5 12"}, {"-3.5", "-3.5 -4"}, {"22.", "22 22"}, {".5", "0.5 0"},
                  {"1.5", "1.5 2"}, {"32767.4", "32767.4 32767"}, {"32767.5", "32767.5 -"}, {"-32768.5", "-32768.5 -32768"}, {"-32769", "-32769 -"},
@@ -116,8 +114,7 @@ private slots:
     // Real-world lines and files read into the options: what they set, and "set N, not used M".
     void importing_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("expected");
+        textColumns("text", "expected");
         const QString own = "// Temporary CFG file created by Vantor,\r\n// x\r\n// y\r\n\r\n\r\n";
         row("Steam's launch options",
             {"-dev -console +map c2a5 -zone 2048",
@@ -159,9 +156,7 @@ private slots:
     // and only "Max Players" is capped, at 32. The view has no change handling, so no repair sets off another.
     void numericRepairs_data()
     {
-        QTest::addColumn<QString>("settings");
-        QTest::addColumn<QString>("left");
-        QTest::addColumn<QString>("repaired"); // every other text stays as set
+        textColumns("settings", "left", "repaired"); // repaired: every other text stays as set
         row("empty is left for the user", {"txtfpslan=", "", ""});
         row("beyond 16 bits with the box on",
             {"chkpush=1|txtpush=40000|txtrate=-40000", "", "txtpush=300|txtrate=2500"});
@@ -176,13 +171,7 @@ private slots:
         row("players 32 left", {"txtmaxp=32|txtrate=", "txtmaxp", ""});
         row("players -5 left", {"txtmaxp=-5", "txtmaxp", ""});
         row("decals 9999 left", {"txtdecal=9999", "txtdecal", ""});
-        for (const auto &[key, fallback] : {std::pair{"txtpush", "300"},
-                                            {"txtmaxp", "16"},
-                                            {"txtrate", "2500"},
-                                            {"txtfpsnet", "30"},
-                                            {"txtfpslan", "45"},
-                                            {"txtdecal", "300"}})
-            QTest::addRow("%s left empty", key) << QString(key) + '=' << QString(key) << QString(key) + '=' + fallback;
+        row("left empty", {"txtfpslan=", "txtfpslan", "txtfpslan=45"});
     }
 
     void numericRepairs()
@@ -200,7 +189,10 @@ private slots:
         QCOMPARE(view.values, expected.values);
     }
 
-    void cfgStartValuesLetterForLetter()
+    // Every line of the start values, letter for letter; then every box the other way round (greyed where it was on:
+    // greyed counts as off), so every row writes its other line in the same place, and the named lines appear, one
+    // line each whatever their text holds.
+    void cfgEveryRow()
     {
         MemoryView view;
         QCOMPARE(body(cfgFileContent(view)),
@@ -209,13 +201,6 @@ private slots:
                       "r_drawviewmodel 1|gl_keeptjunctions 1|gl_ztrick 0|deathmatch 0|hisound 1|loadas8bit 0|"
                       "s_reverb 1|_snd_mixahead 0.100|s_eax 0|s_a3d 0|rate 2500|fps_modem 30|pushlatency -300|"
                       "fps_lan 45|r_decals 300|skill 1|scr_conspeed 1000|+mlook"));
-    }
-
-    // Every box the other way round (greyed where it was on: greyed counts as off), so every row writes its other
-    // line in the same place, and the named lines appear, one line each whatever their text holds.
-    void cfgEveryRowTurned()
-    {
-        MemoryView view;
         for (auto &[key, value] : view.values)
             if (option(key).kind == OptionKind::Check)
                 value = value == "1" ? "2" : "1";
@@ -231,9 +216,7 @@ private slots:
     // The lines that a box writes only with a value, and the numeric fields that the writer puts right.
     void cfgConditionalLines_data()
     {
-        QTest::addColumn<QString>("settings");
-        QTest::addColumn<QString>("written");
-        QTest::addColumn<QString>("recovered"); // every other text stays as it was
+        textColumns("settings", "written", "recovered"); // recovered: every other text stays as it was
         const QString tail = "pushlatency -300|fps_lan 45|r_decals 300", all = "rate 2500|fps_modem 30|" + tail;
         row("start", {"", all, ""});
         row("cfg and map on without a name", {"chkcfg=1|chkmap=1", all, ""});
@@ -302,8 +285,7 @@ private slots:
     // system cannot run it, wine): as a shell line, after the folder it runs in.
     void chooseGameStart_data()
     {
-        QTest::addColumn<QString>("finds");
-        QTest::addColumn<QString>("expected");
+        textColumns("finds", "expected");
         const QString args = " -dev +map 'c1 a0' 'it'\\''s'";
         row("Steam client", {"library steam flatpak hl.sh", "/g: /bin/steam -applaunch 70" + args});
         row("Flatpak client",
@@ -336,40 +318,34 @@ private slots:
 
     // What is found (the run through Steam, the native edition and the bare game are the terminal test's): a Windows
     // hl.exe, by its missing run bit or its "MZ", the Flatpak's client of a library, and the hl.exe beside Vantor.
+    // Then where the folder dialog opens: in the first Half-Life folder of the usual Steam clients, then of their
+    // libraries; a library list that would hold the window up (a FIFO) is passed over.
     void findingTheGame()
     {
         QTemporaryDir home, own;
-        const QString game = home.filePath("library/steamapps/common/Half-Life"), bin = m_root.filePath("bin");
-        QVERIFY(QDir().mkpath(game) && QDir().mkpath(bin) && writeFakeProgram(game + "/hl.exe", false));
+        const QString flatpak = home.filePath(".var/app/com.valvesoftware.Steam/data/Steam/steamapps"),
+                      native = home.filePath(".steam/steam/steamapps"), library = home.filePath("Spiele für Ödön"),
+                      game = library + "/steamapps/common/Half-Life", bin = m_root.filePath("bin");
+        QVERIFY(QDir().mkpath(game) && QDir().mkpath(flatpak) && QDir().mkpath(native) && QDir().mkpath(bin) &&
+                writeFakeProgram(game + "/hl.exe", false));
         QVERIFY(findGame(game, false, own.path()).windowsGame);
         QFile exe(game + "/hl.exe");
         QVERIFY(exe.open(QIODevice::WriteOnly) && exe.write("MZ\x90") == 3 &&
                 exe.setPermissions(exe.permissions() | QFile::ExeOwner));
         exe.close();
         QVERIFY(findGame(game, false, own.path()).windowsGame);
-        QVERIFY(QFile(home.filePath("library/steamapps/appmanifest_70.acf")).open(QIODevice::WriteOnly) &&
+        QVERIFY(QFile(library + "/steamapps/appmanifest_70.acf").open(QIODevice::WriteOnly) &&
                 writeFakeProgram(bin + "/flatpak"));
         QCOMPARE(findGame(game, false, own.path()).flatpak, bin + "/flatpak");
         QVERIFY(QFile::remove(bin + "/flatpak") && writeFakeProgram(own.filePath("hl.exe")));
         QCOMPARE(findGame("", true, own.path()).game, own.filePath("hl.exe"));
-    }
 
-    // The folder dialog opens in the first Half-Life folder of the usual Steam clients, then of their libraries; a
-    // library list that would hold the window up (a FIFO) is passed over.
-    void steamLibraries()
-    {
-        QTemporaryDir home;
-        const QString flatpak = home.filePath(".var/app/com.valvesoftware.Steam/data/Steam/steamapps"),
-                      native = home.filePath(".steam/steam/steamapps"), library = home.filePath("Spiele für Ödön");
-        QVERIFY(QDir().mkpath(library + "/steamapps/common/Half-Life") && QDir().mkpath(flatpak) &&
-                QDir().mkpath(native));
         QFile vdf(flatpak + "/libraryfolders.vdf");
         QVERIFY(vdf.open(QIODevice::WriteOnly) &&
                 vdf.write("\"libraryfolders\" { \"1\" { \"path\" \"" + library.toUtf8() + "\" } }"));
         vdf.close();
         QVERIFY(mkfifo(QFile::encodeName(native + "/libraryfolders.vdf").constData(), 0600) == 0);
-        QCOMPARE(steamHalfLifeFolders(home.path()),
-                 QStringList{QFileInfo(library + "/steamapps/common/Half-Life").canonicalFilePath()});
+        QCOMPARE(steamHalfLifeFolders(home.path()), QStringList{QFileInfo(game).canonicalFilePath()});
         QVERIFY(QDir().mkpath(native + "/common/Half-Life"));
         QCOMPARE(steamHalfLifeFolders(home.path()).value(0),
                  QFileInfo(native + "/common/Half-Life").canonicalFilePath());
@@ -378,8 +354,7 @@ private slots:
     // Real-world library lists, and broken ones: the paths they name.
     void steamLibraryPaths_data()
     {
-        QTest::addColumn<QString>("vdf");
-        QTest::addColumn<QString>("paths");
+        textColumns("vdf", "paths");
         row("today's", {"\"libraryfolders\" { \"0\" { \"path\" \"/home/u/.local/share/Steam\" \"apps\" { \"70\" \"1\" "
                         "} } \"1\" { \"PATH\" \"/mnt/games\" } }",
                         "/home/u/.local/share/Steam|/mnt/games"});

@@ -15,24 +15,15 @@ namespace {
 
 // Every slot key, in the order in which a slot is written and read.
 const QStringList slotKeyOrder =
-    QString(
-        "chk16bit chka3d chkcfg chkcheat chkclosrun chkdecal chkdev chkdownload chkdynlit chkeax chkflip chkfpslan "
-        "chkfpsnet chkhimodel chkhisnd chkjoy chkjunc chklan chkmap chkmfilt chkmmx chknumping chkprfsnd chkpush "
-        "chkrate "
-        "chkreverb chksavrun chkshad chktexsort chkthird chktocon chkupload chkweap chkztrk customcmd txtcfg txtdecal "
-        "txtfpslan txtfpsnet txtmap txtpush txtrate scrlcon scrlskill chkdm chkmaxp txtmaxp chkmlook chkdnf chkmod "
-        "txtmod")
+    QStringLiteral("chk16bit chka3d chkcfg chkcheat chkclosrun chkdecal chkdev chkdownload chkdynlit chkeax chkflip "
+                   "chkfpslan chkfpsnet chkhimodel chkhisnd chkjoy chkjunc chklan chkmap chkmfilt chkmmx chknumping "
+                   "chkprfsnd chkpush chkrate chkreverb chksavrun chkshad chktexsort chkthird chktocon chkupload "
+                   "chkweap chkztrk customcmd txtcfg txtdecal txtfpslan txtfpsnet txtmap txtpush txtrate scrlcon "
+                   "scrlskill chkdm chkmaxp txtmaxp chkmlook chkdnf chkmod txtmod")
         .split(' ');
 
-// What loading takes for a key that the slot lacks.
-QString absentValue(const QString &key)
-{
-    if (key == "chkdnf" || key == "chkmod")
-        return QStringLiteral("0");
-    if (key.startsWith("chk"))
-        return QStringLiteral("2");
-    return key == "scrlcon" ? QStringLiteral("10") : key == "txtmod" ? QStringLiteral("tfc") : QStringLiteral("Error");
-}
+// What loading takes for a key that the slot lacks, besides "2" for a check box and "Error" for a text.
+const QMap<QString, QString> absent{{"chkdnf", "0"}, {"chkmod", "0"}, {"scrlcon", "10"}, {"txtmod", "tfc"}};
 
 } // namespace
 
@@ -113,7 +104,7 @@ private slots:
         QStringList loaded, expected;
         for (const QString &key : slotKeyOrder) {
             loaded << key + '=' + view.value(key.toStdString());
-            expected << key + '=' + stored.value(key, absentValue(key));
+            expected << key + '=' + stored.value(key, absent.value(key, key.startsWith("chk") ? "2" : "Error"));
         }
         QCOMPARE(loaded, expected);
         QCOMPARE(view.text("hldir"), QStringLiteral("x"));
@@ -123,8 +114,7 @@ private slots:
     // slider can take it.
     void savedSlotTest_data()
     {
-        QTest::addColumn<QString>("slot");
-        QTest::addColumn<QString>("expected"); // saved or not, and the skill once loaded
+        textColumns("slot", "expected"); // expected: saved or not, and the skill once loaded
         row("nothing", {"", "empty 1"});
         row("no skill", {"chkdev=1\ntxtrate=1", "empty 1"});
         row("skill 0", {"scrlskill=0", "empty 1"});

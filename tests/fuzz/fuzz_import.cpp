@@ -2,8 +2,6 @@
 // reading its own command line and then its own CFG file into any other state gives back the same command line and
 // the same CFG file. The input makes both states.
 
-#include "check.h"
-
 #include "launch/cfgfile.h"
 #include "launch/commandline.h"
 #include "launch/importer.h"
@@ -11,6 +9,8 @@
 #include "support/memoryview.h"
 
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 
 using namespace vantor;
 
@@ -42,6 +42,13 @@ MemoryView state(const std::uint8_t *&next, const std::uint8_t *end)
     return view;
 }
 
+// A failed check aborts, so that libFuzzer keeps the input as a crash and the replay of the corpus fails its test.
+void check(bool held, const char *what)
+{
+    if (!held)
+        std::fprintf(stderr, "check failed: %s\n", what), std::abort();
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -53,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString line = buildParameters(original);
     importCommandLine(other, line);
     importCfgFile(other, QString::fromLocal8Bit(cfg));
-    FUZZ_CHECK(buildParameters(other) == line);
-    FUZZ_CHECK(cfgFileContent(other) == cfg);
+    check(buildParameters(other) == line, "the command line reads back");
+    check(cfgFileContent(other) == cfg, "the CFG file reads back");
     return 0;
 }

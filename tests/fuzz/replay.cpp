@@ -1,5 +1,5 @@
-// Runs a fuzz target over saved inputs without libFuzzer: every file named, and every file in every folder named, in
-// name order. A failed check aborts the program; no input at all is an error too, so a lost corpus cannot pass.
+// Runs a fuzz target over its saved inputs without libFuzzer: every file in the folder named, in name order. A failed
+// check aborts the program; an empty or missing folder is an error too, so a lost corpus cannot pass.
 
 #include <algorithm>
 #include <cstdint>
@@ -10,24 +10,17 @@
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size);
-extern "C" __attribute__((weak)) int LLVMFuzzerInitialize(int *argc, char ***argv);
 
 int main(int argc, char **argv)
 {
     namespace fs = std::filesystem;
+    std::error_code error;
     std::vector<fs::path> inputs;
-    for (int i = 1; i < argc; ++i)
-        if (!fs::is_directory(argv[i]))
-            inputs.emplace_back(argv[i]);
-        else
-            for (const fs::directory_entry &entry : fs::directory_iterator(argv[i]))
-                if (entry.is_regular_file())
-                    inputs.push_back(entry.path());
+    for (const fs::directory_entry &entry : fs::directory_iterator(argc == 2 ? argv[1] : "", error))
+        inputs.push_back(entry.path());
     std::sort(inputs.begin(), inputs.end());
     if (inputs.empty())
-        return std::fprintf(stderr, "usage: %s FILE-OR-FOLDER...: no input found\n", argv[0]), 2;
-    if (LLVMFuzzerInitialize)
-        LLVMFuzzerInitialize(&argc, &argv);
+        return std::fprintf(stderr, "usage: %s CORPUS-FOLDER: no input found\n", argv[0]), 2;
     for (const fs::path &path : inputs) {
         std::ifstream file(path, std::ios::binary);
         if (!file)

@@ -52,8 +52,5 @@ struct GameFolder {
         if (withGame)
             writeFakeProgram(game);
     }
-    QString cfg(const QString &name = QStringLiteral("vantortemp.cfg")) const
-    {
-        return dir.filePath(QStringLiteral("valve/") + name);
-    }
+    QString cfg(const QString &name = "vantortemp.cfg") const { return dir.filePath("valve/" + name); }
 };

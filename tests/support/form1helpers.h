@@ -35,18 +35,21 @@ inline void click(QWidget &form, const QString &name)
     QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
 }
 
-// Does each action in turn, separated by '|': "name" clicks the control, "name=text" types the text into it, and
-// "name:value" sets it as the program would (a check box's state, a slider's position, a field's text).
+// Does each action in turn, separated by '|': "name" clicks the control, "name=text" types the text into it,
+// "name~position" drags a slider there and holds it, and "name:value" sets it as the program would (a check box's
+// state, a slider's position, a field's text).
 inline void act(vantor::Form1 &form, const QString &actions)
 {
     for (const QString &action : actions.split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
-        const qsizetype at = action.indexOf(QRegularExpression(QStringLiteral("[=:]")));
+        const qsizetype at = action.indexOf(QRegularExpression(QStringLiteral("[=:~]")));
         QWidget *widget = control(form, action.left(at));
         const QString value = action.mid(at + 1);
         if (at < 0)
             click(form, action);
         else if (action[at] == QLatin1Char('='))
             QTest::keyClicks(widget, value);
+        else if (auto *slider = qobject_cast<QAbstractSlider *>(widget); slider && action[at] == QLatin1Char('~'))
+            slider->setSliderDown(true), slider->setSliderPosition(value.toInt());
         else if (auto *field = qobject_cast<QLineEdit *>(widget))
             field->setText(value);
         else

@@ -9,6 +9,9 @@
 #include <cstdlib>
 #include <initializer_list>
 
+// Declares the current test's table: columns of text, by name.
+template <typename... Names> void textColumns(Names... names) { (QTest::addColumn<QString>(names), ...); }
+
 // Adds a row of the current test's table whose columns all hold text.
 inline void row(const char *name, std::initializer_list<QString> columns)
 {
