@@ -70,38 +70,29 @@ private slots:
 
     void initTestCase() { qputenv("PATH", m_bin.path().toLocal8Bit()); }
 
-    void saveOnRunAndStayingOpen()
-    {
-        GameFolder folder;
-        Form1 form;
-        form.show();
-        QSignalSpy ending(&form, &Form1::programEnding);
-        act(form, "hldir:" + folder.dir.path() + "|chkclosrun|chksavrun|chkdev|butgonow");
-        QTRY_VERIFY(fakeProgramRecord(folder.game).contains(QStringLiteral("-dev")));
-        QCOMPARE(storefile::read()["three"]["chkdev"], QStringLiteral("1"));
-        QVERIFY(control(form, "load3")->isEnabled());
-
-        QFile::remove(folder.game + QStringLiteral(".record"));
-        act(form, "chkdev|butgonow"); // a second game, with the options of now
-        QTRY_COMPARE(fakeProgramRecord(folder.game),
-                     QStringList{QCoreApplication::applicationDirPath()} + startArguments);
-        QCOMPARE(storefile::read()["three"]["chkdev"], QStringLiteral("0"));
-        QVERIFY(ending.isEmpty() && form.isVisible());
-    }
-
-    void gameThatCannotStartKeepsVantorOpen()
+    // A game that cannot start leaves Vantor open and says so for a moment, its file written and the slot saved;
+    // with "Close Vantor on Run" off, each Run saves and starts a game with the options of the moment.
+    void runSavesAndStaysOpen()
     {
         GameFolder folder(false);
         Form1 form;
         form.show();
-        act(form, "hldir:" + folder.dir.path() + "|chksavrun");
         QSignalSpy ending(&form, &Form1::programEnding);
+        act(form, "hldir:" + folder.dir.path() + "|chksavrun|chkdev");
         duringTheWait(form, "butgonow", [&] {
             QCOMPARE(caption(form, "butgonow"), QStringLiteral("Could not start hl.exe!"));
             QVERIFY(captionFits(control(form, "butgonow")));
         });
-        QCOMPARE(caption(form, "butgonow"), QStringLiteral("Run Half-Life Now!"));
-        QVERIFY(ending.isEmpty() && QFile::exists(folder.cfg()) && isSlotSaved(Store(), 3));
+        QCOMPARE(shown(form, "butgonow"), QStringLiteral("butgonow=Run Half-Life Now!"));
+        QVERIFY(QFile::exists(folder.cfg()) && control(form, "load3")->isEnabled());
+        QCOMPARE(storefile::read()["three"]["chkdev"], QStringLiteral("1"));
+
+        QVERIFY(writeFakeProgram(folder.game));
+        act(form, "chkclosrun|chkdev|butgonow");
+        QTRY_COMPARE(fakeProgramRecord(folder.game),
+                     QStringList{QCoreApplication::applicationDirPath()} + startArguments);
+        QCOMPARE(storefile::read()["three"]["chkdev"], QStringLiteral("0"));
+        QVERIFY(ending.isEmpty() && form.isVisible());
     }
 
     // The failure course, then what the missing-directory flag stops and what it does not.
@@ -324,8 +315,7 @@ private slots:
         Form1 &form = *started.form;
         act(form, field + ":old|" + button);
         auto *picker = form.findChild<FilePicker *>();
-        QVERIFY(picker);
-        QVERIFY(!formTakesInput(form));
+        QVERIFY(picker && !formTakesInput(form));
         // The custom CFG reaches the command line only in the directory-not-found mode: there a rebuild shows.
         if (field == "txtcfg")
             act(form, "chkcfg:1|chkdnf:1");
@@ -342,7 +332,8 @@ private slots:
             click(*picker, "butok" + button.mid(3));
         } else if (how == "Enter") {
             list->setCurrentIndex(list->model()->index(1, 0));
-            QTest::keyClick(list, Qt::Key_Return);
+            QTest::keyClick(list, Qt::Key_F2); // the names are the files': none is renamed
+            QTest::keyClicks(QApplication::focusWidget(), "x\r");
         } else if (how == "double click") {
             QTest::mouseDClick(picker->windowHandle(), Qt::LeftButton, {}, second);
         } else if (how == "Cancel") {
@@ -400,7 +391,12 @@ private slots:
         const auto title = [&] { return control<QGroupBox>(form, "savepreffram")->title(); };
         duringTheWait(form, "save1", [&] { QCOMPARE(title(), QStringLiteral("Not saved!")); });
         QCOMPARE(title(), QStringLiteral("Save:"));
-        QVERIFY(control(form, "load1")->isEnabled()); // held for this run
+        QVERIFY(control(form, "load1")->isEnabled());                          // held for this run
+        if (fault == "store" && QDir(storefile::path()).removeRecursively()) { // mended: the next save writes it all
+            QTest::failOnWarning(QRegularExpression("could not write"));
+            click(form, "save2");
+            QCOMPARE(storefile::read().keys(), (QStringList{"one", "other", "two"}));
+        }
     }
 
 private:

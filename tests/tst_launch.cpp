@@ -7,6 +7,7 @@
 #include "launch/importer.h"
 #include "launch/numbers.h"
 #include "launch/numericfields.h"
+#include "launch/smallfile.h"
 #include "launch/steamlibraries.h"
 #include "support/fakegame.h"
 #include "support/memoryview.h"
@@ -123,7 +124,7 @@ private slots:
                                   "chkmod=1|txtmod=cstrike|chkcheat=0|chkdev=0|customcmd=\"+name\" \"Gordon F\"|7 0"});
         row("Vantor's preview", {"hl.exe -console -numericping -game my mod +exec vantortemp.cfg  -x",
                                  "chknumping=1|chkmod=1|txtmod=my mod|chkdnf=0|customcmd= -x|7 0"});
-        row("what --print shows", {"'/games/Half Life/hl.sh' -console -toconsole +exec vantortemp.cfg",
+        row("what --print shows", {"/usr/bin/wine '/games/Half Life/hl.exe' -console -toconsole +exec vantortemp.cfg",
                                    "chktocon=1|chknumping=0|chkmod=0|customcmd=|6 0"});
         row("a mod name too long to type", {"-game averyveryverylongmodname", "chkmod=0|txtmod=tfc|5 1"});
         row("one console command", {"rate 5000\n", "chkrate=1|txtrate=5000|2 0"});
@@ -316,10 +317,9 @@ private slots:
         QCOMPARE(start.workingDirectory + ": " + shellLine(start), expected);
     }
 
-    // What is found (the run through Steam, the native edition and the bare game are the terminal test's): a Windows
-    // hl.exe, by its missing run bit or its "MZ", the Flatpak's client of a library, and the hl.exe beside Vantor.
-    // Then where the folder dialog opens: in the first Half-Life folder of the usual Steam clients, then of their
-    // libraries; a library list that would hold the window up (a FIFO) is passed over.
+    // What is found beside the terminal test's cases: a Windows hl.exe (no run bit, or "MZ"), the Flatpak's client of
+    // a library, the hl.exe beside Vantor; and where the folder dialog opens: the first Half-Life folder of the usual
+    // Steam clients, then of their libraries, passing over a library list that would hold the window up (a FIFO).
     void findingTheGame()
     {
         QTemporaryDir home, own;
@@ -337,6 +337,10 @@ private slots:
         QVERIFY(QFile(library + "/steamapps/appmanifest_70.acf").open(QIODevice::WriteOnly) &&
                 writeFakeProgram(bin + "/flatpak"));
         QCOMPARE(findGame(game, false, own.path()).flatpak, bin + "/flatpak");
+        QFile without(bin + "/flatpak"); // a Flatpak without Steam: "flatpak info" fails
+        QVERIFY(without.open(QIODevice::WriteOnly) && without.write("#!/bin/sh\nexit 1\n") > 0);
+        without.close();
+        QVERIFY(findGame(game, false, own.path()).flatpak.isEmpty());
         QVERIFY(QFile::remove(bin + "/flatpak") && writeFakeProgram(own.filePath("hl.exe")));
         QCOMPARE(findGame("", true, own.path()).game, own.filePath("hl.exe"));
 
@@ -344,6 +348,8 @@ private slots:
         QVERIFY(vdf.open(QIODevice::WriteOnly) &&
                 vdf.write("\"libraryfolders\" { \"1\" { \"path\" \"" + library.toUtf8() + "\" } }"));
         vdf.close();
+        QVERIFY(readSmallFile(vdf.fileName(), vdf.size()).size() == vdf.size() && // a list is read up to its limit
+                readSmallFile(vdf.fileName(), vdf.size() - 1).isEmpty());
         QVERIFY(mkfifo(QFile::encodeName(native + "/libraryfolders.vdf").constData(), 0600) == 0);
         QCOMPARE(steamHalfLifeFolders(home.path()), QStringList{QFileInfo(game).canonicalFilePath()});
         QVERIFY(QDir().mkpath(native + "/common/Half-Life"));

@@ -54,8 +54,7 @@ private slots:
         QCOMPARE(storefile::read(), expected); // read while the store is open: the save is on disk when it returns
         MemoryView loaded;
         QVERIFY(loadSlot(Store(), loaded, 2));
-        for (const QString &key : slotKeyOrder)
-            QCOMPARE(loaded.value(key.toStdString()), view.value(key.toStdString()));
+        QCOMPARE(loaded.values, view.values);
     }
 
     // A save is one write of the whole file, put in place at once (so that a Vantor killed meanwhile leaves the slot
@@ -121,7 +120,6 @@ private slots:
         row("skill 3", {"scrlskill=3", "saved 3"});
         row("skill 4", {"scrlskill=4", "saved 1"});
         row("skill 0.5", {"scrlskill=0.5", "saved 1"});
-        row("skill -1", {"scrlskill=-1", "empty 1"});
         row("skill in words", {"scrlskill=hard", "empty 1"});
     }
 

@@ -92,10 +92,13 @@ private slots:
         row("print and run", chosen, game, "--print --run", 1, "vantor: --print and --run cannot go together");
         row("a wrong option", chosen, game, "--bogus", 1, "vantor: Unknown option 'bogus'. See --help.");
         row("an argument", chosen, game, "foo", 1, "vantor: unexpected argument 'foo'; see --help");
-        row("Qt's options are Qt's", chosen, game, "-reverse -stylesheet BIN/x.qss -platformtheme none --print", 0,
+        row("Qt's options are Qt's", chosen, game, "-reverse -style fusion -stylesheet BIN/x.qss --print", 0,
             "'GAME/hl.exe' " + start);
-        row("the window, with Qt's options", chosen, game, "-reverse -style fusion", 134,
-            "qt.qpa.xcb: could not connect to display "); // asked for the window, and Qt found no display
+        row("the window, with every option of Qt's", chosen, game,
+            "-reverse -style fusion -stylesheet BIN/x.qss -platformpluginpath BIN -platformtheme none -plugin none "
+            "-qwindowgeometry 9x9 -qwindowicon BIN/i.png -qwindowtitle T -session S -qmljsdebugger port:1 -widgetcount "
+            "-geometry 9x9 -title T -icon BIN/i.png -display :77 -name N -visual 1 -sync",
+            134, "qt.qpa.xcb: could not connect to display :77"); // asked for the window, and Qt found no display
     }
 
     void options()

@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# The real program on a private X server, as a new user meets it, started with one of Qt's own options (-reverse),
-# which it leaves to Qt: with no settings, the folder dialog comes up before the main window; the game folder typed
-# into it is taken, the window appears at its fixed size, and Enter starts the stand-in game in Vantor's folder and
-# ends Vantor with status 0. Nothing outside a temporary folder is touched.
-#   firstrun_test.sh VANTOR_BINARY
+# The real program on a private X server as a new user meets it, with one of Qt's options (-reverse): the folder dialog
+# comes before the main window and takes the folder typed into it; the window shows at its fixed size, and Enter
+# starts the stand-in game in Vantor's folder and ends Vantor with status 0. Usage: firstrun_test.sh VANTOR_BINARY
 set -euo pipefail
 binary=$(realpath "${1:?usage: firstrun_test.sh VANTOR_BINARY}")
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/vantor-e2e.XXXXXX")
