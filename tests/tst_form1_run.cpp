@@ -281,12 +281,14 @@ private slots:
     {
         Started started;
         Form1 &form = *started.form;
+        act(form, "txtmod:|txtmod=c");
         QCompleter *offered = control<QLineEdit>(form, "txtmod")->completer();
         QCOMPARE(offered->model()->rowCount(), 1);
         QCOMPARE(offered->model()->index(0, 0).data().toString(), "cstrike  (Counter-Strike)");
-        act(form, "txtmod:|txtmod=c");
         QCOMPARE(offered->completionCount(), 1);
         QCOMPARE(offered->currentCompletion(), "cstrike");
+        act(form, "txtmod=s");
+        QCOMPARE(control<QLineEdit>(form, "txtmod")->completer(), offered); // one completer, made once
         act(form, "hldir:" + started.dir.filePath("valve"));
         QCOMPARE(offered->model()->rowCount(), 0);
     }

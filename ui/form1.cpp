@@ -189,6 +189,8 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         loadPictures();
     if (event->type() == QEvent::Show && watched == framhelp)
         loadHelpText();
+    if ((event->type() == QEvent::FocusIn || event->type() == QEvent::KeyPress) && watched == txtmod)
+        offerMods();
     if (event->type() == QEvent::KeyPress && watched == txthelp) { // Enter runs here too, as it does everywhere
         auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {

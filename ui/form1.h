@@ -249,6 +249,7 @@ private:
     // The mods of the Game directory, read when it changes, that the Mod field offers as it is typed.
     void wireMods();
     void readMods();
+    void offerMods();
     QStandardItemModel *m_mods = nullptr;
 
     std::unordered_map<std::string_view, OptionCheckBox *> m_checks;

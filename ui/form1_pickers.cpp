@@ -43,13 +43,21 @@ void Form1::closePickers()
 
 void Form1::wireMods()
 {
-    // The popup shows each mod with its title; choosing one puts its folder's name into the field.
     m_mods = new QStandardItemModel(this);
+    connect(hldir, &QLineEdit::textChanged, this, &Form1::readMods);
+    txtmod->installEventFilter(this); // the completer is made when the field is first used
+}
+
+void Form1::offerMods()
+{
+    // Made on the field's first focus or key rather than with the window: it costs the start some 300 kB.
+    if (txtmod->completer())
+        return;
+    // The popup shows each mod with its title; choosing one puts its folder's name into the field.
     auto *completer = new QCompleter(m_mods, txtmod);
     completer->setCompletionRole(Qt::UserRole);
     completer->setCaseSensitivity(Qt::CaseInsensitive);
     txtmod->setCompleter(completer);
-    connect(hldir, &QLineEdit::textChanged, this, &Form1::readMods);
 }
 
 void Form1::readMods()
