@@ -122,13 +122,14 @@ private slots:
              "chkdev=1|chknumping=0|chktocon=0|chkmap=1|txtmap=c2a5|customcmd=-zone 2048|7 0"});
         row("Steam's own start", {"steam -applaunch 70 -game cstrike +sv_cheats 0 \"+name\" \"Gordon F\"",
                                   "chkmod=1|txtmod=cstrike|chkcheat=0|chkdev=0|customcmd=\"+name\" \"Gordon F\"|7 0"});
+        row("not Steam's start of the game", {"steam -silent -dev", "chkdev=0|0 1"});
         row("Vantor's preview", {"hl.exe -console -numericping -game my mod +exec vantortemp.cfg  -x",
                                  "chknumping=1|chkmod=1|txtmod=my mod|chkdnf=0|customcmd= -x|7 0"});
         row("what --print shows", {"/usr/bin/wine '/games/Half Life/hl.exe' -console -toconsole +exec vantortemp.cfg",
                                    "chktocon=1|chknumping=0|chkmod=0|customcmd=|6 0"});
         row("a mod name too long to type", {"-game averyveryverylongmodname", "chkmod=0|txtmod=tfc|5 1"});
         row("one console command", {"rate 5000\n", "chkrate=1|txtrate=5000|2 0"});
-        row("one switch of the CFG file", {"+mlook", "chkmlook=1|1 0"});
+        row("one switch of the CFG file", {"+MLook // mouse look", "chkmlook=1|1 0"});
         row("a hand-written autoexec",
             {"// mine\nrate 5000\nCL_ALLOWDOWNLOAD \"0\"\nbind w +forward\nmap \"c1a0\"\n  skill   3 // hard\n"
              "exec userconfig.cfg\nfps_max 100\npushlatency -50\nscr_conspeed 600\nscr_conspeed 650\n-mlook",

@@ -142,6 +142,7 @@ private slots:
         const QByteArray out = vantor.readAllStandardOutput(), error = vantor.readAllStandardError();
         QCOMPARE(vantor.exitStatus() == QProcess::NormalExit ? vantor.exitCode() : 134, status); // 134: aborted
         QCOMPARE(QString::fromUtf8(status ? error : out).section('\n', 0, 0), named(said));
+        QVERIFY(!out.contains('\0') && !error.contains('\0')); // what is written, and nothing after it
         // --print shows the CFG file and writes nothing: no CFG file, and the store as it was.
         QCOMPARE(out.contains("\r\n// this file can be safely deleted.\r\n"), !status && arguments.contains("--print"));
         QCOMPARE(QFile::exists(game.filePath(QStringLiteral("valve/vantortemp.cfg"))),
