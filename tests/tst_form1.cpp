@@ -2,6 +2,7 @@
 #include "support/form1helpers.h"
 #include "support/storefile.h"
 #include "support/testmain.h"
+#include "ui/picker.h"
 
 #include <QClipboard>
 #include <QDesktopServices>
@@ -10,6 +11,7 @@
 #include <QMimeData>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QToolTip>
 
 using namespace vantor;
 
@@ -23,6 +25,43 @@ bool reachable(Form1 &form, const QString &name)
     QWidget *widget = control(form, name);
     QWidget *top = form.childAt(widget->mapTo(&form, widget->rect().center()));
     return top && (top == widget || widget->isAncestorOf(top));
+}
+
+// The named controls of the windows, by name, with the windows themselves.
+QMap<QString, QWidget *> namedControls(std::initializer_list<QWidget *> windows)
+{
+    QMap<QString, QWidget *> controls;
+    for (QWidget *window : windows) {
+        controls[window->objectName()] = window;
+        for (QWidget *child : window->findChildren<QWidget *>())
+            if (child->window() == window && !child->objectName().isEmpty() && !child->objectName().startsWith("qt_"))
+                controls[child->objectName()] = child;
+    }
+    return controls;
+}
+
+QString captionOf(const QWidget *widget)
+{
+    if (widget->isWindow())
+        return widget->windowTitle();
+    if (auto *frame = qobject_cast<const QGroupBox *>(widget))
+        return frame->title();
+    const bool captioned = qobject_cast<const QAbstractButton *>(widget) || qobject_cast<const QLabel *>(widget);
+    return captioned ? widget->property("text").toString() : QString(); // a field's text is no caption
+}
+
+// The rows of a table in tests/, each split at its tabs; comments and empty lines left out.
+QList<QStringList> designTable(const char *name)
+{
+    QFile file(QFINDTESTDATA(name));
+    QList<QStringList> rows;
+    for (const QString &line :
+         file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split('\n') : QStringList())
+        if (!line.isEmpty() && !line.startsWith('#'))
+            rows << line.split('\t');
+    if (rows.isEmpty())
+        qFatal("no table %s", name);
+    return rows;
 }
 
 } // namespace
@@ -47,6 +86,70 @@ private slots:
         QCOMPARE(shown(form, start), start);
         control<QPlainTextEdit>(form, "prntcmdline")->setPlainText("edited"); // even a change by code is replaced
         QCOMPARE(preview(form), startPreview);
+    }
+
+    // Every named control of every window: its caption and tooltip as the design's table gives them, letter for
+    // letter; its place where the design fixes it, else in line with the controls it belongs with; and no control
+    // of a page over another.
+    void windowsAsDesigned()
+    {
+        Form1 form;
+        frmdirnotfound dirNotFound;
+        frmmap maps(&form);
+        frmcfg cfgs(&form);
+        const QMap<QString, QWidget *> controls = namedControls({&form, &dirNotFound, &maps, &cfgs});
+        QStringList texts, expected;
+        for (QWidget *widget : controls)
+            texts << widget->objectName() + '\t' + captionOf(widget) + '\t' + widget->toolTip();
+        for (const QStringList &row : designTable("texts.tsv"))
+            expected << row.join('\t');
+        expected.sort();
+        QCOMPARE(texts, expected);
+
+        const auto place = [&](const QString &name) {
+            QWidget *widget = controls.value(name);
+            return widget ? QRect(widget->mapTo(widget->window(), QPoint()), widget->size()) : QRect(-1, -1, 0, 0);
+        };
+        for (const QStringList &row : designTable("layout.tsv")) {
+            const QStringList names = row.value(1).split(' '), rect = row.value(2).split(' ');
+            if (row[0] == "rect") {
+                QWidget *widget = controls.value(row[1]);
+                const QRect at = widget && !widget->isWindow() ? widget->geometry() : place(row[1]);
+                const int seen[] = {at.x(), at.y(), at.width(), at.height()};
+                for (int i = 0; i < 4; ++i)
+                    QVERIFY2(rect.value(i) == "-" || rect.value(i).toInt() == seen[i], qPrintable(row.join(' ')));
+                continue;
+            }
+            QList<int> values; // one for each control, or for each step between two
+            for (qsizetype i = 0; i < names.size(); ++i) {
+                const QRect at = place(names[i]), before = place(names.value(i - 1));
+                const QMap<QString, int> edges{
+                    {"left", at.left()},
+                    {"right", at.right()},
+                    {"top", at.top()},
+                    {"width", at.width()},
+                    {"height", at.height()},
+                    {"middle", 2 * at.top() + at.height()},
+                    {"down", at.top() - before.top()},
+                    {"offset", (at.left() - before.left()) * 1000 + at.top() - before.top()}};
+                if ((row[0] != "down" || i > 0) && (row[0] != "offset" || i % 2))
+                    values << edges.value(row[0], -1);
+            }
+            QVERIFY2(values.count(values.value(0)) == values.size() && !values.contains(-1), qPrintable(row.join(' ')));
+        }
+
+        // A picture (a label without text) or a page may lie beneath other controls.
+        for (QWidget *parent : controls) {
+            QList<QWidget *> laid;
+            for (QWidget *child : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+                if (controls.contains(child->objectName()) && child->isVisibleTo(parent) &&
+                    !qobject_cast<QGroupBox *>(child) && !(qobject_cast<QLabel *>(child) && captionOf(child).isEmpty()))
+                    laid << child;
+            for (QWidget *a : laid)
+                for (QWidget *b : laid)
+                    QVERIFY2(a == b || !a->geometry().intersects(b->geometry()),
+                             qPrintable(a->objectName() + " over " + b->objectName()));
+        }
     }
 
     // Whatever the user (or a slot loaded from STORE) does, the controls show what follows from it.
@@ -217,6 +320,20 @@ private slots:
         QVERIFY(!control(form, "load1")->isEnabled() && !control(form, "def1opt")->isEnabled());
         QCOMPARE(shown(form, "chkdev|hldir"), QStringLiteral("chkdev=1|hldir=/hl"));
 
+        // The closing flash: the colours of the General Options page, each for its time, after the twelfth click.
+        struct Flash : QObject {
+            QList<std::pair<QString, qint64>> colours;
+            QElapsedTimer *clock;
+            bool eventFilter(QObject *page, QEvent *event) override
+            {
+                if (event->type() == QEvent::PaletteChange)
+                    colours.append(
+                        {static_cast<QWidget *>(page)->palette().color(QPalette::Window).name(), clock->elapsed()});
+                return false;
+            }
+        } flash;
+        flash.clock = &clock;
+        control(form, "Frame1")->installEventFilter(&flash);
         clicks(9);
         QTRY_VERIFY_WITH_TIMEOUT(ended, 6000);
         QCOMPARE(seen, (QStringList{"Are you sure?", "Are you really, really sure?", "OK, they're deleted (deleted)",
@@ -224,9 +341,20 @@ private slots:
                                     "Oh alright, I'll re-delete them (deleted)", "What, again?!?", "I'm tired, go away",
                                     "OK, but this is the last time (deleted)", "STOP CLICKING ME!!!",
                                     "You're starting to annoy me...", "That's it! You're dead, man!"}));
-        QVERIFY(ended - lastClick >= 2500);
         QCOMPARE(sizes.count(sizes.first()), 12);
-        QCOMPARE(control(form, "Frame1")->palette().color(QPalette::Window), QColor(Qt::white));
+        const std::pair<const char *, int> expected[]{{"#ff0000", 800},  {"#ff8000", 900},  {"#ffff00", 1000},
+                                                      {"#ff8000", 1100}, {"#ff0000", 1200}, {"#ff8000", 1300},
+                                                      {"#ffff00", 1400}, {"#ffff80", 1600}, {"#ffffc0", 1800},
+                                                      {"#ffffff", 2000}, {"the end", 2600}};
+        flash.colours << std::pair{QString("the end"), ended};
+        QCOMPARE(flash.colours.size(), 11);
+        for (int i = 0; i < 11; ++i) { // a wait may end late, never early
+            const qint64 at = flash.colours[i].second - lastClick, before = i ? expected[i - 1].second : 0;
+            QVERIFY2(flash.colours[i].first == expected[i].first &&
+                         at - (i ? flash.colours[i - 1].second - lastClick : 0) >= expected[i].second - before - 5 &&
+                         at <= expected[i].second + 400,
+                     qPrintable(QString("%1 at %2 ms").arg(flash.colours[i].first).arg(at)));
+        }
     }
 
     void resetEndsWithNoDefaultSlot()
@@ -265,16 +393,20 @@ private slots:
         form.Pause(1.0f);
         QVERIFY(!delivered);
     }
-    // Pages lie over one another: after the clicks, each control named is within the mouse's reach, or covered where
-    // a '!' leads its name; the bottom strip stays usable on every page. The focus goes to the page on top, and Tab
-    // and Shift+Tab move it on to nothing but what can be seen.
+    // Pages lie over one another: after the clicks, each control named is within the reach of the mouse and of Tab,
+    // or covered where a '!' leads its name; the bottom strip stays usable on every page. The focus goes to the page
+    // on top, and Tab and Shift+Tab move it on to nothing but what can be seen.
     void pagesAreLayers_data()
     {
         textColumns("clicks", "reach");
         const QString dnf = "buthelp|helpbrask|chkdnf|braskbackbut|backhlp|";
         row("general", {"", "chkdev butcfg buthelp !chkdm !chkdynlit !chkmod !chk16bit !txthelp !chkdnf"});
         row("multiplayer", {"butmulti", "chkdm txtpush !chkdev"});
-        row("back from multiplayer", {"butmulti|Command1", "chkdev !chkdm"});
+        row("back from multiplayer, all of the header and the page", // what takes the focus, save the empty slots'
+            {"butmulti|Command1",
+             "customcmd save1 save2 save3 buthelp chknumping chkmmx chktocon chkcheat chkmlook "
+             "chkmfilt chkshad chkmap butmap txtmap chkcfg butcfg txtcfg scrlskill chkthird chkdev "
+             "chkflip chkjoy butmulti butperf !chkdm"});
         row("performance", {"butperf", "chkdynlit chkmod chk16bit !butcfg"});
         row("back from performance", {"butperf|backsnd", "butcfg !chkdynlit !chkmod !chk16bit"});
         row("help over multiplayer", {"butmulti|buthelp", "txthelp !chkdm"});
@@ -293,18 +425,22 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         act(form, clicks);
-        for (const QString &name :
-             (reach + " buthldir hldir butmkcfg txtmkcfg chkclosrun chksavrun butgonow butdelsav resetset butclose")
-                 .split(' '))
-            QVERIFY2(reachable(form, name.mid(name.startsWith('!'))) != name.startsWith('!'), qPrintable(name));
+        QSet<QString> tabbed;
         for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
-            for (int step = 0; step < 40; ++step) {
+            for (int step = 0; step < 45; ++step) {
                 QWidget *focus = form.focusWidget();
                 QVERIFY2(focus && reachable(form, focus->objectName()),
                          focus ? qPrintable(focus->objectName()) : "none");
+                tabbed << focus->objectName();
                 QTest::keyClick(focus, key);
                 QVERIFY2(form.focusWidget() != focus, qPrintable(focus->objectName()));
             }
+        }
+        for (const QString &name :
+             (reach + " buthldir hldir butmkcfg txtmkcfg chkclosrun chksavrun butgonow butdelsav resetset butclose")
+                 .split(' ')) {
+            const bool covered = name.startsWith('!'), tabs = control(form, name.mid(covered))->isEnabled() && !covered;
+            QVERIFY2(reachable(form, name.mid(covered)) != covered && tabbed.contains(name) == tabs, qPrintable(name));
         }
     }
 
@@ -328,8 +464,8 @@ private slots:
         QCOMPARE(ending.count(), 1);
     }
 
-    // The preview's menu and Ctrl+Shift+V read the clipboard, and a CFG file dropped onto the window is read too:
-    // options are set, their handling runs, and the frame's title says for a moment how many.
+    // The preview's menu and Ctrl+Shift+V read the clipboard, and a CFG file or a text dropped onto the window is read
+    // too: options are set, their handling runs, and the frame's title says for 3 seconds how many.
     void importing()
     {
         QTemporaryDir folder;
@@ -340,14 +476,13 @@ private slots:
         QTRY_VERIFY(QApplication::activePopupWidget());
         QVERIFY(QApplication::activePopupWidget()->actions().contains(form.findChild<QAction *>("importClipboard")));
         QApplication::activePopupWidget()->close();
-        QString title;
-        const auto titleMeanwhile = [&] {
-            QTimer::singleShot(100, &form, [&] { title = control<QGroupBox>(form, "cmdlinfram")->title(); });
+        const auto says = [&](const QString &title) {
+            return [&form, title] { QCOMPARE(control<QGroupBox>(form, "cmdlinfram")->title(), title); };
         };
         QGuiApplication::clipboard()->setText("hl.exe -dev -console +map c2a5 -zone 2048");
-        titleMeanwhile();
-        QTest::keyClick(&form, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(title, "7 options set");
+        forTheWait(
+            &form, 3, [&] { QTest::keyClick(&form, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier); },
+            says("7 options set"));
         QCOMPARE(shown(form, "chktocon|txtmap|cmdlinfram|prntcmdline"),
                  "chktocon=1|txtmap=c2a5|cmdlinfram=Current Command Line:|prntcmdline=hl.exe -console -toconsole -dev "
                  "+exec vantortemp.cfg -zone 2048");
@@ -355,14 +490,18 @@ private slots:
         QFile cfg(folder.filePath("Mine.CFG"));
         QVERIFY(cfg.open(QIODevice::WriteOnly) && cfg.write("bind w +forward\nsv_cheats 0\n") > 0);
         cfg.close();
-        QMimeData dropped;
-        dropped.setUrls({QUrl::fromLocalFile(cfg.fileName())});
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
-        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&form, &enter);
-        titleMeanwhile();
-        QVERIFY(enter.isAccepted() && QCoreApplication::sendEvent(&form, &drop));
-        QCOMPARE(title, "1 option set, 1 line not used");
+        QMimeData file, text;
+        file.setUrls({QUrl::fromLocalFile(cfg.fileName())});
+        text.setText("bind w +forward");
+        for (const auto &[dropped, title] :
+             {std::pair{&file, "1 option set, 1 line not used"}, {&text, "0 options set, 1 line not used"}}) {
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, dropped, Qt::LeftButton, Qt::NoModifier);
+            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, dropped, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(&form, &enter);
+            QVERIFY(enter.isAccepted());
+            forTheWait(
+                &form, 3, [&] { QCoreApplication::sendEvent(&form, &drop); }, says(title));
+        }
         QCOMPARE(shown(form, "chkcheat"), "chkcheat=0");
     }
 
@@ -378,7 +517,10 @@ private slots:
         QGuiApplication::clipboard()->setText(QStringLiteral("pasted"));
         help->paste();
         act(form, "txthelp=x\b|backhlp");
-        QVERIFY(text.contains(QLatin1String("5.  Disclaimer:")) && help->toPlainText() == text);
+        QVERIFY(help->toPlainText() == text && !text.contains('{'));
+        for (const char *part : {"tovrik@corvana.example", "https://corvana.example/\n",
+                                 "https://corvana.example/vantor/\n", "5.  Disclaimer:"})
+            QVERIFY2(text.contains(QLatin1String(part)), part);
         QStringList seen;
         for (const char *clicks :
              {"buthelp|helpbrask", "braskscrlr", "brask3but|braskscrlr", "brask2but", "braskscrlr|braskscrlr",
@@ -400,6 +542,26 @@ private slots:
                          .arg(control<QLabel>(form, name)->pixmap().width())
                          .arg(control<QLabel>(form, name)->pixmap().height());
         QCOMPARE(sizes.join(' '), "635x195 635x195 583x188 599x189 222x222 32x32");
+    }
+
+    // A tooltip wider than the window's text shows on lines of a readable width; a short one on one line.
+    void tooltipsWrap()
+    {
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        for (const auto &[name, wraps] : {std::pair{"chkflip", true}, {"chkclosrun", false}}) {
+            QWidget *box = control(form, name);
+            QHelpEvent hover(QEvent::ToolTip, QPoint(5, 5), box->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(box, &hover);
+            QTRY_VERIFY(QToolTip::isVisible());
+            const QStringList shown = QToolTip::text().split('\n');
+            QCOMPARE(shown.join(' '), box->toolTip());
+            QCOMPARE(shown.size() > 1, wraps);
+            for (const QString &line : shown)
+                QVERIFY2(QFontMetrics(QToolTip::font()).horizontalAdvance(line) <= 360, qPrintable(line));
+            QToolTip::hideText();
+        }
     }
 
     void linksOpenTheirPages()

@@ -50,8 +50,6 @@ QByteArray contentOf(const QString &path)
 class LaunchTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { qputenv("PATH", m_root.filePath(QStringLiteral("bin")).toLocal8Bit()); }
-
     void parameters_data()
     {
         textColumns("settings", "expected");
@@ -123,10 +121,14 @@ private slots:
         row("Steam's own start", {"steam -applaunch 70 -game cstrike +sv_cheats 0 \"+name\" \"Gordon F\"",
                                   "chkmod=1|txtmod=cstrike|chkcheat=0|chkdev=0|customcmd=\"+name\" \"Gordon F\"|7 0"});
         row("not Steam's start of the game", {"steam -silent -dev", "chkdev=0|0 1"});
+        row("the Flatpak client's start", {"/usr/bin/flatpak run com.valvesoftware.Steam -applaunch 70 -dev -game tfc",
+                                           "chkdev=1|chkmod=1|txtmod=tfc|customcmd=|6 0"});
         row("Vantor's preview", {"hl.exe -console -numericping -game my mod +exec vantortemp.cfg  -x",
                                  "chknumping=1|chkmod=1|txtmod=my mod|chkdnf=0|customcmd= -x|7 0"});
         row("what --print shows", {"/usr/bin/wine '/games/Half Life/hl.exe' -console -toconsole +exec vantortemp.cfg",
                                    "chktocon=1|chknumping=0|chkmod=0|customcmd=|6 0"});
+        row("what --print shows of the native game",
+            {"'/games/Half Life/hl.sh' -console -dev +exec vantortemp.cfg", "chkdev=1|chktocon=0|customcmd=|6 0"});
         row("a mod name too long to type", {"-game averyveryverylongmodname", "chkmod=0|txtmod=tfc|5 1"});
         row("one console command", {"rate 5000\n", "chkrate=1|txtrate=5000|2 0"});
         row("one switch of the CFG file", {"+MLook // mouse look", "chkmlook=1|1 0"});
@@ -229,8 +231,8 @@ private slots:
         row("beyond 16 bits", {"txtrate=99999", all, "txtrate=2500"});
         row("beyond 16 bits, box off or greyed", {"chkrate=0|txtrate=99999|chkfpsnet=2|txtfpsnet=-40000", tail, ""});
         row("converted or as typed",
-            {"chkmaxp=1|txtmaxp=099999|txtrate= 25|txtfpsnet=3.5|txtpush=22.5|txtfpslan=-5|txtdecal=99999.5",
-             "maxplayers 099999|rate 25|fps_modem 4|pushlatency -22|fps_lan -5|r_decals 99999.5", ""});
+            {"chkmaxp=1|txtmaxp=099999|txtrate= 25|txtfpsnet=3.5|txtpush=22.5|txtfpslan=-2.5|txtdecal=99999.5",
+             "maxplayers 099999|rate 25|fps_modem 4|pushlatency -22|fps_lan -2|r_decals 99999.5", ""});
         row("every field recovers on its own",
             {"chkmaxp=1|txtmaxp=x|txtrate=r|txtfpsnet=n|txtpush=p|txtfpslan=l|txtdecal=d",
              "maxplayers 16|rate 2500|fps_modem 30|pushlatency -300|fps_lan 45|r_decals 350",
@@ -283,79 +285,109 @@ private slots:
         QVERIFY(!writeCfgFile(cfgFilePath(game.path(), QStringLiteral("x.cfg")), view));
     }
 
-    // How the game starts, from what was found ("library" and the clients, the game's program, "windows" when the
-    // system cannot run it, wine): as a shell line, after the folder it runs in.
-    void chooseGameStart_data()
+    // How the game starts from what there is: in the game folder (hl.sh, hl_linux, hl.exe; ":windows" without its
+    // run bit, ":mz" a Windows program), beside Vantor (own/), on the PATH (bin/, where flatpak has no Steam with
+    // ":nosteam"), whether the folder lies in a Steam library, and the directory-not-found mode. As a shell line,
+    // after the folder it runs in.
+    void gameStart_data()
     {
-        textColumns("finds", "expected");
-        const QString args = " -dev +map 'c1 a0' 'it'\\''s'";
-        row("Steam client", {"library steam flatpak hl.sh", "/g: /bin/steam -applaunch 70" + args});
+        textColumns("files", "expected");
+        row("Steam client", {"library hl.sh bin/steam bin/flatpak", "GAME: BIN/steam -applaunch 70"});
         row("Flatpak client",
-            {"library flatpak hl.exe", "/g: /bin/flatpak run com.valvesoftware.Steam -applaunch 70" + args});
-        row("a client, no library", {"steam flatpak hl.sh", "/g: /g/hl.sh" + args});
-        row("a library, no client", {"library hl_linux", "/g: /g/hl_linux" + args});
-        row("hl.exe", {"hl.exe wine", "/own: /g/hl.exe" + args});
-        row("hl.exe for Windows", {"hl.exe windows wine", "/own: /bin/wine /g/hl.exe" + args});
-        row("hl.exe for Windows, no wine", {"hl.exe windows", "/own: /g/hl.exe" + args});
-        row("the bare hl.exe", {"bare", "/own: hl.exe" + args});
+            {"library hl.exe bin/flatpak", "GAME: BIN/flatpak run com.valvesoftware.Steam -applaunch 70"});
+        row("Flatpak without Steam", {"library hl_linux bin/flatpak:nosteam", "GAME: GAME/hl_linux"});
+        row("a client, no library", {"hl.sh bin/steam", "GAME: GAME/hl.sh"});
+        row("hl.sh first", {"hl_linux hl.sh hl.exe", "GAME: GAME/hl.sh"});
+        row("hl_linux before hl.exe", {"hl.exe hl_linux bin/wine", "GAME: GAME/hl_linux"});
+        row("a runnable hl.exe", {"hl.exe bin/wine", "OWN: GAME/hl.exe"});
+        row("hl.exe without its run bit", {"hl.exe:windows bin/wine", "OWN: BIN/wine GAME/hl.exe"});
+        row("hl.exe for Windows", {"hl.exe:mz bin/wine", "OWN: BIN/wine GAME/hl.exe"});
+        row("no wine", {"hl.exe:windows", "OWN: GAME/hl.exe"});
+        row("no game", {"bin/wine", "OWN: GAME/hl.exe"});
+        row("dir not found, beside Vantor", {"dnf own/hl.exe bin/hl.exe", "OWN: OWN/hl.exe"});
+        row("dir not found, a copied install", {"dnf own/hl.exe:windows bin/wine", "OWN: BIN/wine OWN/hl.exe"});
+        row("dir not found, on the PATH", {"dnf library hl.sh bin/steam bin/hl.exe", "OWN: BIN/hl.exe"});
+        row("dir not found, nowhere", {"dnf bin/wine", "OWN: hl.exe"});
     }
 
-    void chooseGameStart()
+    void gameStart()
     {
-        QFETCH(QString, finds);
+        QFETCH(QString, files);
         QFETCH(QString, expected);
-        const QStringList words = finds.split(' ');
-        GameFinds found;
-        found.folder = words.contains("bare") ? "" : "/g";
-        found.game = words.contains("bare") ? "hl.exe" : "/g/" + words.filter(QRegularExpression("^hl")).value(0);
-        found.windowsGame = words.contains("windows");
-        found.steamLibrary = words.contains("library");
-        for (auto [word, program] :
-             {std::pair{"steam", &found.steam}, {"flatpak", &found.flatpak}, {"wine", &found.wine}})
-            if (words.contains(word))
-                *program = QStringLiteral("/bin/") + word;
-        const GameStart start = vantor::chooseGameStart(found, " -dev +map \"c1 a0\" \"it's\"", "/own");
-        QCOMPARE(start.workingDirectory + ": " + shellLine(start), expected);
+        QTemporaryDir root;
+        const QString game = root.filePath(files.contains("library") ? "lib/steamapps/common/Half-Life" : "game");
+        for (const char *folder : {"own", "bin"})
+            QVERIFY(QDir(root.path()).mkpath(folder));
+        QVERIFY(QDir().mkpath(game));
+        if (files.contains("library"))
+            QVERIFY(QFile(game + "/../../appmanifest_70.acf").open(QIODevice::WriteOnly));
+        for (const QString &file : files.split(' ', Qt::SkipEmptyParts)) {
+            const QString name = file.section(':', 0, 0), kind = file.section(':', 1);
+            if (name == "dnf" || name == "library")
+                continue;
+            const QString path = name.contains('/') ? root.filePath(name) : game + '/' + name;
+            QVERIFY(writeFakeProgram(path, kind != "windows"));
+            QFile program(path);
+            if (kind == "mz" || kind == "nosteam") // a Flatpak without Steam fails "flatpak info"
+                QVERIFY(program.open(QIODevice::WriteOnly) && program.write(kind == "mz" ? "MZ\x90" : "exit 1\n") > 0);
+        }
+        qputenv("PATH", QFile::encodeName(root.filePath("bin")));
+        const GameFinds found = findGame(game, files.contains("dnf"), root.filePath("own"));
+        const GameStart start = chooseGameStart(found, " -dev +map \"c1 a0\" \"it's\"", root.filePath("own"));
+        QCOMPARE(
+            start.workingDirectory + ": " + shellLine(start),
+            expected.replace("GAME", game).replace("OWN", root.filePath("own")).replace("BIN", root.filePath("bin")) +
+                " -dev +map 'c1 a0' 'it'\\''s'");
     }
 
-    // What is found beside the terminal test's cases: a Windows hl.exe (no run bit, or "MZ"), the Flatpak's client of
-    // a library, the hl.exe beside Vantor; and where the folder dialog opens: the first Half-Life folder of the usual
-    // Steam clients, then of their libraries, passing over a library list that would hold the window up (a FIFO).
-    void findingTheGame()
+    // The Half-Life folders of every Steam client's folder there is ("a>b": a's library list, a few kilobytes long,
+    // names the library b; "a|": a FIFO stands for a's list; "a=b": a is a link to b), each once, clients first.
+    void steamFolders_data()
     {
-        QTemporaryDir home, own;
-        const QString flatpak = home.filePath(".var/app/com.valvesoftware.Steam/data/Steam/steamapps"),
-                      native = home.filePath(".steam/steam/steamapps"), library = home.filePath("Spiele für Ödön"),
-                      game = library + "/steamapps/common/Half-Life", bin = m_root.filePath("bin");
-        QVERIFY(QDir().mkpath(game) && QDir().mkpath(flatpak) && QDir().mkpath(native) && QDir().mkpath(bin) &&
-                writeFakeProgram(game + "/hl.exe", false));
-        QVERIFY(findGame(game, false, own.path()).windowsGame);
-        QFile exe(game + "/hl.exe");
-        QVERIFY(exe.open(QIODevice::WriteOnly) && exe.write("MZ\x90") == 3 &&
-                exe.setPermissions(exe.permissions() | QFile::ExeOwner));
-        exe.close();
-        QVERIFY(findGame(game, false, own.path()).windowsGame);
-        QVERIFY(QFile(library + "/steamapps/appmanifest_70.acf").open(QIODevice::WriteOnly) &&
-                writeFakeProgram(bin + "/flatpak"));
-        QCOMPARE(findGame(game, false, own.path()).flatpak, bin + "/flatpak");
-        QFile without(bin + "/flatpak"); // a Flatpak without Steam: "flatpak info" fails
-        QVERIFY(without.open(QIODevice::WriteOnly) && without.write("#!/bin/sh\nexit 1\n") > 0);
-        without.close();
-        QVERIFY(findGame(game, false, own.path()).flatpak.isEmpty());
-        QVERIFY(QFile::remove(bin + "/flatpak") && writeFakeProgram(own.filePath("hl.exe")));
-        QCOMPARE(findGame("", true, own.path()).game, own.filePath("hl.exe"));
+        textColumns("layout", "found");
+        row("native", {".local/share/Steam", ".local/share/Steam"});
+        row("the native client's other name", {".steam/steam", ".steam/steam"});
+        row("Flatpak", {".var/app/com.valvesoftware.Steam/.local/share/Steam",
+                        ".var/app/com.valvesoftware.Steam/.local/share/Steam"});
+        row("Flatpak, older",
+            {".var/app/com.valvesoftware.Steam/data/Steam", ".var/app/com.valvesoftware.Steam/data/Steam"});
+        row("Snap", {"snap/steam/common/.local/share/Steam", "snap/steam/common/.local/share/Steam"});
+        row("one folder, two names", {".local/share/Steam .steam/steam=.local/share/Steam", ".local/share/Steam"});
+        row("libraries after the clients",
+            {".steam/steam>Spiele-für-Ödön .local/share/Steam", ".local/share/Steam|.steam/steam|Spiele-für-Ödön"});
+        row("a list that would hold the window up", {".steam/steam| snap/steam/common/.local/share/Steam",
+                                                     ".steam/steam|snap/steam/common/.local/share/Steam"});
+    }
 
-        QFile vdf(flatpak + "/libraryfolders.vdf");
-        QVERIFY(vdf.open(QIODevice::WriteOnly) &&
-                vdf.write("\"libraryfolders\" { \"1\" { \"path\" \"" + library.toUtf8() + "\" } }"));
-        vdf.close();
-        QVERIFY(readSmallFile(vdf.fileName(), vdf.size()).size() == vdf.size() && // a list is read up to its limit
-                readSmallFile(vdf.fileName(), vdf.size() - 1).isEmpty());
-        QVERIFY(mkfifo(QFile::encodeName(native + "/libraryfolders.vdf").constData(), 0600) == 0);
-        QCOMPARE(steamHalfLifeFolders(home.path()), QStringList{QFileInfo(game).canonicalFilePath()});
-        QVERIFY(QDir().mkpath(native + "/common/Half-Life"));
-        QCOMPARE(steamHalfLifeFolders(home.path()).value(0),
-                 QFileInfo(native + "/common/Half-Life").canonicalFilePath());
+    void steamFolders()
+    {
+        QFETCH(QString, layout);
+        QFETCH(QString, found);
+        QTemporaryDir root;
+        const QString home = QFileInfo(root.path()).canonicalFilePath() + '/';
+        for (const QString &entry : layout.split(' ')) {
+            const QString folder = home + entry.section(QRegularExpression("[>|=]"), 0, 0);
+            const QString list = folder + "/steamapps/libraryfolders.vdf", library = entry.section('>', 1);
+            if (entry.contains('='))
+                QVERIFY(QDir().mkpath(QFileInfo(folder).path()) && QFile::link(home + entry.section('=', 1), folder));
+            else
+                QVERIFY(QDir().mkpath(folder + "/steamapps/common/Half-Life"));
+            if (entry.contains('|'))
+                QVERIFY(mkfifo(QFile::encodeName(list).constData(), 0600) == 0);
+            QFile vdf(list);
+            if (!library.isEmpty())
+                QVERIFY(QDir().mkpath(home + library + "/steamapps/common/Half-Life") &&
+                        vdf.open(QIODevice::WriteOnly) &&
+                        vdf.write("// " + QByteArray(4000, 'x') + "\n\"libraryfolders\" { \"1\" { \"path\" \"" +
+                                  (home + library).toUtf8() + "\" } }") > 4000);
+            vdf.close(); // read up to its limit, and not beyond
+            QVERIFY(library.isEmpty() || (readSmallFile(list, vdf.size()).size() == vdf.size() &&
+                                          readSmallFile(list, vdf.size() - 1).isEmpty()));
+        }
+        QStringList expected;
+        for (const QString &folder : found.split('|'))
+            expected << home + folder + "/steamapps/common/Half-Life";
+        QCOMPARE(steamHalfLifeFolders(home), expected);
     }
 
     // Real-world library lists, and broken ones: the paths they name.
@@ -380,9 +412,6 @@ private slots:
         QFETCH(QString, paths);
         QCOMPARE(vantor::steamLibraryPaths(vdf.toUtf8()).join('|'), paths);
     }
-
-private:
-    QTemporaryDir m_root;
 };
 
 VANTOR_TEST_MAIN(LaunchTest, QCoreApplication)

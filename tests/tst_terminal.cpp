@@ -21,9 +21,9 @@ public:
 
 public slots:
     uint Notify(const QString &app, uint, const QString &, const QString &summary, const QString &body,
-                const QStringList &actions, const QVariantMap &, int)
+                const QStringList &actions, const QVariantMap &, int expires)
     {
-        told << QStringList{app, summary, body, actions.join(',')}.join('|');
+        told << QStringList{app, summary, body, actions.join(','), QString::number(expires)}.join('|');
         QTimer::singleShot(100, this, [this, id = ++m_id, offered = !actions.isEmpty()] {
             const auto send = [&](const char *name, const QVariant &value) {
                 m_bus.send(
@@ -79,6 +79,8 @@ private slots:
         row("run through Steam", chosen, "steam valve hl.sh", "--run", 0, "", "GAME BIN/steam -applaunch 70 " + start);
         row("run the bare game, no folder chosen", "[General]\ndef=1\n[one]\nscrlskill=1\nchkdnf=1\ncustomcmd=\n", "",
             "--run", 0, "", "OWN BIN/hl.exe -console");
+        row("print the bare game, and no file", "[General]\ndef=1\n[one]\nscrlskill=1\nchkdnf=1\ncustomcmd=\n", game,
+            "--print", 0, "BIN/hl.exe -console");
         row("no folder chosen", "", game, "--run", 3,
             "vantor: no Game directory has been chosen; choose one in Vantor's window");
         row("no valve folder", chosen, "hl.exe", "--run", 4,
@@ -144,7 +146,8 @@ private slots:
         QCOMPARE(QString::fromUtf8(status ? error : out).section('\n', 0, 0), named(said));
         QVERIFY(!out.contains('\0') && !error.contains('\0')); // what is written, and nothing after it
         // --print shows the CFG file and writes nothing: no CFG file, and the store as it was.
-        QCOMPARE(out.contains("\r\n// this file can be safely deleted.\r\n"), !status && arguments.contains("--print"));
+        QCOMPARE(out.contains("\r\n// this file can be safely deleted.\r\n"),
+                 !status && arguments.contains("--print") && !store.contains("chkdnf=1"));
         QCOMPARE(QFile::exists(game.filePath(QStringLiteral("valve/vantortemp.cfg"))),
                  started.contains("GAME") || status == 5);
         QFile stored(storefile::path());
@@ -157,6 +160,22 @@ private slots:
             QTRY_COMPARE(fakeProgramRecord(program), QStringList{named(expected[0])} + expected.mid(2));
         else if (arguments.contains(QLatin1String("--run")))
             QVERIFY(neverRan(program));
+    }
+
+    // --help lists every status that the table above sees returned, and what each means.
+    void helpListsTheStatuses()
+    {
+        QProcess vantor;
+        vantor.start(QStringLiteral(VANTOR_BINARY), {"--help"});
+        QVERIFY(vantor.waitForFinished(30000));
+        QStringList listed;
+        static const QRegularExpression status("^  (\\d)  (.+)$", QRegularExpression::MultilineOption);
+        for (const QRegularExpressionMatch &line : status.globalMatch(vantor.readAllStandardOutput()))
+            listed << line.captured(1) + ' ' + line.captured(2);
+        QCOMPARE(listed,
+                 (QStringList{"0 done; for --run, the game was started", "1 the options are wrong",
+                              "2 the slot asked for is not saved", "3 no Game directory has been chosen in the window",
+                              "4 the CFG file could not be written", "5 the game could not be started"}));
     }
 
     // A menu entry's Run says why it failed in a notification; for a slot that is not saved it offers the window,
@@ -182,8 +201,9 @@ private slots:
         QTRY_COMPARE(service.told.size(), 2);
         QCOMPARE(service.told,
                  (QStringList{"Vantor|Vantor could not start Half-Life|No Game directory has been chosen; "
-                              "choose one in Vantor's window.|",
-                              "Vantor|Vantor could not start Half-Life|Slot 2 is not saved.|open,Open Vantor"}));
+                              "choose one in Vantor's window.||-1", // gone when the desktop sees fit
+                              // the offer stands for two minutes, and Vantor waits as long
+                              "Vantor|Vantor could not start Half-Life|Slot 2 is not saved.|open,Open Vantor|120000"}));
         QTest::qWait(1000); // the window opened, and stays
         QCOMPARE(vantor.state(), QProcess::Running);
         vantor.kill();

@@ -167,7 +167,7 @@ void Form1::buildGeneralPage()
     const Option &skill = option("scrlskill");
     skilllabel = makeLabel("skilllabel", toQString(skill.caption), Frame1, 160, 96, 72, 15);
     prntskill = makeLabel("prntskill", skillName(toQString(skill.start).toInt()), Frame1, 234, 96, 76, 15);
-    scrlskill = place(new QSlider(Qt::Horizontal, Frame1), "scrlskill", 160, 110, 153, 22);
+    scrlskill = place(new QSlider(Qt::Horizontal, Frame1), "scrlskill", 160, 111, 153, 22);
     scrlskill->setRange(skill.minimum, skill.maximum);
     scrlskill->setValue(toQString(skill.start).toInt());
     scrlskill->setTickPosition(QSlider::TicksBelow);
@@ -308,7 +308,7 @@ void Form1::buildHelpPage()
 {
     framhelp = makePage("framhelp", QStringLiteral("Help"), this, 0, 88, 489, 177);
     Label7 = place(new LinkLabel(QStringLiteral("Go to the Vantor page for info/etc."), framhelp), "Label7", 270, 0,
-                   211, 17);
+                   211, 16);
     Label7->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txthelp = place(new QPlainTextEdit(framhelp), "txthelp", 8, 16, 473, 129);
     txthelp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -16,7 +16,8 @@ namespace {
 constexpr char service[] = "org.freedesktop.Notifications";
 constexpr char path[] = "/org/freedesktop/Notifications";
 constexpr char openAction[] = "open";
-constexpr int answerWaitMs = 120000; // a notification left alone is taken for a no
+// A notification that offers the window goes away after this, unanswered, and is taken for a no.
+constexpr int answerWaitMs = 120000;
 
 // Waits for the answer to one notification: its action, or its closing.
 class Answer : public QObject {
@@ -53,9 +54,9 @@ bool notify(const QString &summary, const QString &body, bool offerWindow, bool 
         return false;
     const QStringList actions =
         offerWindow ? QStringList{QLatin1String(openAction), QStringLiteral("Open Vantor")} : QStringList{};
-    const QDBusReply<uint> id =
-        notifications.call(QStringLiteral("Notify"), QStringLiteral("Vantor"), 0u,
-                           QStringLiteral("example.corvana.Vantor"), summary, body, actions, QVariantMap{}, -1);
+    const QDBusReply<uint> id = notifications.call(QStringLiteral("Notify"), QStringLiteral("Vantor"), 0u,
+                                                   QStringLiteral("example.corvana.Vantor"), summary, body, actions,
+                                                   QVariantMap{}, offerWindow ? answerWaitMs : -1);
     if (!id.isValid())
         return false;
     if (!offerWindow)

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The real program on a private X server as a new user meets it, with one of Qt's options (-reverse): the folder dialog
-# comes before the main window and takes the folder typed into it; the window shows at its fixed size, and Enter
-# starts the stand-in game in Vantor's folder and ends Vantor with status 0. Usage: firstrun_test.sh VANTOR_BINARY
+# comes before the main window and takes the folder it opens in (the home folder, which holds the game here); the
+# window shows at its fixed size, and Enter starts the stand-in game in Vantor's folder and ends Vantor with status 0.
+# Then a menu entry's Run in a session without a notification service: a small window says why it failed.
+# Usage: firstrun_test.sh VANTOR_BINARY
 set -euo pipefail
 binary=$(realpath "${1:?usage: firstrun_test.sh VANTOR_BINARY}")
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/vantor-e2e.XXXXXX")
@@ -11,7 +13,7 @@ trap 'exit 143' INT TERM HUP
 fail() { echo "e2e: FAIL: $*" >&2 && exit 1; }
 for tool in Xvfb xdotool xprop; do command -v $tool >/dev/null || fail "$tool is not installed (scripts/ensure-deps.sh)"; done
 
-mkdir -p "$tmp/config" "$tmp/home" "$tmp/Half Life/valve" && mkdir -m 700 "$tmp/runtime"
+mkdir -p "$tmp/config" "$tmp/Half Life/valve" && mkdir -m 700 "$tmp/runtime"
 game="$tmp/Half Life/hl.exe"
 printf '%s\n' '#!/bin/sh' '{ pwd; for a in "$@"; do printf "%s\n" "$a"; done; } >"$0.part"' 'mv "$0.part" "$0.record"' \
     >"$game"
@@ -23,7 +25,7 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/displayfd" 2>"$tmp
 xvfb=$!
 read -r -t 20 display <"$tmp/displayfd" || fail "Xvfb did not start: $(cat "$tmp/xvfb.log")"
 export DISPLAY=":$display" LSAN_OPTIONS="suppressions=$(dirname "$0")/../lsan.supp:print_suppressions=0"
-env HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/config" XDG_RUNTIME_DIR="$tmp/runtime" QT_QPA_PLATFORM=xcb \
+env HOME="$tmp/Half Life" XDG_CONFIG_HOME="$tmp/config" XDG_RUNTIME_DIR="$tmp/runtime" QT_QPA_PLATFORM=xcb \
     QT_QPA_PLATFORMTHEME= "$binary" -reverse &
 app=$!
 
@@ -35,7 +37,6 @@ has() { timeout 5 sh -c 'until xprop -id "$1" "$2" | grep -qF "$3"; do sleep 0.1
 
 dialog=$(window '^Please select your .Half-Life. directory:$') || fail "no folder dialog"
 xdotool search --onlyvisible --name '^Vantor, by ' >/dev/null && fail "the main window is up before the folder dialog"
-keys "$dialog" type --delay 20 "$tmp/Half Life"
 keys "$dialog" key Return
 main=$(window '^Vantor, by ') || fail "no main window after the folder was chosen"
 eval "$(xdotool getwindowgeometry --shell "$main" | grep -E '^(WIDTH|HEIGHT)=[0-9]+$')"
@@ -53,4 +54,15 @@ timeout 5 sh -c 'until [ -f "$1" ]; do sleep 0.1; done' - "$game.record" || fail
 expected=$(printf '%s\n' "$(dirname "$binary")" -console -numericping -toconsole +exec vantortemp.cfg)
 [ "$(cat "$game.record")" = "$expected" ] || fail "the game was started as"$'\n'"$(cat "$game.record")"
 grep -qxF "hldir=$tmp/Half Life" "$tmp/config/vantor_tovrik.ini" || fail "the chosen folder was not stored"
-echo "e2e: the folder dialog came first; Enter started the game and ended Vantor with status 0"
+
+rm "$tmp/config/vantor_tovrik.ini"
+env HOME="$tmp/Half Life" XDG_CONFIG_HOME="$tmp/config" XDG_RUNTIME_DIR="$tmp/runtime" QT_QPA_PLATFORM=xcb \
+    DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent "$binary" --run --notify &
+app=$!
+notice=$(window '^Vantor$') || fail "no window said why the game was not started"
+keys "$notice" key Return
+timeout 10 tail --pid=$app -f /dev/null || fail "still running 10 s after the notice was closed"
+status=0 && wait $app || status=$?
+app=""
+[ $status -eq 3 ] || fail "ended with status $status, not 3 (no Game directory), after the notice"
+echo "e2e: the folder dialog came first; Enter started the game and ended Vantor with status 0; a notice said why not"

@@ -7,6 +7,7 @@
 #include "ui/form1.h"
 
 #include <QAbstractSlider>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QtTest>
@@ -80,14 +81,26 @@ inline QString caption(QWidget &form, const char *name) { return shown(form, QLa
 
 inline QString preview(QWidget &form) { return shown(form, QStringLiteral("prntcmdline")).section('=', 1); }
 
-// Runs CHECK a moment into the wait that clicking CLICKING begins.
-template <typename Check> void duringTheWait(QWidget &form, const char *clicking, Check check)
+// Does ACTION, which shows something for SECONDS while the window waits: CHECK runs a moment before the wait ends,
+// and the wait ends on time, neither early nor long after.
+template <typename Action, typename Check> void forTheWait(QObject *context, double seconds, Action action, Check check)
 {
     bool checked = false;
-    QTimer::singleShot(100, &form, [&] {
+    QElapsedTimer clock;
+    clock.start();
+    QTimer::singleShot(int(seconds * 1000) - 150, context, [&] {
         check();
         checked = true;
     });
-    click(form, clicking);
+    action();
     QVERIFY(checked);
+    QVERIFY2(clock.elapsed() >= seconds * 1000 - 5 && clock.elapsed() < seconds * 1000 + 1000,
+             qPrintable(QStringLiteral("%1 ms").arg(clock.elapsed())));
+}
+
+// The same for a click on the control CLICKING.
+template <typename Check> void duringTheWait(QWidget &form, const char *clicking, double seconds, Check check)
+{
+    forTheWait(
+        &form, seconds, [&] { click(form, clicking); }, check);
 }
