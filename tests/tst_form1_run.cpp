@@ -158,13 +158,7 @@ private slots:
     // The caption for a moment, then the file in valve (where it is the only one), and the name left in its field.
     void makeCfgFile_data()
     {
-        textColumns("name", "expected");
-        row("name", {"mycfg", "CFG file created|mycfg.cfg"});
-        row("one .cfg more", {"mycfg.cfg", "CFG file created|mycfg.cfg.cfg"});
-        row("a blank", {" ", "CFG file created| .cfg"});
-        row("no name", {"", "Enter a filename!|"});
-        row("a path", {"../mycfg", "Enter a filename!|"});
-        row("the parent", {"..", "Enter a filename!|"});
+        cases(__func__);
         row("too long for a file", {QString(300, 'n'), "Make CFG File:| ERROR: Dir not found!"});
     }
 
@@ -188,23 +182,6 @@ private slots:
         QCOMPARE(shown(form, "butmkcfg|txtmkcfg"), "butmkcfg=Make CFG File:|txtmkcfg=" + name);
     }
 
-    void everyCaptionFitsWhole()
-    {
-        Form1 form;
-        frmdirnotfound window;
-        QCoreApplication::processEvents(); // the window's captions are fitted once it is up
-        for (QWidget *parent : {static_cast<QWidget *>(&form), static_cast<QWidget *>(&window)})
-            for (QWidget *child : parent->findChildren<QWidget *>())
-                QVERIFY2(captionFits(child), qPrintable(child->objectName()));
-        // The explanation's paragraphs in one size, inside the window's margins.
-        QSet<int> sizes;
-        for (QLabel *paragraph : window.findChildren<QLabel *>(QRegularExpression("^Labeldirnotfound"))) {
-            sizes << paragraph->font().pixelSize();
-            QVERIFY(paragraph->x() >= 8 && paragraph->geometry().right() < window.width() - 8);
-        }
-        QCOMPARE(sizes.size(), 1);
-    }
-
     // Without a notification service, a small window says why, and can offer the main window.
     void noticeWindow()
     {
@@ -223,25 +200,7 @@ private slots:
         }
     }
 
-    void listing_data()
-    {
-        // actions: before the click; GAME stands for the game folder
-        // replaced: by an empty file, or removed if it ends in '/'
-        // listed: the window, its caption, size and list; empty: none
-        textColumns("button", "actions", "replaced", "listed");
-        const QString maps = "frmmap=Select a map:=161x246=", cfgs = "frmcfg=Select a cfg:=161x245=";
-        row("maps", {"butmap", "", "", maps + "c1a0.bsp DM_X.BSP"});
-        row("cfgs", {"butcfg", "", "", cfgs + "autoexec.cfg Mine.CFG"});
-        row("separator at the end", {"butmap", "hldir:GAME/", "", maps + "c1a0.bsp DM_X.BSP"});
-        row("maps with a mod", {"butmap", "chkmod:1|txtmod:cstrike", "", maps + "c1a0.bsp cs_x.bsp DM_X.BSP"});
-        row("cfgs with a mod", {"butcfg", "chkmod:1|txtmod:cstrike", "", cfgs + "autoexec.cfg Mine.CFG server.cfg"});
-        row("only the mod's maps", {"butmap", "chkmod:1|txtmod:cstrike", "valve/maps/", maps + "c1a0.bsp cs_x.bsp"});
-        row("a mod that is off", {"butmap", "txtmod:cstrike", "", maps + "c1a0.bsp DM_X.BSP"});
-        row("a folder that is no mod", {"butmap", "chkmod:1|txtmod:notamod", "", maps + "c1a0.bsp DM_X.BSP"});
-        row("no maps folder", {"butmap", "", "valve/maps/", ""});
-        row("maps is a file", {"butmap", "", "valve/maps", ""});
-        row("no valve folder", {"butcfg", "", "valve/", ""});
-    }
+    void listing_data() { cases(__func__); }
 
     void listing()
     {
@@ -256,24 +215,15 @@ private slots:
             QVERIFY(QFile(started.dir.filePath(replaced)).open(QIODevice::WriteOnly));
         Form1 &form = *started.form;
         act(form, QString(actions).replace("GAME", started.dir.path()) + '|' + button);
-
         auto *picker = form.findChild<FilePicker *>();
         if (listed.isEmpty()) {
-            QVERIFY(!picker && form.dirNotFoundWindow() && form.dirNotFoundWindow()->isVisible());
-            QVERIFY(formTakesInput(form));
+            QVERIFY(!picker && form.dirNotFoundWindow() && form.dirNotFoundWindow()->isVisible() &&
+                    formTakesInput(form));
             return;
         }
         QVERIFY(picker && picker->isVisible());
-        const auto *names =
-            qobject_cast<QStringListModel *>(picker->findChild<QListView *>("file" + button.mid(3))->model());
-        const QSize size = picker->size();
-        QCOMPARE(QString("%1=%2=%3x%4=")
-                         .arg(picker->objectName(), picker->windowTitle())
-                         .arg(size.width())
-                         .arg(size.height()) +
-                     names->stringList().join(' '),
-                 listed);
-        QVERIFY(control(*picker, "butok" + button.mid(3))->font().bold());
+        const auto *names = qobject_cast<QStringListModel *>(picker->findChild<QListView *>()->model());
+        QCOMPARE(QStringList{picker->objectName()} + names->stringList(), listed.split(' '));
     }
 
     // The Mod field offers the mods of the Game directory as it is typed, each with its title, and follows the
@@ -295,18 +245,7 @@ private slots:
     }
 
     // Every way of closing a picker; only OK, Enter and a double click set the field. Meanwhile Form1 takes no input.
-    void closing_data()
-    {
-        textColumns("button", "how", "expected"); // expected: in the picker's field, which held "old"
-        row("OK, nothing selected", {"butmap", "OK", ""});
-        row("one click only selects", {"butmap", "click, OK", "DM_X.BSP"});
-        row("Enter on a map", {"butmap", "Enter", "DM_X.BSP"});
-        row("double click on a map", {"butmap", "double click", "DM_X.BSP"});
-        row("map Cancel", {"butmap", "Cancel", "old"});
-        row("double click on a cfg", {"butcfg", "double click", "Mine.CFG"});
-        row("cfg Esc", {"butcfg", "Esc", "old"});
-        row("directory-not-found window", {"butmap", "dir not found", "old"});
-    }
+    void closing_data() { cases(__func__); }
 
     void closing()
     {

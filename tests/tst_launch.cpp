@@ -24,8 +24,6 @@ using namespace vantor;
 
 namespace {
 
-const QString start = QStringLiteral(" -console -numericping -toconsole"),
-              exec = QStringLiteral(" +exec vantortemp.cfg");
 const QByteArray header = "// Temporary CFG file created by Vantor,\r\n// this file can be safely deleted.\r\n"
                           "// Web page: https://corvana.example/vantor/\r\n\r\n\r\n";
 
@@ -50,26 +48,7 @@ QByteArray contentOf(const QString &path)
 class LaunchTest : public QObject {
     Q_OBJECT
 private slots:
-    void parameters_data()
-    {
-        textColumns("settings", "expected");
-        row("start values", {"", start + exec});
-        row("everything off, greyed is off", {"chknumping=0|chktocon=2|chkdev=2|chkmod=2", " -console" + exec});
-        row("mod after dev", {"chkdev=1|chkmod=1|txtmod=tfc", start + " -dev -game tfc" + exec});
-        row("no mod name, one blank of custom text", {"chkmod=1|txtmod=|customcmd= ", start + exec});
-        row("mod name as typed", {"chkmod=1|txtmod=my mod ", start + " -game my mod " + exec});
-        row("normal mode leaves the cfg to the file", {"chkcfg=1|txtcfg=autoexec.cfg", start + exec});
-        row("dir-not-found mode, in order", {"chkdnf=1|chkcfg=1|txtcfg=my.cfg|customcmd=-zone 2048",
-                                             start + " +r_mmx 1 +sv_cheats 1 +exec my.cfg -zone 2048"});
-        row("dir-not-found mode, greyed boxes", {"chkdnf=1|chkmmx=2|chkcheat=2|chkcfg=2|txtcfg=x.cfg", start});
-        row("dir-not-found mode, no cfg name, no map",
-            {"chkdnf=1|chkmmx=0|chkcheat=0|chkcfg=1|chkmap=1|txtmap=x", start});
-        row("greyed dir-not-found box is not the normal mode", {"chkdnf=2|chkcheat=0", start + " +r_mmx 1"});
-        row("two blanks are added", {"customcmd=  ", start + exec + "   "});
-        row("names of nothing but a line break",
-            {"chkdnf=1|chkmod=1|txtmod=\n|chkcfg=1|txtcfg=\r\n|customcmd=\u2028 ", start + " +r_mmx 1 +sv_cheats 1"});
-        row("custom text last, as typed", {"customcmd=+connect \"a b\"\\x", start + exec + " +connect \"a b\"\\x"});
-    }
+    void parameters_data() { cases(__func__); }
 
     void parameters()
     {
@@ -87,19 +66,7 @@ private slots:
     }
 
     // The one reading of numbers: blanks, a sign, digits with a point somewhere (or a point and digits), blanks.
-    void numbers_data()
-    {
-        textColumns("text", "read"); // read: the number and its 16-bit rounding, each "-" for none
-                                     // clang-format off
-        for (const auto &[text, read] : {
-                 std::pair{"0", "0 0"}, {" +12.5\t", "12.5 12"}, {"-3.5", "-3.5 -4"}, {"22.", "22 22"}, {".5", "0.5 0"},
-                 {"1.5", "1.5 2"}, {"32767.4", "32767.4 32767"}, {"32767.5", "32767.5 -"}, {"-32768.5", "-32768.5 -32768"}, {"-32769", "-32769 -"},
-                 {"00000000000000000000000000000000000001", "1 1"}, {"1e3", "- -"}, {"inf", "- -"}, {"nan", "- -"},
-                 {"1,000", "- -"}, {"0x10", "- -"}, {"- 1", "- -"}, {"-", "- -"}, {".", "- -"}, {"", "- -"},
-                 {" ", "- -"}, {"1 2", "- -"}, {"12a", "- -"}, {"\uFF11", "- -"}})
-            // clang-format on
-            QTest::newRow(text) << QString::fromUtf8(text) << QString(read);
-    }
+    void numbers_data() { cases(__func__); }
 
     void numbers()
     {
@@ -111,35 +78,7 @@ private slots:
     }
 
     // Real-world lines and files read into the options: what they set, and "set N, not used M".
-    void importing_data()
-    {
-        textColumns("text", "expected");
-        const QString own = "// Temporary CFG file created by Vantor,\r\n// x\r\n// y\r\n\r\n\r\n";
-        row("Steam's launch options",
-            {"-dev -console +map c2a5 -zone 2048",
-             "chkdev=1|chknumping=0|chktocon=0|chkmap=1|txtmap=c2a5|customcmd=-zone 2048|7 0"});
-        row("Steam's own start", {"steam -applaunch 70 -game cstrike +sv_cheats 0 \"+name\" \"Gordon F\"",
-                                  "chkmod=1|txtmod=cstrike|chkcheat=0|chkdev=0|customcmd=\"+name\" \"Gordon F\"|7 0"});
-        row("not Steam's start of the game", {"steam -silent -dev", "chkdev=0|0 1"});
-        row("the Flatpak client's start", {"/usr/bin/flatpak run com.valvesoftware.Steam -applaunch 70 -dev -game tfc",
-                                           "chkdev=1|chkmod=1|txtmod=tfc|customcmd=|6 0"});
-        row("Vantor's preview", {"hl.exe -console -numericping -game my mod +exec vantortemp.cfg  -x",
-                                 "chknumping=1|chkmod=1|txtmod=my mod|chkdnf=0|customcmd= -x|7 0"});
-        row("what --print shows", {"/usr/bin/wine '/games/Half Life/hl.exe' -console -toconsole +exec vantortemp.cfg",
-                                   "chktocon=1|chknumping=0|chkmod=0|customcmd=|6 0"});
-        row("what --print shows of the native game",
-            {"'/games/Half Life/hl.sh' -console -dev +exec vantortemp.cfg", "chkdev=1|chktocon=0|customcmd=|6 0"});
-        row("a mod name too long to type", {"-game averyveryverylongmodname", "chkmod=0|txtmod=tfc|5 1"});
-        row("one console command", {"rate 5000\n", "chkrate=1|txtrate=5000|2 0"});
-        row("one switch of the CFG file", {"+MLook // mouse look", "chkmlook=1|1 0"});
-        row("a hand-written autoexec",
-            {"// mine\nrate 5000\nCL_ALLOWDOWNLOAD \"0\"\nbind w +forward\nmap \"c1a0\"\n  skill   3 // hard\n"
-             "exec userconfig.cfg\nfps_max 100\npushlatency -50\nscr_conspeed 600\nscr_conspeed 650\n-mlook",
-             "chkrate=1|txtrate=5000|chkdownload=0|chkmap=1|txtmap=c1a0|scrlskill=3|chkcfg=1|txtcfg=userconfig.cfg|"
-             "chkpush=1|txtpush=50|scrlcon=6|chkmlook=0|12 4"});
-        row("Vantor's own file is read whole", {own + "sv_cheats 0\r\nr_decals 50\r\n",
-                                                "chkcheat=0|chkdecal=1|txtdecal=50|chkcfg=0|chkmap=0|chkrate=0|10 0"});
-    }
+    void importing_data() { cases(__func__); }
 
     void importing()
     {
@@ -158,25 +97,7 @@ private slots:
 
     // The check of all fields (LEFT empty), or of one field as it loses the focus: an empty one gets its fallback,
     // and only "Max Players" is capped, at 32. The view has no change handling, so no repair sets off another.
-    void numericRepairs_data()
-    {
-        textColumns("settings", "left", "repaired"); // repaired: every other text stays as set
-        row("empty is left for the user", {"txtfpslan=", "", ""});
-        row("beyond 16 bits with the box on",
-            {"chkpush=1|txtpush=40000|txtrate=-40000", "", "txtpush=300|txtrate=2500"});
-        row("smallest 16-bit value, zero and halves stay", {"txtpush=-32768|txtrate=-0|txtfpsnet=2.5", "", ""});
-        row("box off or greyed", {"chkpush=0|txtpush=40000|chkrate=2|txtrate=99999", "", ""});
-        row("max players and decals take any number", {"chkmaxp=1|txtmaxp=99|txtdecal=99999", "", ""});
-        row("no number, each its own fallback",
-            {"txtpush=-|txtmaxp=x|txtrate=abc|txtfpsnet=1e3|txtfpslan=.|txtdecal=d", "",
-             "txtpush=300|txtmaxp=16|txtrate=2500|txtfpsnet=30|txtfpslan=45|txtdecal=300"});
-        row("players 33 left", {"txtmaxp=33", "txtmaxp", "txtmaxp=16"});
-        row("players 32.5 left", {"txtmaxp=32.5", "txtmaxp", "txtmaxp=16"});
-        row("players 32 left", {"txtmaxp=32|txtrate=", "txtmaxp", ""});
-        row("players -5 left", {"txtmaxp=-5", "txtmaxp", ""});
-        row("decals 9999 left", {"txtdecal=9999", "txtdecal", ""});
-        row("left empty", {"txtfpslan=", "txtfpslan", "txtfpslan=45"});
-    }
+    void numericRepairs_data() { cases(__func__); }
 
     void numericRepairs()
     {
@@ -218,26 +139,7 @@ private slots:
     }
 
     // The lines that a box writes only with a value, and the numeric fields that the writer puts right.
-    void cfgConditionalLines_data()
-    {
-        textColumns("settings", "written", "recovered"); // recovered: every other text stays as it was
-        const QString tail = "pushlatency -300|fps_lan 45|r_decals 300", all = "rate 2500|fps_modem 30|" + tail;
-        row("start", {"", all, ""});
-        row("cfg and map on without a name", {"chkcfg=1|chkmap=1", all, ""});
-        row("cfg and map off with a name", {"txtcfg=a.cfg|txtmap=c1a0", all, ""});
-        row("cfg and map named by a line break", {"chkcfg=1|txtcfg=\n|chkmap=1|txtmap=\r\n", all, ""});
-        row("zero, empty", {"txtrate=0|txtfpsnet=", tail, ""});
-        row("no number, box off", {"chkrate=0|txtrate=abc", all.mid(10), "txtrate=2500"});
-        row("beyond 16 bits", {"txtrate=99999", all, "txtrate=2500"});
-        row("beyond 16 bits, box off or greyed", {"chkrate=0|txtrate=99999|chkfpsnet=2|txtfpsnet=-40000", tail, ""});
-        row("converted or as typed",
-            {"chkmaxp=1|txtmaxp=099999|txtrate= 25|txtfpsnet=3.5|txtpush=22.5|txtfpslan=-2.5|txtdecal=99999.5",
-             "maxplayers 099999|rate 25|fps_modem 4|pushlatency -22|fps_lan -2|r_decals 99999.5", ""});
-        row("every field recovers on its own",
-            {"chkmaxp=1|txtmaxp=x|txtrate=r|txtfpsnet=n|txtpush=p|txtfpslan=l|txtdecal=d",
-             "maxplayers 16|rate 2500|fps_modem 30|pushlatency -300|fps_lan 45|r_decals 350",
-             "txtmaxp=16|txtrate=2500|txtfpsnet=30|txtpush=300|txtfpslan=45|txtdecal=350"});
-    }
+    void cfgConditionalLines_data() { cases(__func__); }
 
     void cfgConditionalLines()
     {
@@ -289,26 +191,7 @@ private slots:
     // run bit, ":mz" a Windows program), beside Vantor (own/), on the PATH (bin/, where flatpak has no Steam with
     // ":nosteam"), whether the folder lies in a Steam library, and the directory-not-found mode. As a shell line,
     // after the folder it runs in.
-    void gameStart_data()
-    {
-        textColumns("files", "expected");
-        row("Steam client", {"library hl.sh bin/steam bin/flatpak", "GAME: BIN/steam -applaunch 70"});
-        row("Flatpak client",
-            {"library hl.exe bin/flatpak", "GAME: BIN/flatpak run com.valvesoftware.Steam -applaunch 70"});
-        row("Flatpak without Steam", {"library hl_linux bin/flatpak:nosteam", "GAME: GAME/hl_linux"});
-        row("a client, no library", {"hl.sh bin/steam", "GAME: GAME/hl.sh"});
-        row("hl.sh first", {"hl_linux hl.sh hl.exe", "GAME: GAME/hl.sh"});
-        row("hl_linux before hl.exe", {"hl.exe hl_linux bin/wine", "GAME: GAME/hl_linux"});
-        row("a runnable hl.exe", {"hl.exe bin/wine", "OWN: GAME/hl.exe"});
-        row("hl.exe without its run bit", {"hl.exe:windows bin/wine", "OWN: BIN/wine GAME/hl.exe"});
-        row("hl.exe for Windows", {"hl.exe:mz bin/wine", "OWN: BIN/wine GAME/hl.exe"});
-        row("no wine", {"hl.exe:windows", "OWN: GAME/hl.exe"});
-        row("no game", {"bin/wine", "OWN: GAME/hl.exe"});
-        row("dir not found, beside Vantor", {"dnf own/hl.exe bin/hl.exe", "OWN: OWN/hl.exe"});
-        row("dir not found, a copied install", {"dnf own/hl.exe:windows bin/wine", "OWN: BIN/wine OWN/hl.exe"});
-        row("dir not found, on the PATH", {"dnf library hl.sh bin/steam bin/hl.exe", "OWN: BIN/hl.exe"});
-        row("dir not found, nowhere", {"dnf bin/wine", "OWN: hl.exe"});
-    }
+    void gameStart_data() { cases(__func__); }
 
     void gameStart()
     {
@@ -342,22 +225,7 @@ private slots:
 
     // The Half-Life folders of every Steam client's folder there is ("a>b": a's library list, a few kilobytes long,
     // names the library b; "a|": a FIFO stands for a's list; "a=b": a is a link to b), each once, clients first.
-    void steamFolders_data()
-    {
-        textColumns("layout", "found");
-        row("native", {".local/share/Steam", ".local/share/Steam"});
-        row("the native client's other name", {".steam/steam", ".steam/steam"});
-        row("Flatpak", {".var/app/com.valvesoftware.Steam/.local/share/Steam",
-                        ".var/app/com.valvesoftware.Steam/.local/share/Steam"});
-        row("Flatpak, older",
-            {".var/app/com.valvesoftware.Steam/data/Steam", ".var/app/com.valvesoftware.Steam/data/Steam"});
-        row("Snap", {"snap/steam/common/.local/share/Steam", "snap/steam/common/.local/share/Steam"});
-        row("one folder, two names", {".local/share/Steam .steam/steam=.local/share/Steam", ".local/share/Steam"});
-        row("libraries after the clients",
-            {".steam/steam>Spiele-für-Ödön .local/share/Steam", ".local/share/Steam|.steam/steam|Spiele-für-Ödön"});
-        row("a list that would hold the window up", {".steam/steam| snap/steam/common/.local/share/Steam",
-                                                     ".steam/steam|snap/steam/common/.local/share/Steam"});
-    }
+    void steamFolders_data() { cases(__func__); }
 
     void steamFolders()
     {
@@ -391,20 +259,7 @@ private slots:
     }
 
     // Real-world library lists, and broken ones: the paths they name.
-    void steamLibraryPaths_data()
-    {
-        textColumns("vdf", "paths");
-        row("today's", {"\"libraryfolders\" { \"0\" { \"path\" \"/home/u/.local/share/Steam\" \"apps\" { \"70\" \"1\" "
-                        "} } \"1\" { \"PATH\" \"/mnt/games\" } }",
-                        "/home/u/.local/share/Steam|/mnt/games"});
-        row("before 2021", {"\"LibraryFolders\" { \"TimeNextStatsReport\" \"1\" \"ContentStatsID\" \"-5\" \"1\" "
-                            "\"/mnt/games\" \"2\" \"D:\\\\Steam\" }",
-                            "/mnt/games|D:\\Steam"});
-        row("escapes and comments",
-            {"\"libraryfolders\" { // a comment \"9\" \"/x\"\n \"0\" { \"path\" \"/a \\\"b\\\"\" } }", "/a \"b\""});
-        row("cut short", {"\"libraryfolders\" { \"0\" { \"path\" \"/mnt/ga", ""});
-        row("not a list", {"\x01\x02 { } } \"", ""});
-    }
+    void steamLibraryPaths_data() { cases(__func__); }
 
     void steamLibraryPaths()
     {

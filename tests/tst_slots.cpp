@@ -111,17 +111,7 @@ private slots:
 
     // A slot counts as saved when its skill reads as a number above 0; then every key loads, the skill only where the
     // slider can take it.
-    void savedSlotTest_data()
-    {
-        textColumns("slot", "expected"); // expected: saved or not, and the skill once loaded
-        row("nothing", {"", "empty 1"});
-        row("no skill", {"chkdev=1\ntxtrate=1", "empty 1"});
-        row("skill 0", {"scrlskill=0", "empty 1"});
-        row("skill 3", {"scrlskill=3", "saved 3"});
-        row("skill 4", {"scrlskill=4", "saved 1"});
-        row("skill 0.5", {"scrlskill=0.5", "saved 1"});
-        row("skill in words", {"scrlskill=hard", "empty 1"});
-    }
+    void savedSlotTest_data() { cases(__func__); }
 
     void savedSlotTest()
     {

@@ -8,6 +8,55 @@
 
 #include <cstdlib>
 #include <initializer_list>
+#include <list>
+
+// The rows of a table in tests/data, each split at its tabs; comments (#) and empty lines left out. In a text,
+// \n, \r, \t, \\ and \uXXXX stand for their characters; any other backslash for itself.
+inline QList<QStringList> dataTable(const QString &name)
+{
+    QFile file(QStringLiteral(VANTOR_TEST_DATA "/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("no table %s", qPrintable(file.fileName()));
+    QList<QStringList> rows;
+    for (const QString &line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        QStringList &row = rows.emplace_back();
+        for (const QString &text : line.split(QLatin1Char('\t'))) {
+            QString &out = row.emplace_back();
+            for (qsizetype i = 0; i < text.size(); ++i) {
+                const QChar next = i + 1 < text.size() ? text[i + 1] : QChar();
+                if (text[i] != u'\\' || !QStringLiteral("nrtu\\").contains(next))
+                    out += text[i];
+                else if (++i, next == u'u')
+                    out += QChar(text.mid(i + 1, 4).toUShort(nullptr, 16)), i += 4;
+                else
+                    out += next == u'n' ? u'\n' : next == u'r' ? u'\r' : next == u't' ? u'\t' : u'\\';
+            }
+        }
+    }
+    return rows;
+}
+
+// Declares the current test's columns and cases from the table of its program's file in tests/data (tst_launch's
+// is launch.tsv): the lines after "[TEST]" and the names of the columns, each a case's name and its texts, up to
+// the next table. Called from the test's data function, FUNCTION.
+inline void cases(QString function)
+{
+    const QString table = QLatin1Char('[') + function.remove(QLatin1String("_data")) + QLatin1Char(']');
+    bool inTable = false;
+    for (const QStringList &row :
+         dataTable(QCoreApplication::applicationName().remove(QLatin1String("tst_")) + ".tsv")) {
+        if (row.first().startsWith(QLatin1Char('[')) && (inTable = row.first() == table))
+            for (const QString &column : row.mid(1)) {
+                static std::list<QByteArray> names; // QtTest keeps the name, not a copy
+                QTest::addColumn<QString>(names.emplace_back(column.toUtf8()).constData());
+            }
+        else if (inTable)
+            for (QTestData &data = QTest::newRow(qPrintable(row.first())); const QString &text : row.mid(1))
+                data << text;
+    }
+}
 
 // Declares the current test's table: columns of text, by name.
 template <typename... Names> void textColumns(Names... names) { (QTest::addColumn<QString>(names), ...); }
