@@ -33,11 +33,12 @@ public:
         m_options.setPosition(key, position);
         m_set.insert(key);
     }
-    // A text longer than a user may type into the field is refused whole.
+    // A text longer than a user may type into the field is refused whole, unless Vantor itself wrote it: a picker
+    // or a slot can put a longer one into the field.
     bool text(std::string_view key, const QString &text)
     {
         const int limit = option(key).typingLimit;
-        if (limit > 0 && text.toUcs4().size() > limit)
+        if (!vantorsOwn && limit > 0 && text.toUcs4().size() > limit)
             return false;
         m_options.setText(key, text);
         m_set.insert(key);
@@ -46,6 +47,7 @@ public:
     bool isOn(std::string_view key) const { return m_options.isOn(key); }
 
     int unused = 0;
+    bool vantorsOwn = false; // what is read is Vantor's own command line or CFG file
     Imported result() const { return {int(m_set.size()), unused}; }
 
 private:
@@ -219,6 +221,10 @@ Imported importCommandLine(OptionView &options, const QString &line)
                        "(?: (.*))?$"),
         QRegularExpression::DotMatchesEverythingOption);
     if (const QRegularExpressionMatch match = own.match(rest); match.hasMatch()) {
+        set.vantorsOwn = true;
+        // Without the console, the custom map and CFG were off: either would have held it on.
+        if (match.capturedLength(2) == 0)
+            set.check("chkcfg", 0), set.check("chkmap", 0);
         for (int i = 0; i < 3; ++i)
             set.check(switches[i].second, match.capturedLength(i + 1) > 0 ? 1 : 0);
         const bool mod = match.capturedStart(4) >= 0 && set.text("txtmod", match.captured(4));
@@ -288,6 +294,7 @@ Imported importCfgFile(OptionView &options, const QString &text)
     // Vantor's own file, by its header of three comment lines, is read whole.
     const bool own = lines.first() == QLatin1String(cfgHeaderLine) && lines.size() > 3;
     Setter set(options);
+    set.vantorsOwn = own;
     std::set<std::string_view> named;
     for (qsizetype i = own ? 3 : 0; i < lines.size(); ++i)
         if (!lines[i].trimmed().isEmpty() && !readCfgLine(set, lines[i], own, named))

@@ -88,6 +88,13 @@ QStringList steamHalfLifeFolders(const QString &home)
     return folders;
 }
 
+QString usualHalfLifeFolder(const QString &home)
+{
+    const QStringList found = steamHalfLifeFolders(home);
+    return found.isEmpty() ? home + QLatin1String("/.local/share/Steam") + QLatin1String(halfLifeInLibrary)
+                           : found.first();
+}
+
 bool isSteamLibraryGame(const QString &gameDirectory)
 {
     const QDir common = QFileInfo(QDir::cleanPath(QDir(gameDirectory).absolutePath())).dir();

@@ -18,6 +18,10 @@ QStringList steamLibraryPaths(const QByteArray &vdf);
 // library lists. Only folders that exist.
 QStringList steamHalfLifeFolders(const QString &home);
 
+// Where Half-Life usually is on this system, for a Game directory that was never chosen: the Half-Life folder of the
+// first Steam library found under HOME, else the native Steam client's, whether it exists or not.
+QString usualHalfLifeFolder(const QString &home);
+
 // Whether the game directory is Half-Life as a Steam library holds it: in steamapps/common, with the game's
 // manifest in that steamapps folder.
 bool isSteamLibraryGame(const QString &gameDirectory);

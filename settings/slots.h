@@ -15,8 +15,6 @@ inline constexpr char defaultSlotKey[] = "def"; // at the application level: "1"
 inline constexpr char otherSection[] = "other";
 inline constexpr char gameDirectoryKey[] = "hldir";
 inline constexpr char gameDirectoryNeverChosen[] = "none";
-// What the Game directory shows and is used as while none is chosen; never stored.
-inline constexpr char gameDirectoryFallback[] = "c:\\sierra\\half-life";
 
 // A key of a saved slot, and what loading takes when the key is absent or holds something unusable.
 struct SlotKey {

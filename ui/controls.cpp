@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCheckBox>
 #include <QMouseEvent>
@@ -7,6 +8,8 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMimeData>
 #include <QToolTip>
 #include <QValidator>
 
@@ -234,9 +237,40 @@ template <typename Handler> void TextField::asUserEdit(Handler handle)
     m_userEditing = false;
 }
 
+static bool isPastePlain(const QKeyEvent *event)
+{
+    return event->keyCombination() == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_V);
+}
+
+bool TextField::event(QEvent *event)
+{
+    // Ctrl+Shift+V is the field's own while it can be typed into, not the window's shortcut.
+    if (event->type() == QEvent::ShortcutOverride && !isReadOnly() && isPastePlain(static_cast<QKeyEvent *>(event))) {
+        event->accept();
+        return true;
+    }
+    return QLineEdit::event(event);
+}
+
 void TextField::keyPressEvent(QKeyEvent *event)
 {
-    asUserEdit([&] { QLineEdit::keyPressEvent(event); });
+    asUserEdit([&] { isPastePlain(event) && !isReadOnly() ? paste() : QLineEdit::keyPressEvent(event); });
+}
+
+void TextField::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (droppedCfgFile(event->mimeData()).isEmpty())
+        QLineEdit::dragEnterEvent(event);
+    else
+        event->ignore(); // the window reads it
+}
+
+QString droppedCfgFile(const QMimeData *dropped)
+{
+    for (const QUrl &url : dropped->urls())
+        if (url.isLocalFile() && url.fileName().endsWith(QLatin1String(".cfg"), Qt::CaseInsensitive))
+            return url.toLocalFile();
+    return {};
 }
 
 void TextField::inputMethodEvent(QInputMethodEvent *event)
@@ -246,7 +280,10 @@ void TextField::inputMethodEvent(QInputMethodEvent *event)
 
 void TextField::dropEvent(QDropEvent *event)
 {
-    asUserEdit([&] { QLineEdit::dropEvent(event); });
+    if (droppedCfgFile(event->mimeData()).isEmpty())
+        asUserEdit([&] { QLineEdit::dropEvent(event); });
+    else
+        event->ignore(); // the drop comes to the field that was under it, but the window reads the file
 }
 
 void TextField::mouseReleaseEvent(QMouseEvent *event)
@@ -259,13 +296,47 @@ void TextField::contextMenuEvent(QContextMenuEvent *event)
     asUserEdit([&] { QLineEdit::contextMenuEvent(event); });
 }
 
+namespace {
+
+// A link as a screen reader knows one, which it can also open.
+class AccessibleLink : public QAccessibleWidget {
+public:
+    explicit AccessibleLink(LinkLabel *link) : QAccessibleWidget(link, QAccessible::Link) {}
+    // Named by its caption, not by the frame it lies in.
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind != QAccessible::Name)
+            return QAccessibleWidget::text(kind);
+        const QString given = widget()->accessibleName();
+        return given.isEmpty() ? static_cast<QLabel *>(widget())->text() : given;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            emit static_cast<LinkLabel *>(widget())->clicked();
+    }
+};
+
+QAccessibleInterface *accessibleLink(const QString &className, QObject *object)
+{
+    auto *link = qobject_cast<LinkLabel *>(object);
+    return link && className == QLatin1String(LinkLabel::staticMetaObject.className()) ? new AccessibleLink(link)
+                                                                                       : nullptr;
+}
+
+} // namespace
+
 LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
 {
+    static const bool known = (QAccessible::installFactory(accessibleLink), true);
+    Q_UNUSED(known);
     QFont underlined = font();
     underlined.setUnderline(true);
     setFont(underlined);
     setForegroundRole(QPalette::Link);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
@@ -273,6 +344,41 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
     QLabel::mouseReleaseEvent(event);
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space)
+        emit clicked();
+    else
+        QLabel::keyPressEvent(event);
+}
+
+void LinkLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+}
+
+static std::function<void(QWidget *)> &announcementListener()
+{
+    static std::function<void(QWidget *)> listener;
+    return listener;
+}
+
+void listenToAnnouncements(std::function<void(QWidget *)> listener) { announcementListener() = std::move(listener); }
+
+void announce(QWidget *control)
+{
+    QAccessibleEvent alert(control, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+    if (announcementListener())
+        announcementListener()(control);
 }
 
 } // namespace vantor

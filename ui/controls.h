@@ -5,6 +5,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <functional>
+
+class QMimeData;
+
 namespace vantor {
 
 // The pixel size of the font of Vantor's windows.
@@ -61,8 +65,12 @@ protected:
     void nextCheckState() override;
 };
 
+// The local CFG file among the dropped ones, or empty text.
+QString droppedCfgFile(const QMimeData *dropped);
+
 // A text field whose length limit binds what the user types, pastes or drops, but never text that the program
 // puts into it: a loaded slot or a picker may leave a longer text, which the user can then shorten but not lengthen.
+// Ctrl+Shift+V pastes plain text into it, as desktop programs do; a CFG file dropped onto it is the window's to read.
 class TextField : public QLineEdit {
     Q_OBJECT
 public:
@@ -72,7 +80,9 @@ public:
     int typingLimit() const { return m_limit; }
 
 protected:
+    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override; // the X11 selection paste
@@ -87,7 +97,8 @@ private:
     qsizetype m_lengthBeforeEdit = 0;
 };
 
-// A label that looks and acts like a web link.
+// A label that looks and acts like a web link: the mouse clicks it, the keyboard reaches it and opens it with Enter
+// or Space, and a screen reader hears a link.
 class LinkLabel : public QLabel {
     Q_OBJECT
 public:
@@ -98,7 +109,15 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 };
+
+// Tells a screen reader that the control's text has just changed to say something for a moment: feedback that a
+// sighted user sees in place. A listener set with listenToAnnouncements hears it too (without a screen reader, as
+// a test runs, Qt passes nothing on).
+void announce(QWidget *control);
+void listenToAnnouncements(std::function<void(QWidget *)> listener);
 
 } // namespace vantor
 

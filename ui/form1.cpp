@@ -126,16 +126,16 @@ void Form1::chkmapClicked()
 
 void Form1::dnfsub()
 {
-    if (chkdnf->state() != 1)
-        return;
-    // Everything that only the CFG file can carry. Once off, they stay off for the rest of the run. The Multiplayer
-    // page keeps its way back: the options on it go off, not the page.
+    // Everything that only the CFG file can carry is off while the mode is on, and back as soon as it ends, as the
+    // directory-not-found window promises. The Multiplayer page keeps its way back: the options on it go off, not
+    // the page.
+    const bool usable = chkdnf->state() != 1;
     for (QWidget *option : multifram->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        option->setEnabled(option == Command1);
+        option->setEnabled(usable || option == Command1);
     for (QWidget *control :
          std::initializer_list<QWidget *>{framperf, framsound, butmulti, chkmap, butcfg, butmap, scrlskill, scrlcon,
                                           butmkcfg, chkmlook, chkmfilt, chkshad, chkthird, chkflip, chkjoy, txtmap})
-        control->setEnabled(false);
+        control->setEnabled(usable);
     makecmdline();
 }
 
@@ -310,11 +310,14 @@ void Form1::wireCommands()
 
 void Form1::keyPressEvent(QKeyEvent *event)
 {
-    // Enter presses the focused push button, or else "Run Half-Life Now!"; Esc presses "Exit Vantor".
+    // Enter in the CFG file's name makes the file; elsewhere it presses the focused push button, or else "Run
+    // Half-Life Now!". Esc presses "Exit Vantor".
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (auto *button = qobject_cast<QPushButton *>(focusWidget()); button && button->isEnabled())
+        if (focusWidget() == txtmkcfg) // a name typed is a name to write
+            butmkcfg->click();
+        else if (auto *button = qobject_cast<QPushButton *>(focusWidget()); button && button->isEnabled())
             button->click();
         else if (butgonow->isEnabled())
             butgonow->click();

@@ -223,8 +223,13 @@ private:
     void loadPictures();
     void loadHelpText();
     void showDirNotFound();
-    // Sets a caption that the command shows for a moment, fitted to its control.
+    // Sets a caption that the command shows for a moment, fitted to its control, and tells a screen reader; and the
+    // usual caption again afterwards.
+    void sayOnButton(QAbstractButton *button, const QString &caption);
     void showCaption(QAbstractButton *button, const QString &caption);
+    // Shows SAID as the frame's title for the given seconds, then its USUAL title again, without waiting for it; a
+    // later word restarts the time.
+    void sayForAMoment(QGroupBox *frame, const QString &said, const char *usual, int seconds);
 
     // Controls made from the option catalogue, placed at x, y, width, height.
     OptionCheckBox *makeCheck(std::string_view key, QWidget *parent, int x, int y, int w, int h = 17);

@@ -1,5 +1,6 @@
 // Reading a command line or a CFG file into the options: the preview's "Paste Command Line or CFG" (also
-// Ctrl+Shift+V), and a CFG file or a text dropped onto the window. Both only set options.
+// Ctrl+Shift+V where no field can be typed into), and a CFG file or a text dropped onto the window (but text onto a
+// field, which takes it). Both only set options, and say how many for a moment without holding anything up.
 
 #include "form1.h"
 
@@ -20,16 +21,7 @@
 namespace vantor {
 namespace {
 
-constexpr float importedSeconds = 3.0f;
-
-// A local CFG file among the dropped ones, or empty text.
-QString droppedCfgFile(const QMimeData *mime)
-{
-    for (const QUrl &url : mime->urls())
-        if (url.isLocalFile() && url.fileName().endsWith(QLatin1String(".cfg"), Qt::CaseInsensitive))
-            return url.toLocalFile();
-    return {};
-}
+constexpr int importedSeconds = 3;
 
 } // namespace
 
@@ -64,10 +56,7 @@ void Form1::importOptions(const QString &text)
     if (imported.unused)
         said += imported.unused == 1 ? QStringLiteral(", 1 line not used")
                                      : QStringLiteral(", %1 lines not used").arg(imported.unused);
-    cmdlinfram->setTitle(said);
-    Pause(importedSeconds);
-    if (!m_ending && cmdlinfram->title() == said)
-        cmdlinfram->setTitle(QLatin1String(captions::commandLineFrame));
+    sayForAMoment(cmdlinfram, said, captions::commandLineFrame, importedSeconds);
 }
 
 void Form1::dragEnterEvent(QDragEnterEvent *event)

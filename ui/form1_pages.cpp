@@ -56,6 +56,9 @@ void setBold(QWidget *widget)
 
 // The caption and tooltip of an option, for the label that names it.
 QString captionOf(std::string_view key) { return toQString(option(key).caption); }
+
+// What a screen reader calls a control: the caption it stands by, up to its colon.
+QString spoken(std::string_view caption) { return toQString(caption).section(QLatin1Char(':'), 0, 0).trimmed(); }
 QString tooltipOf(std::string_view key) { return toQString(option(key).tooltip); }
 
 constexpr int rowStep = 19;
@@ -84,6 +87,14 @@ TextField *Form1::makeField(std::string_view key, QWidget *parent, int x, int y,
     field->setText(toQString(opt.start));
     field->setTypingLimit(opt.typingLimit);
     field->setReadOnly(opt.kind == OptionKind::ReadOnly);
+    // A field without a caption of its own is named by the check box that switches it on, which then says so.
+    if (opt.caption.empty()) {
+        const std::string box = "chk" + std::string(key.substr(3));
+        field->setAccessibleName(spoken(option(box).caption));
+        checkBox(box)->setAccessibleName(QStringLiteral("Use ") + field->accessibleName());
+    } else {
+        field->setAccessibleName(spoken(opt.caption));
+    }
     m_fields.emplace(opt.key, field);
     return field;
 }
@@ -104,6 +115,7 @@ void Form1::buildHeader()
     // The preview is output only: it can be selected and copied, never edited.
     prntcmdline->setReadOnly(true);
     prntcmdline->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    prntcmdline->setAccessibleName(spoken(captions::commandLineFrame));
     customcmdlabel = makeLabel("customcmdlabel", captionOf("customcmd"), cmdlinfram, 4, 64, 118, 17);
     customcmdlabel->setToolTip(tooltipOf("customcmd"));
     customcmd = makeField("customcmd", cmdlinfram, 122, 63, 209, 19);
@@ -120,9 +132,11 @@ void Form1::buildHeader()
         *loads[i] = makeButton("", n, QStringLiteral("Load previously saved options from slot ") + n, this,
                                348 + 25 * i, 15, 24, 22);
         (*loads[i])->setObjectName(QStringLiteral("load") + n);
+        (*loads[i])->setAccessibleName(QStringLiteral("Load Slot ") + n);
         *saves[i] = makeButton("", n, QStringLiteral("Save current Vantor options to slot ") + n, this, 348 + 25 * i,
                                55, 24, 22);
         (*saves[i])->setObjectName(QStringLiteral("save") + n);
+        (*saves[i])->setAccessibleName(QStringLiteral("Save Slot ") + n);
     }
 
     defpreffram = makePage("defpreffram", QStringLiteral("Default:"), this, 432, 0, 57, 73);
@@ -132,6 +146,7 @@ void Form1::buildHeader()
         const QString n = QString::number(i + 1);
         auto *button = place(new QRadioButton(n, defpreffram), "", 8, 17 + 18 * i, 44, 17);
         button->setObjectName(QStringLiteral("def%1opt").arg(n));
+        button->setAccessibleName(QStringLiteral("Default Slot ") + n);
         button->setToolTip(QStringLiteral("Set options saved in slot %1 as the default options").arg(n));
         *defaults[i] = button;
     }
@@ -156,12 +171,14 @@ void Form1::buildGeneralPage()
     chkmap = makeCheck("chkmap", Frame1, 160, 16, 100, 17);
     butmap = makeButton("butmap", QStringLiteral("Browse"),
                         QStringLiteral("Select the map you want to load when Half-Life runs"), Frame1, 264, 16, 49, 16);
+    butmap->setAccessibleName(QStringLiteral("Browse for a map"));
     txtmap = makeField("txtmap", Frame1, 160, 34, 153);
     chkcfg = makeCheck("chkcfg", Frame1, 160, 56, 100, 17);
     // butcfg lies on the window itself, over this page (see stackPages).
     butcfg =
         makeButton("butcfg", QStringLiteral("Browse"),
                    QStringLiteral("Select a CFG you want to execute when Half-Life loads"), this, 264, 144, 49, 16);
+    butcfg->setAccessibleName(QStringLiteral("Browse for a CFG file"));
     txtcfg = makeField("txtcfg", Frame1, 160, 74, 153);
 
     const Option &skill = option("scrlskill");
@@ -175,6 +192,7 @@ void Form1::buildGeneralPage()
     scrlskill->setPageStep(1);
     for (QLabel *label : {skilllabel, prntskill})
         label->setToolTip(toQString(skill.tooltip));
+    scrlskill->setAccessibleName(spoken(skill.caption));
     m_sliders.emplace(skill.key, scrlskill);
 
     const Option &conspeed = option("scrlcon");
@@ -186,6 +204,8 @@ void Form1::buildGeneralPage()
     scrlcon->setValue(toQString(conspeed.start).toInt());
     scrlcon->setSingleStep(1);
     scrlcon->setPageStep(5);
+    scrlcon->setFocusPolicy(Qt::StrongFocus);
+    scrlcon->setAccessibleName(spoken(conspeed.caption));
     for (QLabel *label : {conspdlabel, prntconspd})
         label->setToolTip(toQString(conspeed.tooltip));
     m_sliders.emplace(conspeed.key, scrlcon);
@@ -204,6 +224,7 @@ void Form1::buildGeneralPage()
 
     corvanalink = place(new LinkLabel(QStringLiteral("Go to  Corvana!"), Frame1), "corvanalink", 360, 0, 124, 14);
     corvanalink->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    corvanalink->setAccessibleName(QStringLiteral("Go to Corvana!"));
     setBold(corvanalink);
 
     buildBottomStrip();
@@ -215,6 +236,7 @@ void Form1::buildBottomStrip()
     hldirlabel->setToolTip(tooltipOf("hldir"));
     buthldir = makeButton("buthldir", QStringLiteral("Browse"),
                           QStringLiteral("Browse to your \\half-life\\ directory."), Frame1, 46, 179, 50, 21);
+    buthldir->setAccessibleName(QStringLiteral("Browse for the Half-Life folder"));
     hldir = makeField("hldir", Frame1, 99, 180, 191);
 
     const QString mkcfgTip = QStringLiteral("Makes a CFG file in your Valve\\ dir, using the current settings. You can "
@@ -223,6 +245,7 @@ void Form1::buildBottomStrip()
     txtmkcfg = place(new TextField(Frame1), "txtmkcfg", 391, 180, 72, 19);
     txtmkcfg->setTypingLimit(14);
     txtmkcfg->setToolTip(mkcfgTip);
+    txtmkcfg->setAccessibleName(QStringLiteral("CFG file name"));
     Label6 = makeLabel("Label6", QStringLiteral(".cfg"), Frame1, 465, 181, 22, 17);
 
     chkclosrun = makeCheck("chkclosrun", Frame1, 8, 205, 135);
@@ -271,6 +294,7 @@ void Form1::buildMultiplayerPage()
 
     Command1 = makeButton("Command1", QStringLiteral("Back to General Options"), QStringLiteral("Read the button"),
                           multifram, 316, 150, 166, 21);
+    Command1->setAccessibleName(QStringLiteral("Back to General Options from Multiplayer"));
 }
 
 void Form1::buildPerformancePages()
@@ -292,6 +316,7 @@ void Form1::buildPerformancePages()
                            frammod, 8, 62, 155, 34);
     modwarning->setWordWrap(true);
     backsnd = makeButton("backsnd", QStringLiteral("Back to General Options"), QString(), frammod, 8, 150, 155, 21);
+    backsnd->setAccessibleName(QStringLiteral("Back to General Options from Performance, Mod and Sound"));
 
     framsound = makePage("framsound", QStringLiteral("Sound Options"), this, 304, 88, 185, 177);
     y = 16;
@@ -302,6 +327,7 @@ void Form1::buildPerformancePages()
     chkeax = makeCheck("chkeax", framsound, 8, y += rowStep, 172);
     chka3d = makeCheck("chka3d", framsound, 8, y += rowStep, 172);
     Image1 = place(new LinkLabel(QString(), framsound), "Image1", 150, 8, 32, 32);
+    Image1->setAccessibleName(QStringLiteral("The author's page"));
 }
 
 void Form1::buildHelpPage()
@@ -313,8 +339,13 @@ void Form1::buildHelpPage()
     txthelp = place(new QPlainTextEdit(framhelp), "txthelp", 8, 16, 473, 129);
     txthelp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txthelp->setTabChangesFocus(true);
+    // Read, never written: a stray key changes nothing, and the reader keeps his place.
+    txthelp->setReadOnly(true);
+    txthelp->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    txthelp->setAccessibleName(QStringLiteral("Help text"));
     helpbrask = makeButton("helpbrask", QStringLiteral("Feeling depressed?"), QString(), framhelp, 8, 150, 150, 21);
     backhlp = makeButton("backhlp", QStringLiteral("Back to General Options"), QString(), framhelp, 316, 150, 166, 21);
+    backhlp->setAccessibleName(QStringLiteral("Back to General Options from Help"));
 }
 
 void Form1::buildComicPage()
@@ -326,17 +357,26 @@ void Form1::buildComicPage()
     brask2 = makeLabel("brask2", QString(), braskfram, 8, 16, 635, 195);
     brask3 = makeLabel("brask3", QString(), braskfram, 216, 16, 583, 188);
     brask4 = makeLabel("brask4", QString(), braskfram, 136, 16, 599, 189);
-    for (QLabel *panel : {brask2, brask3, brask4})
-        panel->hide();
+    braskback->setAccessibleName(QStringLiteral("The comic's background"));
+    QLabel *panels[] = {brask1, brask2, brask3, brask4};
+    for (int i = 0; i < 4; ++i) {
+        panels[i]->setAccessibleName(QStringLiteral("Picture of comic panel %1").arg(i + 1));
+        panels[i]->setVisible(i == 0);
+    }
 
     braskscrll = makeButton("braskscrll", QStringLiteral("<- Scroll Left"), QString(), braskfram, 16, 216, 81, 17);
     chkdnf = makeCheck("chkdnf", braskfram, 112, 216, 273, 17);
+    // Its caption lies over the comic's light background, whatever the colours of the desktop.
+    QPalette onPicture = chkdnf->palette();
+    onPicture.setColor(QPalette::WindowText, Qt::black);
+    chkdnf->setPalette(onPicture);
     braskscrlr = makeButton("braskscrlr", QStringLiteral("Scroll Right  ->"), QString(), braskfram, 392, 216, 89, 17);
     QPushButton **choosers[] = {&brask1but, &brask2but, &brask3but, &brask4but};
     for (int i = 0; i < 4; ++i) {
         const QString n = QString::number(i + 1);
         *choosers[i] = makeButton("", n, QString(), braskfram, 16 + 32 * i, 240, 25, 17);
         (*choosers[i])->setObjectName(QStringLiteral("brask%1but").arg(n));
+        (*choosers[i])->setAccessibleName(QStringLiteral("Comic panel ") + n);
         setBold(*choosers[i]);
     }
     braskbackbut = makeButton("braskbackbut", QStringLiteral("Back to Help"), QString(), braskfram, 392, 240, 89, 17);

@@ -30,6 +30,7 @@ void Form1::openPicker(QPointer<FilePicker> &picker, FilePicker *opening, std::s
         return;
     }
     picker = opening;
+    opening->select(text(field));
     connect(opening, &FilePicker::chosen, this, [this, field](const QString &name) { setText(field, name); });
     opening->show();
 }

@@ -8,10 +8,14 @@
 #include "launch/cfgfile.h"
 #include "launch/commandline.h"
 #include "launch/gamelaunch.h"
+#include "launch/steamlibraries.h"
 #include "settings/slots.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QGroupBox>
 #include <QPushButton>
+#include <QTimer>
 
 namespace vantor {
 namespace {
@@ -40,11 +44,12 @@ Form1::CfgWrite Form1::mktempcfg(const QString &cfgname)
 
     m_missingDirectory = true;
     hldir->setText(QLatin1String(dirErrorText));
+    announce(hldir);
     showDirNotFound();
     Pause(dirErrorSeconds);
     // A folder chosen with Browse meanwhile stays.
     if (!m_ending && hldir->text() == QLatin1String(dirErrorText))
-        hldir->setText(QLatin1String(gameDirectoryFallback));
+        hldir->setText(usualHalfLifeFolder(QDir::homePath()));
     return CfgWrite::Failed;
 }
 
@@ -58,7 +63,7 @@ void Form1::butgonowClicked()
         return;
     if (!startTheGame()) {
         // Closing now would leave the user with neither the game nor Vantor.
-        showCaption(butgonow, QLatin1String(captions::couldNotStart));
+        sayOnButton(butgonow, QLatin1String(captions::couldNotStart));
         Pause(couldNotStartSeconds);
         if (!m_ending)
             showCaption(butgonow, QLatin1String(captions::run));
@@ -94,7 +99,7 @@ void Form1::butmkcfgClicked()
             return;
         feedback = captions::cfgCreated;
     }
-    showCaption(butmkcfg, QLatin1String(feedback));
+    sayOnButton(butmkcfg, QLatin1String(feedback));
     Pause(feedbackSeconds);
     if (!m_ending)
         showCaption(butmkcfg, QLatin1String(captions::makeCfg));
@@ -111,10 +116,30 @@ void Form1::showDirNotFound()
     m_dirNotFound->show();
 }
 
+void Form1::sayOnButton(QAbstractButton *button, const QString &caption)
+{
+    showCaption(button, caption);
+    announce(button);
+}
+
 void Form1::showCaption(QAbstractButton *button, const QString &caption)
 {
     button->setText(caption);
     fitCaption(button);
+}
+
+void Form1::sayForAMoment(QGroupBox *frame, const QString &said, const char *usual, int seconds)
+{
+    frame->setTitle(said);
+    announce(frame);
+    auto *moment = frame->findChild<QTimer *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!moment) {
+        moment = new QTimer(frame);
+        moment->setSingleShot(true);
+        moment->setTimerType(Qt::PreciseTimer); // never early: a coarse timer may fire 5 % before its time
+        connect(moment, &QTimer::timeout, frame, [frame, usual] { frame->setTitle(QLatin1String(usual)); });
+    }
+    moment->start(seconds * 1000);
 }
 
 } // namespace vantor

@@ -7,9 +7,11 @@
 #include "controls.h"
 #include "folderbrowse.h"
 
+#include "launch/steamlibraries.h"
 #include "settings/deleteall.h"
 #include "settings/slots.h"
 
+#include <QDir>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -21,8 +23,10 @@ namespace {
 
 constexpr char browseTitle[] = "Please select your \\Half-Life\\ directory:";
 constexpr float deleteAllReplySeconds = 3.0f;
+constexpr char savedCaption[] = "Saved";
+constexpr int savedSeconds = 2;
 constexpr char notSavedCaption[] = "Not saved!";
-constexpr float notSavedSeconds = 3.0f;
+constexpr int notSavedSeconds = 3;
 
 } // namespace
 
@@ -42,7 +46,7 @@ void Form1::formLoad(const StartUp &startUp)
     if (hldir->text() == never && startUp.mayAskForFolder)
         buthldirClicked(); // the first start asks for the folder before the window appears
     if (hldir->text() == never)
-        hldir->setText(QLatin1String(gameDirectoryFallback)); // shown and used, never stored
+        hldir->setText(usualHalfLifeFolder(QDir::homePath())); // shown and used, never stored
     checkdef();
     makecmdline();
 }
@@ -56,14 +60,12 @@ bool Form1::saveset(int saveno)
 
 void Form1::saveClicked(int slot)
 {
+    // Said where the save buttons are: their own captions are too narrow, the Save frame's title has the room. A
+    // slot that is not on disk is there until the program ends, but would be gone at the next start.
     if (saveset(slot))
-        return;
-    // The slot is there until the program ends, but would be gone at the next start: say so where the save
-    // buttons are. Their own captions are too narrow for it; the Save frame's title has the room.
-    savepreffram->setTitle(QLatin1String(notSavedCaption));
-    Pause(notSavedSeconds);
-    if (!m_ending)
-        savepreffram->setTitle(QLatin1String(captions::saveFrame));
+        sayForAMoment(savepreffram, QLatin1String(savedCaption), captions::saveFrame, savedSeconds);
+    else
+        sayForAMoment(savepreffram, QLatin1String(notSavedCaption), captions::saveFrame, notSavedSeconds);
 }
 
 void Form1::loadset(int loadno)
@@ -125,7 +127,7 @@ void Form1::butdelsavClicked()
     const DeleteAllStage stage = deleteAllStage(++m_deleteAllClicks);
     if (stage.deletes)
         deleteAllSettings(m_store);
-    showCaption(butdelsav, stage.caption);
+    sayOnButton(butdelsav, stage.caption);
     if (stage.endsProgram) {
         closingFlash();
         endProgram();
@@ -151,6 +153,7 @@ void Form1::closingFlash()
     for (const Step &step : steps) {
         QPalette palette = Frame1->palette();
         palette.setColor(QPalette::Window, QColor(step.colour));
+        palette.setColor(QPalette::WindowText, Qt::black); // the page's captions stay readable on the light colours
         Frame1->setPalette(palette);
         Pause(step.seconds);
     }

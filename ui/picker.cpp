@@ -36,6 +36,7 @@ FilePicker::FilePicker(const Setup &setup, QWidget *parent)
     m_list->setObjectName(QLatin1String(setup.list));
     m_list->setGeometry(0, 0, 161, 214);
     m_list->setToolTip(QLatin1String(setup.tooltip));
+    m_list->setAccessibleName(QLatin1String(setup.caption).chopped(1)); // the window's caption, without its colon
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setUniformItemSizes(true); // a folder of thousands of maps is laid out at once
@@ -88,9 +89,19 @@ QString FilePicker::value() const
     return selected.isEmpty() ? QString() : selected.first().data().toString();
 }
 
+void FilePicker::select(const QString &name)
+{
+    const QModelIndex entry = m_names->index(int(m_names->stringList().indexOf(name)));
+    if (!entry.isValid())
+        return;
+    m_list->setCurrentIndex(entry);
+    m_list->scrollTo(entry, QAbstractItemView::PositionAtCenter);
+}
+
 void FilePicker::choose()
 {
-    emit chosen(value());
+    if (!value().isEmpty())
+        emit chosen(value());
     accept();
 }
 

@@ -9,7 +9,8 @@ class QStringListModel;
 namespace vantor {
 
 // A small window that lists the files of one directory matching one pattern and hands back the name chosen with
-// OK or a double click. It blocks the window it belongs to while it is open, and any way of closing it unloads it.
+// OK or a double click; OK with nothing chosen hands back nothing. It blocks the window it belongs to while it is open,
+// and any way of closing it unloads it.
 class FilePicker : public QDialog {
     Q_OBJECT
 public:
@@ -18,6 +19,8 @@ public:
     bool list(const QString &gameDirectory, const QString &mod = {});
     // The selected entry, or empty text when none is selected.
     QString value() const;
+    // Selects NAME and shows it in the list, where it is listed.
+    void select(const QString &name);
 
 signals:
     void chosen(const QString &name);

@@ -81,26 +81,34 @@ inline QString caption(QWidget &form, const char *name) { return shown(form, QLa
 
 inline QString preview(QWidget &form) { return shown(form, QStringLiteral("prntcmdline")).section('=', 1); }
 
-// Does ACTION, which shows something for SECONDS while the window waits: CHECK runs a moment before the wait ends,
-// and the wait ends on time, neither early nor long after.
-template <typename Action, typename Check> void forTheWait(QObject *context, double seconds, Action action, Check check)
+// What Vantor has told a screen reader since the last look: the text that each control it pointed to shows.
+inline QStringList &announced()
 {
-    bool checked = false;
-    QElapsedTimer clock;
-    clock.start();
-    QTimer::singleShot(int(seconds * 1000) - 150, context, [&] {
-        check();
-        checked = true;
-    });
-    action();
-    QVERIFY(checked);
-    QVERIFY2(clock.elapsed() >= seconds * 1000 - 5 && clock.elapsed() < seconds * 1000 + 1000,
-             qPrintable(QStringLiteral("%1 ms").arg(clock.elapsed())));
+    static QStringList said;
+    static const bool listening = (vantor::listenToAnnouncements([](QWidget *control) {
+                                       auto *frame = qobject_cast<QGroupBox *>(control);
+                                       said << (frame ? frame->title() : control->property("text").toString());
+                                   }),
+                                   true);
+    Q_UNUSED(listening);
+    return said;
 }
 
-// The same for a click on the control CLICKING.
-template <typename Check> void duringTheWait(QWidget &form, const char *clicking, double seconds, Check check)
+inline const bool listeningFromTheStart = (announced(), true);
+
+// Does ACTION, which shows SAID for SECONDS where NOW reads it and tells a screen reader: it is there a moment before
+// the time is up, and gone soon after but not before, whether ACTION waits for the time or not.
+template <typename Action, typename Now> void shownFor(double seconds, const QString &said, Action action, Now now)
 {
-    forTheWait(
-        &form, seconds, [&] { click(form, clicking); }, check);
+    QObject moment; // a look that would come too late goes with it
+    QString nearTheEnd;
+    QTimer::singleShot(int(seconds * 1000) - 150, &moment, [&] { nearTheEnd = now(); });
+    announced().clear();
+    QElapsedTimer clock;
+    clock.start();
+    action();
+    QTRY_VERIFY_WITH_TIMEOUT(now() != said, int(seconds * 1000) + 1000);
+    QCOMPARE(nearTheEnd, said);
+    QVERIFY2(clock.elapsed() >= seconds * 1000 - 5, qPrintable(QStringLiteral("gone at %1 ms").arg(clock.elapsed())));
+    QVERIFY2(announced().contains(said), qPrintable(announced().join('|')));
 }
