@@ -3,20 +3,23 @@
 #include "launch/cfgfile.h"
 #include "launch/commandline.h"
 #include "launch/gamelaunch.h"
+#include "launch/gamewatch.h"
 #include "settings/slots.h"
 #include "settings/store.h"
 #include "ui/notice.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <optional>
 
 namespace vantor {
 namespace {
 
-enum Status : int { done, usageError, slotNotSaved, noGameDirectory, cfgNotWritten, gameNotStarted };
+enum Status : int { done, usageError, slotNotSaved, noGameDirectory, cfgNotWritten, gameNotStarted, gameEndedAtOnce };
 
 constexpr char platformVariable[] = "QT_QPA_PLATFORM";
 
@@ -28,7 +31,8 @@ constexpr char description[] = "Sets Half-Life's options and starts the game.\n"
                                "  2  the slot asked for is not saved\n"
                                "  3  no Game directory has been chosen in the window\n"
                                "  4  the CFG file could not be written\n"
-                               "  5  the game could not be started";
+                               "  5  the game could not be started\n"
+                               "  6  the game ended at once";
 
 // The options that Qt's application takes out of the command line itself (the X11 ones only on X11), and whether
 // each takes a value. Known here, they are read past as Qt reads them, before the application exists and after.
@@ -151,9 +155,27 @@ std::pair<Status, QString> runGame(Form1 &form, const Store &store)
     if (form.writeCfg(cfgName) == Form1::CfgWrite::Failed)
         return {cfgNotWritten,
                 QLatin1String("could not write the CFG file ") + cfgFilePath(form.text("hldir"), cfgName)};
-    if (!form.startTheGame())
-        return {gameNotStarted, QLatin1String("could not start ") + form.gameToStart(form.makecmdline()).program};
-    return {done, QString()};
+    QString whyNot;
+    if (!form.startTheGame(&whyNot))
+        return {gameNotStarted, whyNot.left(1).toLower() + whyNot.mid(1)};
+    // A game started directly is watched for its first seconds, as the window watches it.
+    std::optional<GameEnding> ended;
+    if (GameWatch *watch = form.gameWatch(); watch->watching()) {
+        QEventLoop watching;
+        QObject::connect(watch, &GameWatch::settled, &watching, &QEventLoop::quit);
+        QObject::connect(watch, &GameWatch::endedAtOnce, &watching, [&](const GameEnding &ending) {
+            ended = ending;
+            watching.quit();
+        });
+        watching.exec();
+    }
+    if (!ended)
+        return {done, QString()};
+    QStringList said{QStringLiteral("Half-Life ended at once (%1). Its last lines:").arg(ended->status)};
+    for (const QString &line : ended->lastLines)
+        said << QStringLiteral("  ") + line;
+    said << ended->advice << QStringLiteral("All of its output: ") + gameLogPath();
+    return {gameEndedAtOnce, said.join(QLatin1Char('\n'))};
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "report.h"
 
+#include "launch/gamewatch.h"
 #include "ui/form1.h"
 
 #include <QCoreApplication>
@@ -86,24 +87,34 @@ bool prepareRuns(Form1 &form, const std::string &fakeGame, const std::string &sc
     return true;
 }
 
-void measureRunMemory(Form1 &form, GameReaper &reaper, Report &report, bool verbose)
+bool settle(Form1 &form)
+{
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(gamesEndTimeoutMs);
+    while (form.gameWatch()->watching() && Clock::now() < deadline)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    return !form.gameWatch()->watching();
+}
+
+void measureRunMemory(Form1 &form, Report &report, bool verbose)
 {
     static constexpr char name[] = "memory over 1,000 Runs";
     report.note("Runs: Run clicked " + std::to_string(runsWarmingUp) + " times, then " + grouped(runsCounted) +
-                " times more, with \"Close Vantor on Run\" off and a stand-in game that ends at once; VmRSS before "
-                "and after the " +
+                " times more, with \"Close Vantor on Run\" off and a stand-in game that ends at once, each watched "
+                "until it ended; VmRSS before and after the " +
                 grouped(runsCounted));
-    const int reapedBefore = reaper.reapAll(), failedBefore = reaper.failed();
+    int games = 0, failed = 0;
+    const QMetaObject::Connection ended = QObject::connect(form.gameWatch(), &GameWatch::settled, [&] { ++games; });
+    const QMetaObject::Connection endedBadly =
+        QObject::connect(form.gameWatch(), &GameWatch::endedAtOnce, [&] { ++failed; });
     const Growth growth = residentGrowth(runsWarmingUp, runsCounted, [&] {
         form.butgonow->click();
-        reaper.reap();
-        // As between a user's clicks, the events that Run posted are handled.
-        QCoreApplication::processEvents();
+        settle(form);
     });
+    QObject::disconnect(ended);
+    QObject::disconnect(endedBadly);
     const int runs = runsWarmingUp + runsCounted;
-    const int games = reaper.reapAll() - reapedBefore, failed = reaper.failed() - failedBefore;
     if (games != runs || failed != 0) {
-        report.unmeasured(name, grouped(runs) + " Runs started " + grouped(games) + " games, of which " +
+        report.unmeasured(name, grouped(runs) + " Runs started " + grouped(games + failed) + " games, of which " +
                                     grouped(failed) + " failed");
         return;
     }

@@ -10,8 +10,9 @@ namespace vantor::bench {
 
 class Report;
 
-// The games detach from their launcher and would otherwise become zombies of an init that may never reap them. As
-// a subreaper this process inherits them, and counting them tells how many games really started and how they ended.
+// The bare window's games detach from it and would otherwise become zombies of an init that may never reap them. As
+// a subreaper this process inherits them. Vantor's own games are its children, which it reaps itself: reap only
+// once its watch of a game is over (settle), or the reaper takes the game from under it.
 class GameReaper {
 public:
     GameReaper();
@@ -37,8 +38,12 @@ private:
 // Vantor stays open after each Run. False when the folder cannot be made.
 bool prepareRuns(Form1 &form, const std::string &fakeGame, const std::string &scratch);
 
+// Handles events until Vantor's watch of the game it started last is over: the stand-in game ends at once. False
+// when it is not over within a few seconds.
+bool settle(Form1 &form);
+
 // Clicks "Run Half-Life Now!" a thousand times in a row after a few Runs not counted, and reports how much resident
 // memory they left behind and whether every Run started a game that ended well.
-void measureRunMemory(Form1 &form, GameReaper &reaper, Report &report, bool verbose);
+void measureRunMemory(Form1 &form, Report &report, bool verbose);
 
 } // namespace vantor::bench

@@ -102,8 +102,7 @@ int main(int argc, char *argv[])
         } else if (!prepareRuns(session.form(), fakeGame, session.scratch())) {
             report.unmeasured("soak", "cannot prepare a game folder with " + fakeGame);
         } else {
-            GameReaper reaper;
-            measureRunMemory(session.form(), reaper, report, verbose);
+            measureRunMemory(session.form(), report, verbose);
             soakSlots(session.form(), report, verbose);
         }
     }

@@ -9,6 +9,8 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <array>
+
 namespace vantor {
 namespace {
 
@@ -23,13 +25,15 @@ bool isWindowsProgram(const QString &path)
     return !QFileInfo(path).isExecutable() || (file.open(QIODevice::ReadOnly) && file.read(2) == "MZ");
 }
 
-bool flatpakHasSteam(const QString &flatpak)
+// The Flatpak's Steam client counts as installed where its installation folder is: asking flatpak would take a
+// noticeable time, and Run waits on no program.
+bool flatpakHasSteam(const QString &home, const QString &system)
 {
-    QProcess info;
-    info.setStandardOutputFile(QProcess::nullDevice());
-    info.setStandardErrorFile(QProcess::nullDevice());
-    info.start(flatpak, {QStringLiteral("info"), QLatin1String(flatpakSteam)});
-    return info.waitForFinished(10000) && info.exitStatus() == QProcess::NormalExit && info.exitCode() == 0;
+    for (const QString &installation :
+         {home + QStringLiteral("/.local/share/flatpak"), system + QStringLiteral("/var/lib/flatpak")})
+        if (QFileInfo(installation + QStringLiteral("/app/") + QLatin1String(flatpakSteam)).isDir())
+            return true;
+    return false;
 }
 
 QString bareGame(const QString &ownDirectory)
@@ -41,30 +45,43 @@ QString bareGame(const QString &ownDirectory)
     return onPath.isEmpty() ? QString::fromLatin1(windowsGame) : onPath;
 }
 
+QString quoted(QString word)
+{
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_@%+=:,./-]+$"));
+    if (plain.match(word).hasMatch())
+        return word;
+    return QLatin1Char('\'') + word.replace(QLatin1Char('\''), QLatin1String("'\\''")) + QLatin1Char('\'');
+}
+
 } // namespace
 
-GameFinds findGame(const QString &gameDirectory, bool dirNotFoundMode, const QString &ownDirectory)
+GameFinds findGame(const QString &gameDirectory, bool dirNotFoundMode, const QString &ownDirectory, const QString &home,
+                   const QString &system)
 {
     GameFinds finds;
     finds.wine = QStandardPaths::findExecutable(QStringLiteral("wine"));
     if (dirNotFoundMode) {
         finds.game = bareGame(ownDirectory);
     } else {
-        finds.folder = gameDirectory;
+        // The folder it really is, whatever links or ".." lead there; made absolute against our own current folder,
+        // for the game runs in another one.
+        const QString real = QFileInfo(gameDirectory).canonicalFilePath();
+        finds.folder = real.isEmpty() ? QFileInfo(gameDirectory).absoluteFilePath() : real;
         // The native edition first: hl.sh sets up its libraries and starts hl_linux.
         for (const char *name : {"hl.sh", "hl_linux", windowsGame}) {
-            // Joined as it stands, then made absolute against our own current folder: the game runs in another one.
-            finds.game = QFileInfo(gameDirectory + QLatin1Char('/') + QLatin1String(name)).absoluteFilePath();
+            finds.game = finds.folder + QLatin1Char('/') + QLatin1String(name);
             if (QFileInfo(finds.game).isFile())
                 break;
         }
-        finds.steamLibrary = isSteamLibraryGame(gameDirectory);
-        if (finds.steamLibrary)
+        finds.scriptToRead = finds.game.endsWith(QLatin1String("/hl.sh")) && !QFileInfo(finds.game).isExecutable();
+        const QString library = steamLibraryOf(finds.folder);
+        finds.steamLibrary = !library.isEmpty();
+        if (finds.steamLibrary) {
+            finds.library = libraryOwner(library, home);
             finds.steam = QStandardPaths::findExecutable(QStringLiteral("steam"));
-        if (finds.steamLibrary && finds.steam.isEmpty())
-            finds.flatpak = QStandardPaths::findExecutable(QStringLiteral("flatpak"));
-        if (!finds.flatpak.isEmpty() && !flatpakHasSteam(finds.flatpak))
-            finds.flatpak.clear();
+            if (flatpakHasSteam(home, system))
+                finds.flatpak = QStandardPaths::findExecutable(QStringLiteral("flatpak"));
+        }
     }
     // Only a game that was found, named by its own path, is one for wine.
     const QFileInfo game(finds.game);
@@ -77,11 +94,19 @@ GameStart chooseGameStart(const GameFinds &finds, const QString &parameters, con
 {
     const QStringList arguments = QProcess::splitCommand(parameters);
     const QStringList applaunch{QStringLiteral("-applaunch"), QLatin1String(halfLifeAppId)};
-    if (finds.steamLibrary && !finds.steam.isEmpty())
-        return {finds.steam, applaunch + arguments, finds.folder};
-    if (finds.steamLibrary && !finds.flatpak.isEmpty())
-        return {finds.flatpak, QStringList{QStringLiteral("run"), QLatin1String(flatpakSteam)} + applaunch + arguments,
-                finds.folder};
+    const GameStart native{finds.steam, applaunch + arguments, finds.folder, false};
+    const GameStart flatpak{finds.flatpak,
+                            QStringList{QStringLiteral("run"), QLatin1String(flatpakSteam)} + applaunch + arguments,
+                            finds.folder, false};
+    if (finds.steamLibrary) {
+        // The client that keeps the library first; a library that no client lists is the native one's.
+        const bool flatpakFirst = finds.library == SteamClient::Flatpak;
+        for (const GameStart &client : flatpakFirst ? std::array{flatpak, native} : std::array{native, flatpak})
+            if (!client.program.isEmpty())
+                return client;
+    }
+    if (finds.scriptToRead)
+        return {QStringLiteral("/bin/sh"), QStringList{finds.game} + arguments, finds.folder};
     if (QFileInfo(finds.game).fileName() != QLatin1String(windowsGame))
         return {finds.game, arguments, finds.folder}; // the native edition runs in its own folder, as Steam runs it
     if (finds.windowsGame && !finds.wine.isEmpty())
@@ -89,20 +114,17 @@ GameStart chooseGameStart(const GameFinds &finds, const QString &parameters, con
     return {finds.game, arguments, ownDirectory};
 }
 
-bool startGame(const GameStart &start)
+bool startThroughSteam(const GameStart &start)
 {
     return QProcess::startDetached(start.program, start.arguments, start.workingDirectory);
 }
 
 QString shellLine(const GameStart &start)
 {
-    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_@%+=:,./-]+$"));
-    QStringList words;
-    for (QString word : QStringList{start.program} + start.arguments) {
-        if (!plain.match(word).hasMatch())
-            word = QLatin1Char('\'') + word.replace(QLatin1Char('\''), QLatin1String("'\\''")) + QLatin1Char('\'');
-        words << word;
-    }
+    QStringList words{QStringLiteral("cd"), quoted(start.workingDirectory), QStringLiteral("&&"),
+                      QStringLiteral("exec")};
+    for (const QString &word : QStringList{start.program} + start.arguments)
+        words << quoted(word);
     return words.join(QLatin1Char(' '));
 }
 

@@ -1,42 +1,51 @@
 #pragma once
 
+#include "steamlibraries.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace vantor {
 
-// How the game is started: the program, its arguments and the folder it runs in.
+// How the game is started: the program, its arguments and the folder it runs in. A direct start is the game itself
+// (or wine or a shell running it), which Vantor can watch; a start through Steam only asks the client.
 struct GameStart {
     QString program;
     QStringList arguments;
     QString workingDirectory;
+    bool direct = true;
 };
 
 // What there is on this machine to start the game with.
 struct GameFinds {
-    QString folder;           // the game directory; empty in the directory-not-found mode
-    QString game;             // the game's own program: hl.sh, hl_linux or hl.exe, or the bare hl.exe
-    bool windowsGame = false; // GAME is a Windows program, or has no run bit: the system cannot run it itself
+    QString folder;            // the game directory as it really is; empty in the directory-not-found mode
+    QString game;              // the game's own program: hl.sh, hl_linux or hl.exe, or the bare hl.exe
+    bool windowsGame = false;  // GAME is a Windows program, or has no run bit: the system cannot run it itself
+    bool scriptToRead = false; // GAME is hl.sh without its run bit: a shell runs it, as Steam would
+    SteamClient library = SteamClient::Unknown; // the client that keeps the game's library, when it lies in one
     bool steamLibrary = false;
     QString steam;   // the Steam client on the PATH
     QString flatpak; // flatpak on the PATH, where the Steam client is installed through it
     QString wine;
 };
 
-// Looks at the game directory and the PATH. The game is the folder's hl.sh, else hl_linux, else hl.exe (named even
-// when it is not there). In the directory-not-found mode it is the bare hl.exe: the one beside Vantor (in
-// OWNDIRECTORY), else the one on the PATH, else the bare name; no Steam then.
-GameFinds findGame(const QString &gameDirectory, bool dirNotFoundMode, const QString &ownDirectory);
+// Looks at the game directory, the PATH and the Steam clients' folders under HOME (and the Flatpak's installation
+// under HOME or SYSTEM, "/" but for tests); it runs no program. The game is the folder's hl.sh, else hl_linux, else
+// hl.exe (named even when it is not there). In the directory-not-found mode it is the bare hl.exe: the one beside
+// Vantor (in OWNDIRECTORY), else the one on the PATH, else the bare name; no Steam then.
+GameFinds findGame(const QString &gameDirectory, bool dirNotFoundMode, const QString &ownDirectory, const QString &home,
+                   const QString &system = QStringLiteral("/"));
 
-// The start of the game with the parameter string, as a shell would split it: through the Steam client when the game
-// lies in a Steam library and a client is there; else the native edition, in the game's own folder; else hl.exe in
-// Vantor's own folder, through wine when the system cannot run it and wine is there.
+// The start of the game with the parameter string, as a shell would split it: through the Steam client that keeps
+// the game's library, else the other one; else the native edition, in the game's own folder; else hl.exe in Vantor's
+// own folder, through wine when the system cannot run it and wine is there.
 GameStart chooseGameStart(const GameFinds &finds, const QString &parameters, const QString &ownDirectory);
 
-// Starts the game on its own, without waiting for it. False when nothing could be started.
-bool startGame(const GameStart &start);
+// Asks Steam to start the game, without waiting for it. False when the client could not be started. A direct start
+// is GameWatch's.
+bool startThroughSteam(const GameStart &start);
 
-// The start as one line that a shell would run as it stands.
+// The start as one line that a shell runs as it stands, from any folder: into the folder, then the program.
 QString shellLine(const GameStart &start);
 
 } // namespace vantor

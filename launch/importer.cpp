@@ -168,25 +168,30 @@ QList<Word> words(const QString &line)
     return words;
 }
 
-// How many words a program that starts the game takes at the line's start.
+// How many words a program that starts the game takes at the line's start, after the "cd FOLDER && exec" that
+// --print puts before it.
 qsizetype programWords(const QList<Word> &words)
 {
-    const auto name = [&](qsizetype i) { return i < words.size() ? QFileInfo(words[i].value).fileName() : QString(); };
     const auto are = [&](qsizetype from, const QStringList &expected) {
         for (qsizetype i = 0; i < expected.size(); ++i)
-            if (from + i >= words.size() || words[from + i].value != expected[i])
+            if (from + i >= words.size() || (!expected[i].isEmpty() && words[from + i].value != expected[i]))
                 return false;
         return true;
     };
-    if (name(0) == QLatin1String("steam") && are(1, {"-applaunch", "70"}))
-        return 3;
-    if (name(0) == QLatin1String("flatpak") && are(1, {"run", "com.valvesoftware.Steam", "-applaunch", "70"}))
-        return 5;
-    if (name(0) == QLatin1String("wine") && name(1).compare(QLatin1String("hl.exe"), Qt::CaseInsensitive) == 0)
-        return 2;
+    const qsizetype from = are(0, {"cd", "", "&&", "exec"}) ? 4 : 0;
+    const auto name = [&](qsizetype i) {
+        return from + i < words.size() ? QFileInfo(words[from + i].value).fileName() : QString();
+    };
+    if (name(0) == QLatin1String("steam") && are(from + 1, {"-applaunch", "70"}))
+        return from + 3;
+    if (name(0) == QLatin1String("flatpak") && are(from + 1, {"run", "com.valvesoftware.Steam", "-applaunch", "70"}))
+        return from + 5;
+    if ((name(0) == QLatin1String("wine") || name(0) == QLatin1String("sh")) &&
+        QStringList{"hl.exe", "hl.sh"}.contains(name(1), Qt::CaseInsensitive))
+        return from + 2;
     for (const char *game : {"hl.exe", "hl.sh", "hl_linux"})
         if (name(0).compare(QLatin1String(game), Qt::CaseInsensitive) == 0)
-            return 1;
+            return from + 1;
     return 0;
 }
 

@@ -11,6 +11,7 @@ namespace vantor {
 namespace {
 
 constexpr char halfLifeInLibrary[] = "/steamapps/common/Half-Life";
+constexpr char flatpakSteamFolder[] = "/.var/app/com.valvesoftware.Steam/";
 constexpr char halfLifeManifest[] = "appmanifest_70.acf";
 
 bool isNumber(const QString &text)
@@ -95,13 +96,29 @@ QString usualHalfLifeFolder(const QString &home)
                            : found.first();
 }
 
-bool isSteamLibraryGame(const QString &gameDirectory)
+SteamClient libraryOwner(const QString &library, const QString &home)
 {
-    const QDir common = QFileInfo(QDir::cleanPath(QDir(gameDirectory).absolutePath())).dir();
-    QDir steamapps = common;
-    return common.dirName() == QLatin1String("common") && steamapps.cdUp() &&
-           steamapps.dirName() == QLatin1String("steamapps") &&
-           QFileInfo(steamapps.filePath(QLatin1String(halfLifeManifest))).isFile();
+    const QString real = QFileInfo(library).canonicalFilePath();
+    for (const QString &root : steamRoots(home)) {
+        QStringList kept{root};
+        kept += steamLibraryPaths(readSmallFile(root + QStringLiteral("/steamapps/libraryfolders.vdf")));
+        for (const QString &path : kept)
+            if (!real.isEmpty() && QFileInfo(path).canonicalFilePath() == real)
+                return root.contains(QLatin1String(flatpakSteamFolder)) ? SteamClient::Flatpak : SteamClient::Native;
+    }
+    return SteamClient::Unknown;
+}
+
+QString steamLibraryOf(const QString &gameDirectory)
+{
+    const QString real = QFileInfo(gameDirectory).canonicalFilePath();
+    QDir steamapps = QFileInfo(real).dir();
+    if (real.isEmpty() || steamapps.dirName() != QLatin1String("common") || !steamapps.cdUp() ||
+        steamapps.dirName() != QLatin1String("steamapps") ||
+        !QFileInfo(steamapps.filePath(QLatin1String(halfLifeManifest))).isFile())
+        return {};
+    steamapps.cdUp();
+    return steamapps.path();
 }
 
 } // namespace vantor

@@ -18,12 +18,17 @@ QStringList steamLibraryPaths(const QByteArray &vdf);
 // library lists. Only folders that exist.
 QStringList steamHalfLifeFolders(const QString &home);
 
+// The Steam client that keeps a library: the one whose own folder it is, or whose library list names it. The Snap's
+// client counts as the native one: its `steam` is the one on the PATH.
+enum class SteamClient { Unknown, Native, Flatpak };
+SteamClient libraryOwner(const QString &library, const QString &home);
+
 // Where Half-Life usually is on this system, for a Game directory that was never chosen: the Half-Life folder of the
 // first Steam library found under HOME, else the native Steam client's, whether it exists or not.
 QString usualHalfLifeFolder(const QString &home);
 
-// Whether the game directory is Half-Life as a Steam library holds it: in steamapps/common, with the game's
-// manifest in that steamapps folder.
-bool isSteamLibraryGame(const QString &gameDirectory);
+// The Steam library that holds the game directory as Half-Life (in its steamapps/common, with the game's manifest
+// in that steamapps folder), judged by the folder it really is; empty text for none.
+QString steamLibraryOf(const QString &gameDirectory);
 
 } // namespace vantor

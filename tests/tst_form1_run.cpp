@@ -79,8 +79,13 @@ private slots:
         form.show();
         QSignalSpy ending(&form, &Form1::programEnding);
         act(form, "hldir:" + folder.dir.path() + "|chksavrun|chkdev");
+        QString tried; // what the tooltip says meanwhile
+        QTimer::singleShot(100, &form, [&] { tried = control(form, "butgonow")->toolTip(); });
         shownFor(
             3, "Could not start hl.exe!", [&] { click(form, "butgonow"); }, [&] { return caption(form, "butgonow"); });
+        QCOMPARE(tried, "Could not start " + folder.game + ": execvp: No such file or directory");
+        QCOMPARE(control(form, "butgonow")->toolTip(),
+                 QStringLiteral("Runs Half-Life using the current Vantor settings"));
         QCOMPARE(shown(form, "butgonow"), QStringLiteral("butgonow=Run Half-Life Now!"));
         QVERIFY(QFile::exists(folder.cfg()) && control(form, "load3")->isEnabled());
         QCOMPARE(storefile::read()["three"]["chkdev"], QStringLiteral("1"));
@@ -91,6 +96,30 @@ private slots:
                      QStringList{QCoreApplication::applicationDirPath()} + startArguments);
         QCOMPARE(storefile::read()["three"]["chkdev"], QStringLiteral("0"));
         QVERIFY(ending.isEmpty() && form.isVisible());
+    }
+
+    // A game started directly is watched: with Close on Run, the window goes at once; a game that ends at once with
+    // an error brings it back, with its last lines and what to do; one that ends well lets Vantor end.
+    void watchingTheGame()
+    {
+        GameFolder folder(false);
+        const QString game = folder.dir.filePath("hl.sh");
+        QVERIFY(writeFakeProgram(game, true, "echo 'Steam must be running to play this game'; exit 3\n"));
+        Form1 form;
+        form.show();
+        act(form, "hldir:" + folder.dir.path());
+        QSignalSpy ending(&form, &Form1::programEnding);
+        click(form, "butgonow");
+        QVERIFY(!form.isVisible());
+        QTRY_VERIFY(form.isVisible());
+        const auto *message = form.findChild<QMessageBox *>("gameEnded");
+        QVERIFY(message && message->text() == "Half-Life ended as soon as it started (status 3).");
+        for (const char *part :
+             {"start Steam first", "Steam must be running to play this game", ".local/state/vantor/game.log"})
+            QVERIFY2(message->informativeText().contains(part), qPrintable(message->informativeText()));
+        QVERIFY(writeFakeProgram(game, true, "exit 0\n") && ending.isEmpty());
+        click(form, "butgonow");
+        QTRY_COMPARE(ending.count(), 1);
     }
 
     // The failure course, then what the missing-directory flag stops and what it does not.

@@ -4,6 +4,7 @@
 #include "launch/cfgfile.h"
 #include "launch/commandline.h"
 #include "launch/gamelaunch.h"
+#include "launch/gamewatch.h"
 #include "launch/importer.h"
 #include "launch/numbers.h"
 #include "launch/numericfields.h"
@@ -198,29 +199,64 @@ private slots:
         QFETCH(QString, files);
         QFETCH(QString, expected);
         QTemporaryDir root;
-        const QString game = root.filePath(files.contains("library") ? "lib/steamapps/common/Half-Life" : "game");
+        const QString home = root.filePath("home"),
+                      library = files.section(QRegularExpression("\\bin:"), 1).section(' ', 0, 0);
+        const QString game =
+            library.isEmpty() ? root.filePath("game") : home + '/' + library + "/steamapps/common/Half-Life";
         for (const char *folder : {"own", "bin"})
             QVERIFY(QDir(root.path()).mkpath(folder));
-        QVERIFY(QDir().mkpath(game));
-        if (files.contains("library"))
-            QVERIFY(QFile(game + "/../../appmanifest_70.acf").open(QIODevice::WriteOnly));
+        QVERIFY(QDir().mkpath(game) &&
+                (library.isEmpty() || QFile(game + "/../../appmanifest_70.acf").open(QIODevice::WriteOnly)));
         for (const QString &file : files.split(' ', Qt::SkipEmptyParts)) {
             const QString name = file.section(':', 0, 0), kind = file.section(':', 1);
-            if (name == "dnf" || name == "library")
-                continue;
-            const QString path = name.contains('/') ? root.filePath(name) : game + '/' + name;
-            QVERIFY(writeFakeProgram(path, kind != "windows"));
-            QFile program(path);
-            if (kind == "mz" || kind == "nosteam") // a Flatpak without Steam fails "flatpak info"
-                QVERIFY(program.open(QIODevice::WriteOnly) && program.write(kind == "mz" ? "MZ\x90" : "exit 1\n") > 0);
+            QFile list(home + '/' + kind.section('>', 0, 0) + "/steamapps/libraryfolders.vdf");
+            if (name == "client" || name == "list")
+                QVERIFY(QDir().mkpath(QFileInfo(list).path()));
+            if (name == "list")
+                QVERIFY(list.open(QIODevice::WriteOnly) &&
+                        list.write("\"libraryfolders\" { \"1\" { \"path\" \"" +
+                                   (home + '/' + kind.section('>', 1)).toUtf8() + "\" } }") > 0);
+            if (name.endsWith("flatpak-steam")) // for the user, or for the whole system
+                QVERIFY(QDir().mkpath((name == "flatpak-steam" ? home + "/.local/share" : root.filePath("var/lib")) +
+                                      "/flatpak/app/com.valvesoftware.Steam"));
+            if (name.startsWith("hl") || name.contains('/')) {
+                const QString path = name.contains('/') ? root.filePath(name) : game + '/' + name;
+                QFile program(path);
+                QVERIFY(writeFakeProgram(path, kind != "windows") &&
+                        (kind != "mz" || (program.open(QIODevice::WriteOnly) && program.write("MZ\x90") > 0)));
+            }
         }
+        QVERIFY(QFile::link(game, root.filePath("link")));
+        const QString given = files.contains("link")     ? root.filePath("link")
+                              : files.contains("dotdot") ? game + "/../Half-Life"
+                                                         : game;
         qputenv("PATH", QFile::encodeName(root.filePath("bin")));
-        const GameFinds found = findGame(game, files.contains("dnf"), root.filePath("own"));
+        const GameFinds found = findGame(given, files.contains("dnf"), root.filePath("own"), home, root.path());
         const GameStart start = chooseGameStart(found, " -dev +map \"c1 a0\" \"it's\"", root.filePath("own"));
         QCOMPARE(
-            start.workingDirectory + ": " + shellLine(start),
+            QString(start.direct ? "direct: " : "steam: ") + shellLine(start),
             expected.replace("GAME", game).replace("OWN", root.filePath("own")).replace("BIN", root.filePath("bin")) +
                 " -dev +map 'c1 a0' 'it'\\''s'");
+    }
+
+    // What Vantor advises for a game that ended at once, from its output and, for a mod started natively, the mod's
+    // liblist.gam.
+    void advice_data() { cases(__func__); }
+
+    void advice()
+    {
+        QFETCH(QString, output);
+        QFETCH(QString, program);
+        QFETCH(QString, liblist);
+        QFETCH(QString, expected);
+        QTemporaryDir game;
+        QFile list(game.filePath("cstrike/liblist.gam"));
+        QVERIFY(QDir(game.path()).mkdir("cstrike") && list.open(QIODevice::WriteOnly) &&
+                list.write(liblist.toUtf8()) >= 0);
+        list.close();
+        const QStringList advice =
+            adviceFor(output, {program, {"-console", "-game", "cstrike", "+exec", "vantortemp.cfg"}, game.path()});
+        QCOMPARE(advice.join('|'), expected);
     }
 
     // The Half-Life folders of every Steam client's folder there is ("a>b": a's library list, a few kilobytes long,

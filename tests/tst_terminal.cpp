@@ -6,6 +6,7 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QElapsedTimer>
 #include <QProcess>
 
 namespace {
@@ -66,14 +67,22 @@ private slots:
                                                                : "Half-Life für Ærø 日本"));
         const auto named = [&](QString text) {
             return text.replace(QLatin1String("GAME"), game.path())
+                .replace(QLatin1String("STATE"), root.filePath("state"))
                 .replace(QLatin1String("BIN"), bin.path())
                 .replace(QLatin1String("OWN"), QFileInfo(QStringLiteral(VANTOR_BINARY)).absolutePath())
                 .replace(QLatin1String("VANTOR"), QStringLiteral(VANTOR_BINARY));
         };
         QVERIFY(QDir().mkpath(game.filePath(folder.contains("valve") ? "valve" : "")));
+        // A game that ends at once, saying why, or one that runs on and says when it ends.
+        const QByteArray fails = "sleep 1; echo '[S_API FAIL] SteamAPI_Init() failed; unable to locate a running "
+                                 "instance of Steam'; exit 1\n",
+                         runsOn = "sleep 7; : > \"$0.after\"\n";
         for (const char *program : {"hl.exe", "hl.sh"})
             if (folder.contains(program))
-                QVERIFY(writeFakeProgram(game.filePath(program)));
+                QVERIFY(writeFakeProgram(game.filePath(program), true,
+                                         folder.contains(":fails")     ? fails
+                                         : folder.contains(":runs-on") ? runsOn
+                                                                       : ""));
         if (folder.contains("steam"))
             QVERIFY(QFile(game.filePath("../../appmanifest_70.acf")).open(QIODevice::WriteOnly) &&
                     writeFakeProgram(bin.filePath("steam")));
@@ -87,18 +96,22 @@ private slots:
             environment.remove(QLatin1String(display));
         environment.insert(QStringLiteral("PATH"), bin.path());
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb")); // asked for, but unreachable
+        environment.insert(QStringLiteral("XDG_STATE_HOME"), root.filePath("state"));
         vantor.setProcessEnvironment(environment);
+        QElapsedTimer clock;
+        clock.start();
         vantor.start(QStringLiteral(VANTOR_BINARY), named(arguments).split(' '));
         QVERIFY(vantor.waitForFinished(30000));
+        const qint64 took = clock.elapsed();
         const QByteArray out = vantor.readAllStandardOutput(), error = vantor.readAllStandardError();
         QCOMPARE(vantor.exitStatus() == QProcess::NormalExit ? vantor.exitCode() : 134, status); // 134: aborted
-        QCOMPARE(QString::fromUtf8(status ? error : out).section('\n', 0, 0), named(said));
+        QCOMPARE(QString::fromUtf8(status ? error : out).section('\n', 0, int(said.count('\n'))), named(said));
         QVERIFY(!out.contains('\0') && !error.contains('\0')); // what is written, and nothing after it
         // --print shows the CFG file and writes nothing: no CFG file, and the store as it was.
         QCOMPARE(out.contains("\r\n// this file can be safely deleted.\r\n"),
                  !status && arguments.contains("--print") && !store.contains("chkdnf=1"));
         QCOMPARE(QFile::exists(game.filePath(QStringLiteral("valve/vantortemp.cfg"))),
-                 started.contains("GAME") || status == 5);
+                 started.contains("GAME") || status == 5 || status == 6);
         QFile stored(storefile::path());
         QCOMPARE(stored.open(QIODevice::ReadOnly) ? QString::fromUtf8(stored.readAll()) : QString(), named(store));
 
@@ -108,6 +121,11 @@ private slots:
             QTRY_COMPARE(fakeProgramRecord(program), QStringList{named(expected[0])} + expected.mid(2));
         else if (arguments.contains(QLatin1String("--run")))
             QVERIFY(neverRan(program));
+        // A game still running after five seconds is left running, even when Vantor has ended.
+        if (folder.contains(":runs-on"))
+            QVERIFY2(took >= 4995 && took < 6500 &&
+                         QTest::qWaitFor([&] { return QFile::exists(program + ".after"); }, 5000),
+                     qPrintable(QString::number(took)));
     }
 
     // --help lists every status that the table above sees returned, and what each means.
@@ -123,7 +141,8 @@ private slots:
         QCOMPARE(listed,
                  (QStringList{"0 done; for --run, the game was started", "1 the options are wrong",
                               "2 the slot asked for is not saved", "3 no Game directory has been chosen in the window",
-                              "4 the CFG file could not be written", "5 the game could not be started"}));
+                              "4 the CFG file could not be written", "5 the game could not be started",
+                              "6 the game ended at once"}));
     }
 
     // A menu entry's Run says why it failed in a notification; for a slot that is not saved it offers the window,

@@ -59,6 +59,7 @@ Form1::Form1(const StartUp &startUp) : QWidget(nullptr, Qt::Window)
     wireHelpAndComic();
     wireMods();
     wireImport();
+    wireGameWatch();
     qApp->installEventFilter(new ToolTipWrapper(this));
     // Work that would hold up the window's first appearance follows as soon as it is up: measuring the captions
     // has the system's font configuration read, and decoding a picture has Qt load its image plugins. No caption
@@ -173,10 +174,9 @@ void Form1::wireOptions()
         field->installEventFilter(this); // for the focus-loss rules
     }
 
+    // The sliders track: their value changes, and the labels follow, while a thumb is dragged too.
     connect(scrlskill, &QSlider::valueChanged, this, &Form1::scrlskllsub);
-    connect(scrlskill, &QSlider::sliderMoved, this, &Form1::scrlskllsub);
     connect(scrlcon, &QScrollBar::valueChanged, this, &Form1::showConsoleSpeed);
-    connect(scrlcon, &QScrollBar::sliderMoved, this, &Form1::showConsoleSpeed);
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)

@@ -4,6 +4,7 @@
 #include "frmdirnotfound.h"
 
 #include "launch/gamelaunch.h"
+#include "launch/gamewatch.h"
 #include "launch/optionview.h"
 #include "settings/store.h"
 
@@ -66,8 +67,10 @@ public:
     // The same without a word: what was done, and nothing shown.
     CfgWrite writeCfg(const QString &cfgname);
     // What Run does once the CFG file is written: builds the command line, saves Slot 3 when "Save on Run" is on and
-    // starts the game. False when the game could not be started.
-    bool startTheGame();
+    // starts the game, watching a direct start's first seconds. False, with which program was tried and why in
+    // WHYNOT, when the game could not be started.
+    bool startTheGame(QString *whyNot = nullptr);
+    GameWatch *gameWatch() const { return m_watch; }
     // How the game starts with that parameter string, from what there is now: the Steam client, the native edition,
     // hl.exe or wine.
     GameStart gameToStart(const QString &parameters) const;
@@ -210,6 +213,8 @@ private:
     void resetsetClicked();
     void butdelsavClicked();
     void closingFlash();
+    void wireGameWatch();
+    void gameEndedAtOnce(const GameEnding &ending);
 
     // The Help page, the comic and the links (form1_help.cpp).
     void wireHelpAndComic();
@@ -270,6 +275,8 @@ private:
     bool m_helpLoaded = false;
     bool m_picturesLoaded = false;
     QPointer<frmdirnotfound> m_dirNotFound;
+    GameWatch *m_watch = nullptr;
+    bool m_endWhenWatched = false; // Run closed the window: the program ends once the game's start is watched
 };
 
 } // namespace vantor

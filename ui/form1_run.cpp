@@ -8,12 +8,15 @@
 #include "launch/cfgfile.h"
 #include "launch/commandline.h"
 #include "launch/gamelaunch.h"
+#include "launch/gamewatch.h"
 #include "launch/steamlibraries.h"
 #include "settings/slots.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
@@ -61,30 +64,81 @@ void Form1::butgonowClicked()
     // In the directory-not-found mode nothing is written, so an earlier failure is no reason to stop.
     if (m_ending || written == CfgWrite::Failed || (written == CfgWrite::Written && m_missingDirectory))
         return;
-    if (!startTheGame()) {
-        // Closing now would leave the user with neither the game nor Vantor.
+    QString whyNot;
+    if (!startTheGame(&whyNot)) {
+        // Closing now would leave the user with neither the game nor Vantor. The tooltip says what was tried.
+        const QString usualTip = butgonow->toolTip();
+        butgonow->setToolTip(whyNot);
         sayOnButton(butgonow, QLatin1String(captions::couldNotStart));
         Pause(couldNotStartSeconds);
-        if (!m_ending)
+        if (!m_ending) {
             showCaption(butgonow, QLatin1String(captions::run));
+            butgonow->setToolTip(usualTip);
+        }
         return;
     }
-    if (chkclosrun->state() == 1)
+    if (chkclosrun->state() != 1)
+        return;
+    if (!m_watch->watching()) {
         endProgram();
+        return;
+    }
+    // The window goes at once; Vantor stays for the game's first seconds, and comes back should it end in them.
+    m_endWhenWatched = true;
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    hide();
 }
 
-bool Form1::startTheGame()
+bool Form1::startTheGame(QString *whyNot)
 {
     const QString parameters = makecmdline();
     if (chksavrun->state() == 1)
         saveset(3);
-    return startGame(gameToStart(parameters));
+    const GameStart start = gameToStart(parameters);
+    QString why = QStringLiteral("the system did not start it");
+    if (start.direct ? m_watch->start(start, &why) : startThroughSteam(start))
+        return true;
+    if (whyNot)
+        *whyNot = QStringLiteral("Could not start %1: %2").arg(start.program, why);
+    return false;
 }
 
 GameStart Form1::gameToStart(const QString &parameters) const
 {
     const QString ownDirectory = QCoreApplication::applicationDirPath();
-    return chooseGameStart(findGame(hldir->text(), chkdnf->state() == 1, ownDirectory), parameters, ownDirectory);
+    return chooseGameStart(findGame(hldir->text(), chkdnf->state() == 1, ownDirectory, QDir::homePath()), parameters,
+                           ownDirectory);
+}
+
+void Form1::wireGameWatch()
+{
+    m_watch = new GameWatch(this);
+    connect(m_watch, &GameWatch::settled, this, [this] {
+        if (m_endWhenWatched)
+            endProgram();
+    });
+    connect(m_watch, &GameWatch::endedAtOnce, this, &Form1::gameEndedAtOnce);
+}
+
+void Form1::gameEndedAtOnce(const GameEnding &ending)
+{
+    // Only a window that the user has seen tells it; --run says it in the terminal.
+    if (!m_endWhenWatched && !isVisible())
+        return;
+    m_endWhenWatched = false;
+    QGuiApplication::setQuitOnLastWindowClosed(true);
+    show();
+    activateWindow();
+    auto *message = new QMessageBox(QMessageBox::Warning, QStringLiteral("Vantor"),
+                                    QStringLiteral("Half-Life ended as soon as it started (%1).").arg(ending.status),
+                                    QMessageBox::Close, this);
+    message->setObjectName(QStringLiteral("gameEnded"));
+    message->setAttribute(Qt::WA_DeleteOnClose);
+    message->setInformativeText(
+        (ending.advice + QStringList{QStringLiteral("Its last lines:"), ending.lastLines.join(QLatin1Char('\n')),
+                                     QStringLiteral("All of its output: ") + gameLogPath()})
+            .join(QStringLiteral("\n\n")));
+    message->open();
 }
 
 void Form1::butmkcfgClicked()

@@ -12,15 +12,17 @@
 // The arguments that the game gets from Vantor's start values.
 inline const QStringList startArguments{"-console", "-numericping", "-toconsole", "+exec", "vantortemp.cfg"};
 
-// The script brings its own PATH: the programs under test get one that holds nothing but stand-ins.
-inline bool writeFakeProgram(const QString &program, bool runnable = true)
+// The script brings its own PATH: the programs under test get one that holds nothing but stand-ins. Once its record is
+// written, it runs THEN.
+inline bool writeFakeProgram(const QString &program, bool runnable = true, const QByteArray &then = {})
 {
     QFile file(program);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     file.write("#!/bin/sh\nPATH=/usr/bin:/bin\n"
                "{ pwd; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > \"$0.record.part\"\n"
-               "mv \"$0.record.part\" \"$0.record\"\n");
+               "mv \"$0.record.part\" \"$0.record\"\n" +
+               then);
     file.close();
     const auto run = QFile::ExeOwner | QFile::ExeUser | QFile::ExeGroup | QFile::ExeOther;
     return file.setPermissions(runnable ? file.permissions() | run : file.permissions() & ~run);
