@@ -136,7 +136,10 @@ int printLaunch(Form1 &form)
 {
     // In Run's order: writing the CFG file repairs the numeric fields before the command line is built.
     const QByteArray cfg = inDirNotFoundMode(form) ? QByteArray() : cfgFileContent(form);
-    writeOut(stdout, (shellLine(form.gameToStart(form.makecmdline())) + QLatin1Char('\n')).toLocal8Bit());
+    const GameStart start = form.gameToStart(form.makecmdline());
+    if (!start.problem.isEmpty()) // Run would start nothing
+        return fail(gameNotStarted, QStringLiteral("could not start the game: ") + start.problem);
+    writeOut(stdout, (shellLine(start) + QLatin1Char('\n')).toLocal8Bit());
     writeOut(stdout, cfg);
     return done;
 }
@@ -158,6 +161,11 @@ std::pair<Status, QString> runGame(Form1 &form, const Store &store)
     QString whyNot;
     if (!form.startTheGame(&whyNot))
         return {gameNotStarted, whyNot.left(1).toLower() + whyNot.mid(1)};
+    if (const QString leftOut = form.gameToStart(form.makecmdline()).leftOut; !leftOut.isEmpty())
+        writeOut(stderr, QStringLiteral("vantor: Steam starts Half-Life in its own environment, so %1 is left out: it "
+                                        "belongs in Steam's launch options for Half-Life\n")
+                             .arg(leftOut)
+                             .toLocal8Bit());
     // A game started directly is watched for its first seconds, as the window watches it.
     std::optional<GameEnding> ended;
     if (GameWatch *watch = form.gameWatch(); watch->watching()) {

@@ -28,8 +28,10 @@ constexpr char pageIntro[] =
     "What `make bench` measured, all in one run on the machine below: how long Vantor takes from its start to its "
     "window on screen and how much memory it holds at its peak, against a bare Qt window of the same size that shows "
     "one line of text; the processor time of its timed wait; the time a slot takes to save and to load; the time "
-    "from Enter to the game's process running, against a bare window that only starts the game; the memory that "
-    "1,000 Runs in a row leave behind; and the time the map picker takes to open on a folder of 20,000 maps among "
+    "Steam's launch options take to read from a localconfig.vdf of 4 MB; the time from Enter to the game's process "
+    "running, against a bare window that only starts the game; the memory that 1,000 Runs in a row leave behind; the "
+    "time from Enter to the window gone with Close on Run; and the time the map picker takes to open on a folder of "
+    "20,000 maps among "
     "20,000 other files, against listing that folder alone, and with a mod that brings 20,000 maps more. Each "
     "figure has its goal; a run passes when all hold.";
 

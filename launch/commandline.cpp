@@ -2,6 +2,8 @@
 
 #include "optionview.h"
 
+#include <QRegularExpression>
+
 namespace vantor {
 namespace {
 
@@ -10,7 +12,89 @@ bool isLineBreak(QChar c)
     return c == u'\r' || c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
 }
 
+constexpr char placeholder[] = "%command%";
+
 } // namespace
+
+QList<ShellWord> shellWords(const QString &text, bool *balanced)
+{
+    QList<ShellWord> words;
+    QChar quote;
+    for (qsizetype i = 0; i < text.size();) {
+        if (text[i].isSpace()) {
+            ++i;
+            continue;
+        }
+        ShellWord &word = words.emplace_back(ShellWord{{}, i, i});
+        for (; i < text.size() && (!quote.isNull() || !text[i].isSpace()); ++i) {
+            const QChar c = text[i], next = i + 1 < text.size() ? text[i + 1] : QChar();
+            if (quote == u'\'' && c == quote) {
+                quote = QChar();
+            } else if (quote == u'\'') { // everything stands for itself up to the closing quote
+                word.value += c;
+            } else if (quote == u'"') { // a backslash keeps only the few characters that double quotes give meaning
+                if (c == quote)
+                    quote = QChar();
+                else if (c == u'\\' && QStringLiteral("$`\"\\\n").contains(next) && !next.isNull())
+                    word.value += text[++i];
+                else
+                    word.value += c;
+            } else if (c == u'\'' || c == u'"') {
+                quote = c;
+            } else if (c == u'\\' && !next.isNull()) {
+                word.value += text[++i];
+            } else {
+                word.value += c;
+            }
+        }
+        word.end = i;
+    }
+    if (balanced)
+        *balanced = quote.isNull();
+    return words;
+}
+
+QString shellQuoted(QString word)
+{
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_@%+=:,./-]+$"));
+    if (plain.match(word).hasMatch())
+        return word;
+    return QLatin1Char('\'') + word.replace(QLatin1Char('\''), QLatin1String("'\\''")) + QLatin1Char('\'');
+}
+
+LaunchPrefix readLaunchPrefix(const QString &customParameters)
+{
+    bool balanced = true;
+    const QList<ShellWord> words = shellWords(customParameters, &balanced);
+    qsizetype at = -1, placeholders = 0;
+    for (qsizetype i = 0; i < words.size(); ++i)
+        if (words[i].value == QLatin1String(placeholder) && placeholders++ == 0)
+            at = i;
+    if (at < 0)
+        return {{}, {}, customParameters, {}};
+    LaunchPrefix prefix;
+    if (placeholders > 1)
+        prefix.problem = QStringLiteral("%command% stands there more than once");
+    else if (!balanced)
+        prefix.problem = QStringLiteral("a quote is not closed");
+    // Assignments first, as a shell reads them: a word like --backend=sdl after the wrapper's name is its argument.
+    static const QRegularExpression assignment(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*="));
+    for (qsizetype i = 0; i < at; ++i)
+        (prefix.wrapper.isEmpty() && assignment.match(words[i].value).hasMatch() ? prefix.environment : prefix.wrapper)
+            << words[i].value;
+    prefix.parameters = customParameters.mid(words[at].end);
+    if (prefix.parameters.startsWith(QLatin1Char(' ')))
+        prefix.parameters.remove(0, 1); // the blank that parted them
+    return prefix;
+}
+
+QString LaunchPrefix::shellWords() const
+{
+    QStringList words;
+    for (const QString &word : environment + wrapper)
+        words << shellQuoted(word);
+    return words.join(QLatin1Char(' '));
+}
 
 QString withoutLineBreaks(QString text)
 {
@@ -43,15 +127,18 @@ QString buildParameters(const OptionView &options)
             params += QStringLiteral(" +exec ") + options.text("txtcfg");
     }
 
-    const QString custom = options.text("customcmd"), said = withoutLineBreaks(custom);
+    const QString custom = readLaunchPrefix(options.text("customcmd")).parameters, said = withoutLineBreaks(custom);
     if (!said.isEmpty() && said != QLatin1String(" "))
         params += QLatin1Char(' ') + custom;
     return params;
 }
 
-QString commandLinePreview(const QString &parameters)
+QString commandLinePreview(const QString &parameters, const LaunchPrefix &prefix)
 {
-    QString line = QStringLiteral("hl.exe") + parameters;
+    if (!prefix.problem.isEmpty())
+        return QStringLiteral("Custom Parameters cannot be read: ") + prefix.problem;
+    QString line =
+        (prefix.isEmpty() ? QString() : prefix.shellWords() + QLatin1Char(' ')) + QStringLiteral("hl.exe") + parameters;
     // Besides the line breaks, the two characters that a text document takes for the edges of a frame.
     for (QChar &c : line)
         if (isLineBreak(c) || c == u'\uFDD0' || c == u'\uFDD1')

@@ -45,12 +45,55 @@ QString bareGame(const QString &ownDirectory)
     return onPath.isEmpty() ? QString::fromLatin1(windowsGame) : onPath;
 }
 
-QString quoted(QString word)
+// The direct start run through the launch prefix: the wrapper, found on the PATH, runs it with the prefix's
+// environment.
+GameStart wrapped(GameStart start, const LaunchPrefix &prefix)
 {
-    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_@%+=:,./-]+$"));
-    if (plain.match(word).hasMatch())
-        return word;
-    return QLatin1Char('\'') + word.replace(QLatin1Char('\''), QLatin1String("'\\''")) + QLatin1Char('\'');
+    start.environment = prefix.environment;
+    if (prefix.wrapper.isEmpty())
+        return start;
+    const QString wrapper = prefix.wrapper.first();
+    const QString found = wrapper.contains(QLatin1Char('/')) ? wrapper : QStandardPaths::findExecutable(wrapper);
+    if (found.isEmpty())
+        start.problem = QStringLiteral("the wrapper %1 is not on the PATH").arg(wrapper);
+    start.arguments = prefix.wrapper.mid(1) + QStringList{start.program} + start.arguments;
+    start.program = found.isEmpty() ? wrapper : found;
+    return start;
+}
+
+GameStart starting(const QString &program, const QStringList &arguments, const QString &folder, bool direct = true)
+{
+    GameStart start;
+    start.program = program;
+    start.arguments = arguments;
+    start.workingDirectory = folder;
+    start.direct = direct;
+    return start;
+}
+
+// The start without the launch prefix.
+GameStart chooseDirectOrSteam(const GameFinds &finds, const QString &parameters, const QString &ownDirectory)
+{
+    const QStringList arguments = QProcess::splitCommand(parameters);
+    const QStringList applaunch{QStringLiteral("-applaunch"), QLatin1String(halfLifeAppId)};
+    const GameStart native = starting(finds.steam, applaunch + arguments, finds.folder, false);
+    const GameStart flatpak =
+        starting(finds.flatpak, QStringList{QStringLiteral("run"), QLatin1String(flatpakSteam)} + applaunch + arguments,
+                 finds.folder, false);
+    if (finds.steamLibrary) {
+        // The client that keeps the library first; a library that no client lists is the native one's.
+        const bool flatpakFirst = finds.library == SteamClient::Flatpak;
+        for (const GameStart &client : flatpakFirst ? std::array{flatpak, native} : std::array{native, flatpak})
+            if (!client.program.isEmpty())
+                return client;
+    }
+    if (finds.scriptToRead)
+        return starting(QStringLiteral("/bin/sh"), QStringList{finds.game} + arguments, finds.folder);
+    if (QFileInfo(finds.game).fileName() != QLatin1String(windowsGame))
+        return starting(finds.game, arguments, finds.folder); // in its own folder, as Steam runs it
+    if (finds.windowsGame && !finds.wine.isEmpty())
+        return starting(finds.wine, QStringList{finds.game} + arguments, ownDirectory);
+    return starting(finds.game, arguments, ownDirectory);
 }
 
 } // namespace
@@ -90,28 +133,17 @@ GameFinds findGame(const QString &gameDirectory, bool dirNotFoundMode, const QSt
     return finds;
 }
 
-GameStart chooseGameStart(const GameFinds &finds, const QString &parameters, const QString &ownDirectory)
+GameStart chooseGameStart(const GameFinds &finds, const QString &parameters, const QString &ownDirectory,
+                          const LaunchPrefix &prefix)
 {
-    const QStringList arguments = QProcess::splitCommand(parameters);
-    const QStringList applaunch{QStringLiteral("-applaunch"), QLatin1String(halfLifeAppId)};
-    const GameStart native{finds.steam, applaunch + arguments, finds.folder, false};
-    const GameStart flatpak{finds.flatpak,
-                            QStringList{QStringLiteral("run"), QLatin1String(flatpakSteam)} + applaunch + arguments,
-                            finds.folder, false};
-    if (finds.steamLibrary) {
-        // The client that keeps the library first; a library that no client lists is the native one's.
-        const bool flatpakFirst = finds.library == SteamClient::Flatpak;
-        for (const GameStart &client : flatpakFirst ? std::array{flatpak, native} : std::array{native, flatpak})
-            if (!client.program.isEmpty())
-                return client;
-    }
-    if (finds.scriptToRead)
-        return {QStringLiteral("/bin/sh"), QStringList{finds.game} + arguments, finds.folder};
-    if (QFileInfo(finds.game).fileName() != QLatin1String(windowsGame))
-        return {finds.game, arguments, finds.folder}; // the native edition runs in its own folder, as Steam runs it
-    if (finds.windowsGame && !finds.wine.isEmpty())
-        return {finds.wine, QStringList{finds.game} + arguments, ownDirectory};
-    return {finds.game, arguments, ownDirectory};
+    GameStart start = chooseDirectOrSteam(finds, parameters, ownDirectory);
+    if (!prefix.problem.isEmpty())
+        start.problem = QStringLiteral("Custom Parameters cannot be read: ") + prefix.problem;
+    else if (!start.direct && !prefix.isEmpty())
+        start.leftOut = prefix.shellWords(); // a running client starts its games in its own environment
+    else if (start.direct)
+        start = wrapped(start, prefix);
+    return start;
 }
 
 bool startThroughSteam(const GameStart &start)
@@ -121,10 +153,12 @@ bool startThroughSteam(const GameStart &start)
 
 QString shellLine(const GameStart &start)
 {
-    QStringList words{QStringLiteral("cd"), quoted(start.workingDirectory), QStringLiteral("&&"),
+    QStringList words{QStringLiteral("cd"), shellQuoted(start.workingDirectory), QStringLiteral("&&"),
                       QStringLiteral("exec")};
-    for (const QString &word : QStringList{start.program} + start.arguments)
-        words << quoted(word);
+    if (!start.environment.isEmpty()) // env sets them for the program alone, as Vantor does
+        words << QStringLiteral("env");
+    for (const QString &word : start.environment + QStringList{start.program} + start.arguments)
+        words << shellQuoted(word);
     return words.join(QLatin1Char(' '));
 }
 

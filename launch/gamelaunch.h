@@ -1,5 +1,6 @@
 #pragma once
 
+#include "commandline.h"
 #include "steamlibraries.h"
 
 #include <QString>
@@ -7,13 +8,17 @@
 
 namespace vantor {
 
-// How the game is started: the program, its arguments and the folder it runs in. A direct start is the game itself
-// (or wine or a shell running it), which Vantor can watch; a start through Steam only asks the client.
+// How the game is started: the program, its arguments, the folder it runs in and what it adds to the environment
+// (NAME=value). A direct start is the game itself (or wine or a shell running it, through a launch prefix's wrapper),
+// which Vantor can watch; a start through Steam only asks the client.
 struct GameStart {
     QString program;
     QStringList arguments;
     QString workingDirectory;
     bool direct = true;
+    QStringList environment;
+    QString problem; // why it cannot start, where that is known before trying
+    QString leftOut; // the launch prefix that a start through Steam cannot carry
 };
 
 // What there is on this machine to start the game with.
@@ -38,8 +43,10 @@ GameFinds findGame(const QString &gameDirectory, bool dirNotFoundMode, const QSt
 
 // The start of the game with the parameter string, as a shell would split it: through the Steam client that keeps
 // the game's library, else the other one; else the native edition, in the game's own folder; else hl.exe in Vantor's
-// own folder, through wine when the system cannot run it and wine is there.
-GameStart chooseGameStart(const GameFinds &finds, const QString &parameters, const QString &ownDirectory);
+// own folder, through wine when the system cannot run it and wine is there. A direct start runs through the launch
+// prefix's wrapper (found on the PATH) with its environment; a start through Steam leaves the prefix out.
+GameStart chooseGameStart(const GameFinds &finds, const QString &parameters, const QString &ownDirectory,
+                          const LaunchPrefix &prefix = {});
 
 // Asks Steam to start the game, without waiting for it. False when the client could not be started. A direct start
 // is GameWatch's.

@@ -16,11 +16,12 @@ namespace {
 constexpr int lastLinesShown = 8;
 constexpr qint64 logTailRead = 64 * 1024; // enough for the last lines and the causes they name
 
-// The games whose watch is over. They are held, never ended: a QProcess that is deleted ends its program.
+// The games whose watch is over. They are held, never ended, not even when Vantor ends: a QProcess that is deleted
+// ends its program.
 QList<QProcess *> &gamesRunningOn()
 {
-    static QList<QProcess *> games;
-    return games;
+    static auto *games = new QList<QProcess *>;
+    return *games;
 }
 
 QString logTail()
@@ -93,6 +94,12 @@ bool GameWatch::start(const GameStart &start, QString *whyNot)
     game->setArguments(start.arguments);
     game->setWorkingDirectory(start.workingDirectory);
     game->setStandardInputFile(QProcess::nullDevice());
+    if (!start.environment.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const QString &setting : start.environment)
+            environment.insert(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
+        game->setProcessEnvironment(environment);
+    }
     // The game writes its log itself, so that the log goes on when Vantor has gone.
     if (QDir().mkpath(QFileInfo(gameLogPath()).path()))
         game->setStandardOutputFile(gameLogPath());

@@ -136,41 +136,16 @@ bool readCfgLine(Setter &set, const QString &line, bool own, std::set<std::strin
     return false;
 }
 
-// The words of a command line, as a shell would split them at blanks and quotes (single quotes too, and '\''
-// within them, as --print writes them), with where each stands.
-struct Word {
-    QString value;
-    qsizetype start = 0, end = 0;
+bool isSwitch(const QString &word) { return word.startsWith(u'-') || word.startsWith(u'+'); }
+
+// Where the program that starts the game stands in a command line's words: after the "cd FOLDER && exec env" that
+// --print writes, and after a launch prefix (NAME=value words and a wrapper, as the preview and --print show them).
+struct Program {
+    qsizetype prefixFrom = 0, prefixTo = 0;
+    qsizetype end = 0; // the first word after the program; 0 when the line names none
 };
 
-QList<Word> words(const QString &line)
-{
-    QList<Word> words;
-    for (qsizetype i = 0; i < line.size();) {
-        if (line[i].isSpace()) {
-            ++i;
-            continue;
-        }
-        Word word{{}, i, i};
-        for (QChar quote; i < line.size() && (!quote.isNull() || !line[i].isSpace()); ++i) {
-            if (quote.isNull() && line.mid(i, 2) == QLatin1String("\\'"))
-                word.value += line[++i];
-            else if (line[i] == quote)
-                quote = QChar();
-            else if (quote.isNull() && (line[i] == u'"' || line[i] == u'\''))
-                quote = line[i];
-            else
-                word.value += line[i];
-        }
-        word.end = i;
-        words << word;
-    }
-    return words;
-}
-
-// How many words a program that starts the game takes at the line's start, after the "cd FOLDER && exec" that
-// --print puts before it.
-qsizetype programWords(const QList<Word> &words)
+Program programOf(const QList<ShellWord> &words)
 {
     const auto are = [&](qsizetype from, const QStringList &expected) {
         for (qsizetype i = 0; i < expected.size(); ++i)
@@ -178,24 +153,25 @@ qsizetype programWords(const QList<Word> &words)
                 return false;
         return true;
     };
-    const qsizetype from = are(0, {"cd", "", "&&", "exec"}) ? 4 : 0;
-    const auto name = [&](qsizetype i) {
-        return from + i < words.size() ? QFileInfo(words[from + i].value).fileName() : QString();
+    const auto name = [&](qsizetype i) { return i < words.size() ? QFileInfo(words[i].value).fileName() : QString(); };
+    // How many words the program takes at I: the Steam clients, wine or a shell with the game, the game itself.
+    const auto program = [&](qsizetype i) -> qsizetype {
+        if (name(i) == QLatin1String("steam") && are(i + 1, {"-applaunch", "70"}))
+            return 3;
+        if (name(i) == QLatin1String("flatpak") && are(i + 1, {"run", "com.valvesoftware.Steam", "-applaunch", "70"}))
+            return 5;
+        if ((name(i) == QLatin1String("wine") || name(i) == QLatin1String("sh")) &&
+            QStringList{"hl.exe", "hl.sh"}.contains(name(i + 1), Qt::CaseInsensitive))
+            return 2;
+        return QStringList{"hl.exe", "hl.sh", "hl_linux"}.contains(name(i), Qt::CaseInsensitive) ? 1 : 0;
     };
-    if (name(0) == QLatin1String("steam") && are(from + 1, {"-applaunch", "70"}))
-        return from + 3;
-    if (name(0) == QLatin1String("flatpak") && are(from + 1, {"run", "com.valvesoftware.Steam", "-applaunch", "70"}))
-        return from + 5;
-    if ((name(0) == QLatin1String("wine") || name(0) == QLatin1String("sh")) &&
-        QStringList{"hl.exe", "hl.sh"}.contains(name(1), Qt::CaseInsensitive))
-        return from + 2;
-    for (const char *game : {"hl.exe", "hl.sh", "hl_linux"})
-        if (name(0).compare(QLatin1String(game), Qt::CaseInsensitive) == 0)
-            return from + 1;
-    return 0;
+    qsizetype from = are(0, {"cd", "", "&&", "exec"}) ? 4 : 0;
+    from += are(from, {"env"});
+    for (qsizetype at = from; at < words.size() && !isSwitch(words[at].value); ++at)
+        if (const qsizetype taken = program(at))
+            return {from, at, at + taken};
+    return {};
 }
-
-bool isSwitch(const QString &word) { return word.startsWith(u'-') || word.startsWith(u'+'); }
 
 // Whether a control writes a line of this command into the CFG file (+mlook, say).
 bool isCfgCommand(const QString &name)
@@ -215,9 +191,19 @@ constexpr std::pair<const char *, const char *> switches[]{
 
 Imported importCommandLine(OptionView &options, const QString &line)
 {
-    const QList<Word> all = words(line);
-    const qsizetype first = programWords(all);
+    const QList<ShellWord> all = shellWords(line);
+    const Program program = programOf(all);
+    const qsizetype first = program.end;
     const QString rest = first < all.size() ? line.mid(all[first].start) : QString();
+    // A launch prefix before the program goes back before %command% in the custom parameters.
+    const QString prefix =
+        program.prefixTo > program.prefixFrom
+            ? line.mid(all[program.prefixFrom].start, all[program.prefixTo - 1].end - all[program.prefixFrom].start) +
+                  QStringLiteral(" %command%")
+            : QString();
+    const auto customParameters = [&](const QString &custom) {
+        return prefix.isEmpty() || custom.isEmpty() ? prefix + custom : prefix + QLatin1Char(' ') + custom;
+    };
     Setter set(options);
 
     // Vantor's own line is read as the builder wrote it: the mod name and the custom parameters as they stand.
@@ -235,7 +221,7 @@ Imported importCommandLine(OptionView &options, const QString &line)
         const bool mod = match.capturedStart(4) >= 0 && set.text("txtmod", match.captured(4));
         set.unused += match.capturedStart(4) >= 0 && !mod;
         set.check("chkmod", mod ? 1 : 0);
-        set.unused += !set.text("customcmd", match.captured(5));
+        set.unused += !set.text("customcmd", customParameters(match.captured(5)));
         set.check("chkdnf", 0); // the mark of a game folder that takes the CFG file
         return set.result();
     }
@@ -286,7 +272,7 @@ Imported importCommandLine(OptionView &options, const QString &line)
     for (const std::string_view key : written)
         if (!named.count(key))
             set.check(key, 0);
-    set.unused += !set.text("customcmd", custom.join(QLatin1Char(' ')));
+    set.unused += !set.text("customcmd", customParameters(custom.join(QLatin1Char(' '))));
     return set.result();
 }
 
@@ -322,8 +308,9 @@ Imported importText(OptionView &options, const QString &text)
     QStringList lines = text.split(QLatin1Char('\n'));
     lines.removeIf([](const QString &line) { return line.trimmed().isEmpty(); });
     if (lines.size() == 1) {
-        const QList<Word> line = words(lines.first());
-        if (programWords(line) > 0 || (isSwitch(line.first().value) && !isCfgCommand(split(lines.first(), false).name)))
+        const QList<ShellWord> line = shellWords(lines.first());
+        if (programOf(line).end > 0 ||
+            (isSwitch(line.first().value) && !isCfgCommand(split(lines.first(), false).name)))
             return importCommandLine(options, withoutLineBreaks(lines.first()));
     }
     return importCfgFile(options, text);

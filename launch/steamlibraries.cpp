@@ -1,7 +1,9 @@
 #include "steamlibraries.h"
 
 #include "smallfile.h"
+#include "vdf.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 
@@ -12,6 +14,7 @@ namespace {
 
 constexpr char halfLifeInLibrary[] = "/steamapps/common/Half-Life";
 constexpr char flatpakSteamFolder[] = "/.var/app/com.valvesoftware.Steam/";
+constexpr qint64 localConfigLimit = 16 << 20; // a large library's is a few MB
 constexpr char halfLifeManifest[] = "appmanifest_70.acf";
 
 bool isNumber(const QString &text)
@@ -34,41 +37,16 @@ QStringList steamRoots(const QString &home)
 
 QStringList steamLibraryPaths(const QByteArray &vdf)
 {
-    // Quoted strings, braces and comments; a string is a key, or the value of the key before it.
-    const QString text = QString::fromUtf8(vdf);
     QStringList paths;
-    QString key;
-    bool valueNext = false;
-    int depth = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == u'/' && text.mid(i, 2) == QLatin1String("//")) {
-            i = text.indexOf(u'\n', i);
-            if (i < 0)
-                break;
-        } else if (c == u'{' || c == u'}') {
-            depth += c == u'{' ? 1 : -1;
-            valueNext = false;
-        } else if (c == u'"') {
-            QString token;
-            for (++i; i < text.size() && text[i] != u'"'; ++i) {
-                if (text[i] == u'\\' && i + 1 < text.size())
-                    ++i; // an escaped character stands for itself
-                token += text[i];
-            }
-            if (i >= text.size())
-                break; // a string cut short is no name
-            if (!valueNext) {
-                key = token;
-                valueNext = true;
-                continue;
-            }
-            valueNext = false;
-            // Today a library is a numbered block with a "path"; before, the number's value was the path.
-            if ((depth == 2 && key.compare(QLatin1String("path"), Qt::CaseInsensitive) == 0) ||
-                (depth == 1 && isNumber(key)))
-                paths << token;
-        }
+    const Vdf top = readVdf(vdf);
+    const Vdf *list = top.child(QStringLiteral("libraryfolders"));
+    for (const Vdf &library : list ? list->children : QList<Vdf>()) {
+        // Today a library is a numbered block with a "path"; before 2021, the number's value was the path.
+        const Vdf *path = library.child(QStringLiteral("path"));
+        if (path && !path->value.isEmpty())
+            paths << path->value;
+        else if (library.children.isEmpty() && isNumber(library.key))
+            paths << library.value;
     }
     return paths;
 }
@@ -87,6 +65,34 @@ QStringList steamHalfLifeFolders(const QString &home)
             folders << folder;
     }
     return folders;
+}
+
+std::optional<QString> steamLaunchOptions(const QString &home)
+{
+    constexpr quint64 firstAccount = 76561197960265728ULL; // a SteamID64 less this is the user's folder
+    for (const QString &root : steamRoots(home)) {
+        const Vdf logins = readVdf(readSmallFile(root + QStringLiteral("/config/loginusers.vdf")));
+        QString config;
+        if (const Vdf *users = logins.child(QStringLiteral("users")))
+            for (const Vdf &user : users->children)
+                if (const Vdf *recent = user.child(QStringLiteral("MostRecent")); recent && recent->value == u'1')
+                    config = QStringLiteral("%1/userdata/%2/config/localconfig.vdf")
+                                 .arg(root)
+                                 .arg(user.key.toULongLong() - firstAccount);
+        if (config.isEmpty()) { // no user marked: the one who used Steam last
+            QDateTime newest;
+            for (const QFileInfo &account : QDir(root + QStringLiteral("/userdata")).entryInfoList(QDir::Dirs))
+                if (const QFileInfo file(account.filePath() + QStringLiteral("/config/localconfig.vdf"));
+                    file.isFile() && (newest.isNull() || file.lastModified() > newest))
+                    newest = file.lastModified(), config = file.filePath();
+        }
+        const Vdf store = readVdf(readSmallFile(config, localConfigLimit));
+        if (const Vdf *options = store.at({QStringLiteral("UserLocalConfigStore"), QStringLiteral("Software"),
+                                           QStringLiteral("Valve"), QStringLiteral("Steam"), QStringLiteral("apps"),
+                                           QStringLiteral("70"), QStringLiteral("LaunchOptions")}))
+            return options->value;
+    }
+    return std::nullopt;
 }
 
 QString usualHalfLifeFolder(const QString &home)

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace vantor {
 
 // The folders of the usual Steam clients under HOME that exist, in the order to try them: the native client's two
@@ -22,6 +24,12 @@ QStringList steamHalfLifeFolders(const QString &home);
 // client counts as the native one: its `steam` is the one on the PATH.
 enum class SteamClient { Unknown, Native, Flatpak };
 SteamClient libraryOwner(const QString &library, const QString &home);
+
+// The launch options that Steam keeps for Half-Life (app 70) for the user who logged in last (the one that
+// config/loginusers.vdf marks "MostRecent"; where none is, the one whose userdata/*/config/localconfig.vdf is the
+// newest), in the first Steam client's folder under HOME that keeps any. Nothing when none does. Steam's files are
+// only read, each at most as large as Steam makes it.
+std::optional<QString> steamLaunchOptions(const QString &home);
 
 // Where Half-Life usually is on this system, for a Game directory that was never chosen: the Half-Life folder of the
 // first Steam library found under HOME, else the native Steam client's, whether it exists or not.

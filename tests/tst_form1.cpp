@@ -432,7 +432,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&form));
         emit control<QPlainTextEdit>(form, "prntcmdline")->customContextMenuRequested(QPoint(5, 5));
         QTRY_VERIFY(QApplication::activePopupWidget());
-        QVERIFY(QApplication::activePopupWidget()->actions().contains(form.findChild<QAction *>("importClipboard")));
+        for (const char *action : {"importClipboard", "importSteamOptions"})
+            QVERIFY(QApplication::activePopupWidget()->actions().contains(form.findChild<QAction *>(action)));
         QApplication::activePopupWidget()->close();
         const auto title = [&] { return control<QGroupBox>(form, "cmdlinfram")->title(); };
         QGuiApplication::clipboard()->setText("hl.exe -dev -console +map c2a5 -zone 2048");
@@ -473,6 +474,22 @@ private slots:
                  "txtcfg=my.cfg|chkcheat=0|cmdlinfram=Current Command Line:");
         shownFor(
             3, "0 options set, 1 line not used", [&] { drop(&text, "chkdev"); }, title);
+
+        // Steam's launch options for Half-Life, of the user who logged in last, read as a pasted line is.
+        form.importSteamOptions->trigger();
+        QCOMPARE(title(), "Steam keeps no launch options for Half-Life");
+        const QString steam = QDir::home().filePath(".steam/steam"), config = steam + "/userdata/1/config";
+        QFile logins(steam + "/config/loginusers.vdf"), options(config + "/localconfig.vdf");
+        QVERIFY(QDir().mkpath(steam + "/config") && QDir().mkpath(config) && logins.open(QIODevice::WriteOnly) &&
+                logins.write(R"("users" { "76561197960265729" { "MostRecent" "1" } })") > 0 &&
+                options.open(QIODevice::WriteOnly) &&
+                options.write(R"("UserLocalConfigStore" { "Software" { "Valve" { "Steam" { "apps" { "70" { )"
+                              R"("LaunchOptions" "SDL_VIDEODRIVER=x11 %command% -novid +map c2a5" } } } } } })") > 0);
+        logins.close(), options.close();
+        form.importSteamOptions->trigger();
+        QVERIFY(QDir(QDir::home().filePath(".steam")).removeRecursively());
+        QCOMPARE(shown(form, "cmdlinfram|customcmd|txtmap|chktocon"),
+                 "cmdlinfram=7 options set|customcmd=SDL_VIDEODRIVER=x11 %command% -novid|txtmap=c2a5|chktocon=1");
     }
 
     // The help text cannot be changed. Where each comic panel stands after the clicks, "-" for a hidden one; the

@@ -122,6 +122,27 @@ private slots:
         QTRY_COMPARE(ending.count(), 1);
     }
 
+    // A start through Steam cannot carry a launch prefix: the preview's tooltip says what it leaves out.
+    void steamLeavesThePrefixOut()
+    {
+        QTemporaryDir library;
+        const QString game = library.filePath("steamapps/common/Half-Life");
+        QVERIFY(QDir().mkpath(game) &&
+                QFile(library.filePath("steamapps/appmanifest_70.acf")).open(QIODevice::WriteOnly) &&
+                writeFakeProgram(m_bin.filePath("steam")));
+        Form1 form;
+        act(form, "hldir:" + game + "|customcmd=MANGOHUD=1 mangohud %command% -novid");
+        QVERIFY(QFile::remove(m_bin.filePath("steam")));
+        QCOMPARE(
+            control(form, "prntcmdline")->toolTip(),
+            "This is the command line that will be executed, like from the DOS prompt\n\nSteam starts Half-Life in its "
+            "own environment, so Vantor leaves out MANGOHUD=1 mangohud: they belong in Steam's launch options for "
+            "Half-Life.");
+        act(form, "customcmd:-novid");
+        QCOMPARE(control(form, "prntcmdline")->toolTip(),
+                 "This is the command line that will be executed, like from the DOS prompt");
+    }
+
     // The failure course, then what the missing-directory flag stops and what it does not.
     void directoryThatCannotBeWritten()
     {

@@ -60,6 +60,21 @@ private slots:
         QCOMPARE(buildParameters(view), expected);
     }
 
+    // Custom Parameters read as Steam's launch options: the environment, the wrapper and the game's parameters.
+    void launchPrefix_data() { cases(__func__); }
+
+    void launchPrefix()
+    {
+        QFETCH(QString, custom);
+        QFETCH(QString, expected);
+        const LaunchPrefix prefix = readLaunchPrefix(custom);
+        QCOMPARE(
+            QStringList({prefix.environment.join(','), prefix.wrapper.join(','), prefix.parameters, prefix.problem})
+                .join(QLatin1Char('|')),
+            expected);
+        QCOMPARE(commandLinePreview(" -console", prefix).endsWith(" -console"), prefix.problem.isEmpty());
+    }
+
     // The preview shows the line on one line: a line break, or a text document's frame mark, shows as a blank.
     void previewIsOneLine()
     {
@@ -197,6 +212,7 @@ private slots:
     void gameStart()
     {
         QFETCH(QString, files);
+        QFETCH(QString, custom);
         QFETCH(QString, expected);
         QTemporaryDir root;
         const QString home = root.filePath("home"),
@@ -232,9 +248,14 @@ private slots:
                                                          : game;
         qputenv("PATH", QFile::encodeName(root.filePath("bin")));
         const GameFinds found = findGame(given, files.contains("dnf"), root.filePath("own"), home, root.path());
-        const GameStart start = chooseGameStart(found, " -dev +map \"c1 a0\" \"it's\"", root.filePath("own"));
+        const GameStart start =
+            chooseGameStart(found, " -dev +map \"c1 a0\" \"it's\"", root.filePath("own"), readLaunchPrefix(custom));
+        const QString how = !start.problem.isEmpty() ? "not, " + start.problem
+                            : start.direct
+                                ? QString("direct")
+                                : "steam" + (start.leftOut.isEmpty() ? "" : ", leaving out " + start.leftOut);
         QCOMPARE(
-            QString(start.direct ? "direct: " : "steam: ") + shellLine(start),
+            how + ": " + shellLine(start),
             expected.replace("GAME", game).replace("OWN", root.filePath("own")).replace("BIN", root.filePath("bin")) +
                 " -dev +map 'c1 a0' 'it'\\''s'");
     }
@@ -254,8 +275,11 @@ private slots:
         QVERIFY(QDir(game.path()).mkdir("cstrike") && list.open(QIODevice::WriteOnly) &&
                 list.write(liblist.toUtf8()) >= 0);
         list.close();
-        const QStringList advice =
-            adviceFor(output, {program, {"-console", "-game", "cstrike", "+exec", "vantortemp.cfg"}, game.path()});
+        GameStart start;
+        start.program = program;
+        start.arguments = QStringList{"-console", "-game", "cstrike", "+exec", "vantortemp.cfg"};
+        start.workingDirectory = game.path();
+        const QStringList advice = adviceFor(output, start);
         QCOMPARE(advice.join('|'), expected);
     }
 
@@ -292,6 +316,42 @@ private slots:
         for (const QString &folder : found.split('|'))
             expected << home + folder + "/steamapps/common/Half-Life";
         QCOMPARE(steamHalfLifeFolders(home), expected);
+    }
+
+    // Steam's launch options for Half-Life, of the user who logged in last: two users, each with a localconfig.vdf,
+    // the second's older and written with keys in other case.
+    void steamOptions_data() { cases(__func__); }
+
+    void steamOptions()
+    {
+        QFETCH(QString, marked);
+        QFETCH(QString, gone);
+        QFETCH(QString, expected);
+        QTemporaryDir home;
+        const QString steam = home.filePath(".local/share/Steam");
+        const std::pair<const char *, const char *> users[]{
+            {"1001", R"("UserLocalConfigStore" { "Software" { "Valve" { "Steam" { "apps" { "70" { "LaunchOptions" )"
+                     R"("SDL_VIDEODRIVER=x11 %command% -novid +map \"c1 a0\"" } } } } } })"},
+            {"1002",
+             R"("userlocalconfigstore" { "software" { "valve" { "steam" { "Apps" { "10" { "LaunchOptions" "-x" })"
+             R"( "70" { "launchoptions" "-dev" } } } } } })"}};
+        QByteArray logins = "\"users\" {";
+        for (const auto &[account, config] : users) {
+            QFile file(steam + "/userdata/" + account + "/config/localconfig.vdf");
+            QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly) &&
+                    file.write(config) > 0 && file.flush() &&
+                    file.setFileTime(QDateTime::currentDateTime().addDays(-QByteArray(account).toInt() % 10),
+                                     QFileDevice::FileModificationTime));
+            file.close();
+            if (gone == account)
+                QVERIFY(file.remove());
+            logins += QByteArray(" \"7656119796026") + QByteArray::number(5728 + QByteArray(account).toInt()) +
+                      "\" { \"MostRecent\" \"" + (marked == account ? "1" : "0") + "\" }";
+        }
+        QFile list(steam + "/config/loginusers.vdf");
+        QVERIFY(QDir().mkpath(steam + "/config") && list.open(QIODevice::WriteOnly) && list.write(logins + " }") > 0);
+        list.close();
+        QCOMPARE(steamLaunchOptions(home.path()).value_or("none"), expected);
     }
 
     // Real-world library lists, and broken ones: the paths they name.

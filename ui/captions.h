@@ -12,5 +12,6 @@ inline constexpr char enterName[] = "Enter a filename!";
 inline constexpr char deleteAll[] = "Delete all saved settings";
 inline constexpr char saveFrame[] = "Save:";
 inline constexpr char commandLineFrame[] = "Current Command Line:";
+inline constexpr char commandLineTip[] = "This is the command line that will be executed, like from the DOS prompt";
 
 } // namespace vantor::captions

@@ -95,7 +95,16 @@ void Form1::setPosition(std::string_view key, int position) { slider(key)->setVa
 QString Form1::makecmdline()
 {
     const QString parameters = buildParameters(*this);
-    const QString preview = commandLinePreview(parameters);
+    const LaunchPrefix prefix = readLaunchPrefix(customcmd->text());
+    const QString preview = commandLinePreview(parameters, prefix);
+    // A start through Steam cannot carry a launch prefix: the preview's tooltip says what it leaves out.
+    QString tip = QLatin1String(captions::commandLineTip);
+    if (!prefix.isEmpty() && prefix.problem.isEmpty())
+        if (const QString leftOut = gameToStart(parameters).leftOut; !leftOut.isEmpty())
+            tip += QStringLiteral("\n\nSteam starts Half-Life in its own environment, so Vantor leaves out %1: they "
+                                  "belong in Steam's launch options for Half-Life.")
+                       .arg(leftOut);
+    prntcmdline->setToolTip(tip);
     // Setting the preview raises a change even for equal text, and its change rebuilds: compare first. The text
     // shown may differ from the text set (a no-break space reads back as a blank), so our own setting raises none.
     if (prntcmdline->toPlainText() != preview) {

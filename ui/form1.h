@@ -5,6 +5,7 @@
 
 #include "launch/gamelaunch.h"
 #include "launch/gamewatch.h"
+#include "launch/importer.h"
 #include "launch/optionview.h"
 #include "settings/store.h"
 
@@ -101,8 +102,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 public:
-    // Reads the clipboard's command line or CFG file into the options (form1_import.cpp).
-    QAction *importClipboard;
+    // Reads the clipboard's command line or CFG file into the options, or Steam's launch options for Half-Life
+    // (form1_import.cpp).
+    QAction *importClipboard, *importSteamOptions;
 
     // Header strip
     QGroupBox *cmdlinfram;
@@ -221,6 +223,7 @@ private:
     void wireImport();
     // Sets the options that a command line or a CFG file names, and says for a moment how many.
     void importOptions(const QString &text);
+    void showImported(const Imported &imported);
     void updateKeyboardReach();
     void focusTopPage();
     void choosePanel(int panel);

@@ -1,6 +1,7 @@
 // Reading a command line or a CFG file into the options: the preview's "Paste Command Line or CFG" (also
-// Ctrl+Shift+V where no field can be typed into), and a CFG file or a text dropped onto the window (but text onto a
-// field, which takes it). Both only set options, and say how many for a moment without holding anything up.
+// Ctrl+Shift+V where no field can be typed into) and "Bring in Steam's Launch Options", and a CFG file or a text
+// dropped onto the window (but text onto a field, which takes it). All only set options, and say how many for a
+// moment without holding anything up.
 
 #include "form1.h"
 
@@ -8,9 +9,11 @@
 
 #include "launch/importer.h"
 #include "launch/smallfile.h"
+#include "launch/steamlibraries.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
 #include <QDropEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -33,12 +36,24 @@ void Form1::wireImport()
     addAction(importClipboard);
     connect(importClipboard, &QAction::triggered, this,
             [this] { importOptions(QGuiApplication::clipboard()->text()); });
+    // Steam's own launch options for Half-Life, read as a pasted command line is: Steam's files are only read.
+    importSteamOptions = new QAction(QStringLiteral("Bring in Steam's Launch Options"), this);
+    importSteamOptions->setObjectName(QStringLiteral("importSteamOptions"));
+    connect(importSteamOptions, &QAction::triggered, this, [this] {
+        const std::optional<QString> options = steamLaunchOptions(QDir::homePath());
+        if (!options || options->trimmed().isEmpty())
+            sayForAMoment(cmdlinfram, QStringLiteral("Steam keeps no launch options for Half-Life"),
+                          captions::commandLineFrame, importedSeconds);
+        else if (!m_ending)
+            showImported(importCommandLine(*this, *options));
+    });
     prntcmdline->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(prntcmdline, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
         QMenu *menu = prntcmdline->createStandardContextMenu(at);
         menu->setAttribute(Qt::WA_DeleteOnClose);
         menu->addSeparator();
         menu->addAction(importClipboard);
+        menu->addAction(importSteamOptions);
         menu->popup(prntcmdline->viewport()->mapToGlobal(at));
     });
     setAcceptDrops(true);
@@ -46,9 +61,12 @@ void Form1::wireImport()
 
 void Form1::importOptions(const QString &text)
 {
-    if (m_ending || text.trimmed().isEmpty())
-        return;
-    const Imported imported = importText(*this, text);
+    if (!m_ending && !text.trimmed().isEmpty())
+        showImported(importText(*this, text));
+}
+
+void Form1::showImported(const Imported &imported)
+{
     makecmdline();
     // Said for a moment where the user looks, as the Save frame says "Not saved!".
     QString said =

@@ -101,8 +101,7 @@ TextField *Form1::makeField(std::string_view key, QWidget *parent, int x, int y,
 
 void Form1::buildHeader()
 {
-    const QString commandLineTip =
-        QStringLiteral("This is the command line that will be executed, like from the DOS prompt");
+    const QString commandLineTip = QLatin1String(captions::commandLineTip);
     cmdlinfram = makePage("cmdlinfram", QLatin1String(captions::commandLineFrame), this, 0, 0, 337, 89);
     cmdlinfram->setToolTip(commandLineTip);
     prntcmdline = place(new QPlainTextEdit(cmdlinfram), "prntcmdline", 6, 15, 325, 44);

@@ -95,11 +95,12 @@ bool Form1::startTheGame(QString *whyNot)
     if (chksavrun->state() == 1)
         saveset(3);
     const GameStart start = gameToStart(parameters);
-    QString why = QStringLiteral("the system did not start it");
-    if (start.direct ? m_watch->start(start, &why) : startThroughSteam(start))
+    QString why = start.problem.isEmpty() ? QStringLiteral("the system did not start it") : start.problem;
+    if (start.problem.isEmpty() && (start.direct ? m_watch->start(start, &why) : startThroughSteam(start)))
         return true;
     if (whyNot)
-        *whyNot = QStringLiteral("Could not start %1: %2").arg(start.program, why);
+        *whyNot = start.problem.isEmpty() ? QStringLiteral("Could not start %1: %2").arg(start.program, why)
+                                          : QStringLiteral("Could not start the game: ") + start.problem;
     return false;
 }
 
@@ -107,7 +108,7 @@ GameStart Form1::gameToStart(const QString &parameters) const
 {
     const QString ownDirectory = QCoreApplication::applicationDirPath();
     return chooseGameStart(findGame(hldir->text(), chkdnf->state() == 1, ownDirectory, QDir::homePath()), parameters,
-                           ownDirectory);
+                           ownDirectory, readLaunchPrefix(customcmd->text()));
 }
 
 void Form1::wireGameWatch()
