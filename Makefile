@@ -6,6 +6,7 @@
 # make bench    builds and runs the benchmark program: one table of every figure, also written to docs/bench.md
 # make soak     1,000 Runs and 1,000 slot saves and loads: resident memory in the plain build, then the same under
 #               AddressSanitizer, LeakSanitizer and UBSan, then the whole suite there with leak detection on
+# make translations  updates translations/*.ts from the source: new texts come in unfinished, for a translator
 # make fuzz     installs clang when missing, then runs the fuzz target for FUZZ_SECONDS (60) from its committed corpus
 
 BUILD      ?= build
@@ -21,7 +22,7 @@ CMAKE_GEN  := -G Ninja
 # The project's own builds fail on a warning; a packager's plain CMake build does not.
 OWN        := $(CMAKE_GEN) -DVANTOR_WERROR=ON
 
-.PHONY: all program build build-asan run install test test-plain test-asan deb bench soak fuzz screenshot format clean
+.PHONY: all program build build-asan run install translations test test-plain test-asan deb bench soak fuzz screenshot format clean
 
 all: build
 
@@ -48,6 +49,9 @@ run: program
 
 install: program
 	cmake --install $(BUILD) --prefix $(PREFIX)
+
+translations: $(BUILD)/build.ninja
+	cmake --build $(BUILD) --target vantor_translations
 
 build: $(BUILD)/build.ninja
 	@scripts/ensure-deps.sh test

@@ -1,6 +1,7 @@
 #include "terminal.h"
 
 #include "ui/form1.h"
+#include "ui/languages.h"
 
 #include <QApplication>
 
@@ -11,6 +12,7 @@ int main(int argc, char *argv[])
     // Docks and task switchers tie the window to the menu's entry by it (Wayland's app id; on X11 the entry names the
     // window's class, vantor, as StartupWMClass).
     QGuiApplication::setDesktopFileName(QStringLiteral("example.corvana.Vantor"));
+    vantor::useLanguage();
     const auto asked = terminal.act();
     if (const int *status = std::get_if<int>(&asked))
         return *status;

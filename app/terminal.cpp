@@ -23,16 +23,17 @@ enum Status : int { done, usageError, slotNotSaved, noGameDirectory, cfgNotWritt
 
 constexpr char platformVariable[] = "QT_QPA_PLATFORM";
 
-constexpr char description[] = "Sets Half-Life's options and starts the game.\n"
-                               "\n"
-                               "--print and --run show no window and ask nothing. Exit status:\n"
-                               "  0  done; for --run, the game was started\n"
-                               "  1  the options are wrong\n"
-                               "  2  the slot asked for is not saved\n"
-                               "  3  no Game directory has been chosen in the window\n"
-                               "  4  the CFG file could not be written\n"
-                               "  5  the game could not be started\n"
-                               "  6  the game ended at once";
+constexpr char description[] =
+    QT_TRANSLATE_NOOP("Terminal", "Sets Half-Life's options and starts the game.\n"
+                                  "\n"
+                                  "--print and --run show no window and ask nothing. Exit status:\n"
+                                  "  0  done; for --run, the game was started\n"
+                                  "  1  the options are wrong\n"
+                                  "  2  the slot asked for is not saved\n"
+                                  "  3  no Game directory has been chosen in the window\n"
+                                  "  4  the CFG file could not be written\n"
+                                  "  5  the game could not be started\n"
+                                  "  6  the game ended at once");
 
 // The options that Qt's application takes out of the command line itself (the X11 ones only on X11), and whether
 // each takes a value. Known here, they are read past as Qt reads them, before the application exists and after.
@@ -57,23 +58,27 @@ struct Options {
     QCommandLineParser parser;
     QCommandLineOption help = parser.addHelpOption();
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
-                               QStringLiteral("Displays version information.")};
-    QCommandLineOption slot{QStringLiteral("slot"),
-                            QStringLiteral("Loads the options of slot <N> (1 to 3) instead of the Default slot."),
-                            QStringLiteral("N")};
-    QCommandLineOption print{QStringLiteral("print"),
-                             QStringLiteral("Prints what Run would start, as a shell would run it, then the CFG "
-                                            "file that it would write (none in the directory-not-found mode). "
-                                            "Writes nothing.")};
-    QCommandLineOption run{QStringLiteral("run"), QStringLiteral("Does what \"Run Half-Life Now!\" does, then ends.")};
-    QCommandLineOption notify{QStringLiteral("notify"),
-                              QStringLiteral("With --run: says why the game could not be started in a desktop "
-                                             "notification, or a message window, as the desktop menu's entries do; "
-                                             "for a slot that is not saved it offers to open Vantor.")};
+                               QCoreApplication::translate("Terminal", "Displays version information.")};
+    QCommandLineOption slot{
+        QStringLiteral("slot"),
+        QCoreApplication::translate("Terminal", "Loads the options of slot <N> (1 to 3) instead of the Default slot."),
+        QStringLiteral("N")};
+    QCommandLineOption print{
+        QStringLiteral("print"),
+        QCoreApplication::translate("Terminal", "Prints what Run would start, as a shell would run it, then the CFG "
+                                                "file that it would write (none in the directory-not-found mode). "
+                                                "Writes nothing.")};
+    QCommandLineOption run{QStringLiteral("run"), QCoreApplication::translate(
+                                                      "Terminal", "Does what \"Run Half-Life Now!\" does, then ends.")};
+    QCommandLineOption notify{
+        QStringLiteral("notify"),
+        QCoreApplication::translate("Terminal", "With --run: says why the game could not be started in a desktop "
+                                                "notification, or a message window, as the desktop menu's entries do; "
+                                                "for a slot that is not saved it offers to open Vantor.")};
 
     Options()
     {
-        parser.setApplicationDescription(QLatin1String(description));
+        parser.setApplicationDescription(QCoreApplication::translate("Terminal", description));
         // Qt's options have one dash (-reverse, -style NAME): a word after one dash is one option, never several.
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.addOptions({version, slot, print, run, notify});
@@ -138,7 +143,8 @@ int printLaunch(Form1 &form)
     const QByteArray cfg = inDirNotFoundMode(form) ? QByteArray() : cfgFileContent(form);
     const GameStart start = form.gameToStart(form.makecmdline());
     if (!start.problem.isEmpty()) // Run would start nothing
-        return fail(gameNotStarted, QStringLiteral("could not start the game: ") + start.problem);
+        return fail(gameNotStarted,
+                    QCoreApplication::translate("Terminal", "could not start the game: %1").arg(start.problem));
     writeOut(stdout, (shellLine(start) + QLatin1Char('\n')).toLocal8Bit());
     writeOut(stdout, cfg);
     return done;
@@ -152,18 +158,20 @@ std::pair<Status, QString> runGame(Form1 &form, const Store &store)
     const QString stored = store.read(QLatin1String(otherSection), QLatin1String(gameDirectoryKey), never);
     // The window would use its fallback folder, which nobody chose; that mode uses no folder at all.
     if (!dirNotFoundMode && (stored.isEmpty() || stored == never))
-        return {noGameDirectory, QStringLiteral("no Game directory has been chosen; choose one in Vantor's window")};
+        return {noGameDirectory, QCoreApplication::translate(
+                                     "Terminal", "no Game directory has been chosen; choose one in Vantor's window")};
 
     const QString cfgName = QLatin1String(temporaryCfgName);
     if (form.writeCfg(cfgName) == Form1::CfgWrite::Failed)
-        return {cfgNotWritten,
-                QLatin1String("could not write the CFG file ") + cfgFilePath(form.text("hldir"), cfgName)};
+        return {cfgNotWritten, QCoreApplication::translate("Terminal", "could not write the CFG file %1")
+                                   .arg(cfgFilePath(form.text("hldir"), cfgName))};
     QString whyNot;
     if (!form.startTheGame(&whyNot))
         return {gameNotStarted, whyNot.left(1).toLower() + whyNot.mid(1)};
     if (const QString leftOut = form.gameToStart(form.makecmdline()).leftOut; !leftOut.isEmpty())
-        writeOut(stderr, QStringLiteral("vantor: Steam starts Half-Life in its own environment, so %1 is left out: it "
-                                        "belongs in Steam's launch options for Half-Life\n")
+        writeOut(stderr, QCoreApplication::translate(
+                             "Terminal", "vantor: Steam starts Half-Life in its own environment, so %1 is left out: it "
+                                         "belongs in Steam's launch options for Half-Life\n")
                              .arg(leftOut)
                              .toLocal8Bit());
     // A game started directly is watched for its first seconds, as the window watches it.
@@ -179,10 +187,11 @@ std::pair<Status, QString> runGame(Form1 &form, const Store &store)
     }
     if (!ended)
         return {done, QString()};
-    QStringList said{QStringLiteral("Half-Life ended at once (%1). Its last lines:").arg(ended->status)};
+    QStringList said{
+        QCoreApplication::translate("Terminal", "Half-Life ended at once (%1). Its last lines:").arg(ended->status)};
     for (const QString &line : ended->lastLines)
         said << QStringLiteral("  ") + line;
-    said << ended->advice << QStringLiteral("All of its output: ") + gameLogPath();
+    said << ended->advice << QCoreApplication::translate("Terminal", "All of its output: %1").arg(gameLogPath());
     return {gameEndedAtOnce, said.join(QLatin1Char('\n'))};
 }
 
@@ -214,35 +223,36 @@ std::variant<int, StartUp> Terminal::act()
     Options options;
     QCommandLineParser &parser = options.parser;
     if (!parser.parse(QCoreApplication::arguments()))
-        return fail(usageError, parser.errorText() + QLatin1String(" See --help."));
+        return fail(usageError,
+                    parser.errorText() + QLatin1Char(' ') + QCoreApplication::translate("Terminal", "See --help."));
     if (!parser.positionalArguments().isEmpty())
-        return fail(usageError, QLatin1String("unexpected argument '") + parser.positionalArguments().constFirst() +
-                                    QLatin1String("'; see --help"));
+        return fail(usageError, QCoreApplication::translate("Terminal", "unexpected argument '%1'; see --help")
+                                    .arg(parser.positionalArguments().constFirst()));
     parser.process(QCoreApplication::arguments()); // --help and --help-all end the program here
     if (parser.isSet(options.version)) {
         writeOut(stdout, QByteArrayLiteral("Vantor " VANTOR_VERSION "\n"));
         return done;
     }
     if (parser.isSet(options.print) && parser.isSet(options.run))
-        return fail(usageError, QStringLiteral("--print and --run cannot go together"));
+        return fail(usageError, QCoreApplication::translate("Terminal", "--print and --run cannot go together"));
     const int slot = options.slotAsked();
     if (slot < 0)
-        return fail(usageError,
-                    QLatin1String("--slot takes 1, 2 or 3, not '") + parser.value(options.slot) + QLatin1Char('\''));
+        return fail(usageError, QCoreApplication::translate("Terminal", "--slot takes 1, 2 or 3, not '%1'")
+                                    .arg(parser.value(options.slot)));
 
     // A menu entry's Run says why it failed where its user looks, and offers the window for a slot to save.
     const bool notify = parser.isSet(options.run) && parser.isSet(options.notify);
     const auto failed = [notify](Status status, const QString &reason) -> std::variant<int, StartUp> {
         fail(status, reason);
         const bool shown = QGuiApplication::platformName() != QLatin1String("offscreen");
-        if (notify && tellTheUser(QStringLiteral("Vantor could not start Half-Life"),
+        if (notify && tellTheUser(QCoreApplication::translate("Terminal", "Vantor could not start Half-Life"),
                                   reason.left(1).toUpper() + reason.mid(1) + u'.', status == slotNotSaved, shown))
             return StartUp{};
         return status;
     };
     Store store;
     if (slot && !isSlotSaved(store, slot))
-        return failed(slotNotSaved, QStringLiteral("Slot %1 is not saved").arg(slot));
+        return failed(slotNotSaved, QCoreApplication::translate("Terminal", "Slot %1 is not saved").arg(slot));
     if (!parser.isSet(options.print) && !parser.isSet(options.run))
         return StartUp{slot};
 

@@ -2,6 +2,7 @@
 
 #include "optionview.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace vantor {
@@ -74,9 +75,9 @@ LaunchPrefix readLaunchPrefix(const QString &customParameters)
         return {{}, {}, customParameters, {}};
     LaunchPrefix prefix;
     if (placeholders > 1)
-        prefix.problem = QStringLiteral("%command% stands there more than once");
+        prefix.problem = QCoreApplication::translate("LaunchPrefix", "%command% stands there more than once");
     else if (!balanced)
-        prefix.problem = QStringLiteral("a quote is not closed");
+        prefix.problem = QCoreApplication::translate("LaunchPrefix", "a quote is not closed");
     // Assignments first, as a shell reads them: a word like --backend=sdl after the wrapper's name is its argument.
     static const QRegularExpression assignment(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*="));
     for (qsizetype i = 0; i < at; ++i)
@@ -136,7 +137,7 @@ QString buildParameters(const OptionView &options)
 QString commandLinePreview(const QString &parameters, const LaunchPrefix &prefix)
 {
     if (!prefix.problem.isEmpty())
-        return QStringLiteral("Custom Parameters cannot be read: ") + prefix.problem;
+        return QCoreApplication::translate("LaunchPrefix", "Custom Parameters cannot be read: %1").arg(prefix.problem);
     QString line =
         (prefix.isEmpty() ? QString() : prefix.shellWords() + QLatin1Char(' ')) + QStringLiteral("hl.exe") + parameters;
     // Besides the line breaks, the two characters that a text document takes for the edges of a frame.

@@ -2,6 +2,7 @@
 
 #include "steamlibraries.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -55,7 +56,7 @@ GameStart wrapped(GameStart start, const LaunchPrefix &prefix)
     const QString wrapper = prefix.wrapper.first();
     const QString found = wrapper.contains(QLatin1Char('/')) ? wrapper : QStandardPaths::findExecutable(wrapper);
     if (found.isEmpty())
-        start.problem = QStringLiteral("the wrapper %1 is not on the PATH").arg(wrapper);
+        start.problem = QCoreApplication::translate("LaunchPrefix", "the wrapper %1 is not on the PATH").arg(wrapper);
     start.arguments = prefix.wrapper.mid(1) + QStringList{start.program} + start.arguments;
     start.program = found.isEmpty() ? wrapper : found;
     return start;
@@ -138,7 +139,8 @@ GameStart chooseGameStart(const GameFinds &finds, const QString &parameters, con
 {
     GameStart start = chooseDirectOrSteam(finds, parameters, ownDirectory);
     if (!prefix.problem.isEmpty())
-        start.problem = QStringLiteral("Custom Parameters cannot be read: ") + prefix.problem;
+        start.problem =
+            QCoreApplication::translate("LaunchPrefix", "Custom Parameters cannot be read: %1").arg(prefix.problem);
     else if (!start.direct && !prefix.isEmpty())
         start.leftOut = prefix.shellWords(); // a running client starts its games in its own environment
     else if (start.direct)

@@ -2,6 +2,7 @@
 
 #include "smallfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -51,14 +52,15 @@ QStringList adviceFor(const QString &output, const GameStart &start)
 {
     QStringList advice;
     if (says(output, R"(SteamAPI_Init\(\) failed|Steam must be running)"))
-        advice << QStringLiteral(
-            "This edition of Half-Life needs the Steam client running: start Steam first, or "
-            "choose the Half-Life folder of a Steam library with Browse, so that Vantor starts the "
-            "game through Steam.");
+        advice << QCoreApplication::translate(
+            "GameWatch", "This edition of Half-Life needs the Steam client running: start Steam first, or "
+                         "choose the Half-Life folder of a Steam library with Browse, so that Vantor starts the "
+                         "game through Steam.");
     if (says(output, R"(ld-linux\.so\.2|error while loading shared libraries|wrong ELF class|hw\.so)"))
-        advice << QStringLiteral("Half-Life is a 32-bit program, and the system lacks 32-bit libraries that it needs. "
-                                 "On Debian and Ubuntu: sudo dpkg --add-architecture i386 && sudo apt install "
-                                 "libc6:i386 libgl1:i386");
+        advice << QCoreApplication::translate(
+            "GameWatch", "Half-Life is a 32-bit program, and the system lacks 32-bit libraries that it needs. "
+                         "On Debian and Ubuntu: sudo dpkg --add-architecture i386 && sudo apt install "
+                         "libc6:i386 libgl1:i386");
     // A mod started natively needs a library of its own for Linux.
     const qsizetype game = start.arguments.indexOf(QStringLiteral("-game"));
     if (game >= 0 && game + 1 < start.arguments.size() &&
@@ -67,8 +69,9 @@ QStringList adviceFor(const QString &output, const GameStart &start)
         const QByteArray liblist =
             readSmallFile(start.workingDirectory + QLatin1Char('/') + mod + QStringLiteral("/liblist.gam")).toLower();
         if (!liblist.isEmpty() && !liblist.contains("gamedll_linux"))
-            advice << QStringLiteral("The mod %1 has no library for Linux (its liblist.gam names no gamedll_linux): "
-                                     "it runs only with the Windows edition of Half-Life, hl.exe through wine.")
+            advice << QCoreApplication::translate(
+                          "GameWatch", "The mod %1 has no library for Linux (its liblist.gam names no gamedll_linux): "
+                                       "it runs only with the Windows edition of Half-Life, hl.exe through wine.")
                           .arg(mod);
     }
     return advice;
@@ -125,9 +128,10 @@ bool GameWatch::start(const GameStart &start, QString *whyNot)
         }
         const QString output = logTail();
         const QStringList lines = output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        emit endedAtOnce(
-            {how == QProcess::CrashExit ? QStringLiteral("a crash") : QStringLiteral("status %1").arg(code),
-             lines.mid(std::max<qsizetype>(0, lines.size() - lastLinesShown)), adviceFor(output, m_start)});
+        emit endedAtOnce({how == QProcess::CrashExit ? QCoreApplication::translate("GameWatch", "a crash")
+                                                     : QCoreApplication::translate("GameWatch", "status %1").arg(code),
+                          lines.mid(std::max<qsizetype>(0, lines.size() - lastLinesShown)),
+                          adviceFor(output, m_start)});
     });
     m_time.start(watchedMs);
     return true;

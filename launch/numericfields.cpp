@@ -4,6 +4,8 @@
 #include "optionview.h"
 #include "options.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 
@@ -68,9 +70,9 @@ void numericFieldLeft(OptionView &options, std::string_view key)
 QString skillName(int position)
 {
     switch (position) {
-    case 1: return QStringLiteral("Easy");
-    case 2: return QStringLiteral("Medium");
-    case 3: return QStringLiteral("Hard");
+    case 1: return QCoreApplication::translate("Skill", "Easy");
+    case 2: return QCoreApplication::translate("Skill", "Medium");
+    case 3: return QCoreApplication::translate("Skill", "Hard");
     default: return {};
     }
 }

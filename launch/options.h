@@ -51,6 +51,9 @@ const Option &option(std::string_view key);
 
 inline QString toQString(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
+// A caption or tooltip of the catalogue, which holds them in English, in the user's language.
+QString translated(std::string_view catalogueText);
+
 // True for the check box states the window can hold.
 constexpr bool isCheckState(int value) { return value >= 0 && value <= 2; }
 

@@ -7,7 +7,7 @@
 #   deb       make deb: the package tools, and lintian to check the package
 set -euo pipefail
 
-program=(build-essential cmake ninja-build qt6-base-dev)
+program=(build-essential cmake ninja-build qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 test=("${program[@]}" xvfb xauth xdotool x11-utils dbus-daemon dpkg-dev file desktop-file-utils appstream)
 case "${1:-program}" in
     program) packages=("${program[@]}") ;;

@@ -2,6 +2,8 @@
 
 #include "store.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace vantor {
@@ -14,18 +16,18 @@ struct Stage {
 
 // Each reply a little less patient than the one before.
 constexpr std::array<Stage, lastDeleteAllStage> stages{{
-    {"Are you sure?", false},
-    {"Are you really, really sure?", false},
-    {"OK, they're deleted", true},
-    {"I just did that", false},
-    {"No, really, I deleted them!", false},
-    {"Oh alright, I'll re-delete them", true},
-    {"What, again?!?", false},
-    {"I'm tired, go away", false},
-    {"OK, but this is the last time", true},
-    {"STOP CLICKING ME!!!", false},
-    {"You're starting to annoy me...", false},
-    {"That's it! You're dead, man!", false},
+    {QT_TRANSLATE_NOOP("DeleteAll", "Are you sure?"), false},
+    {QT_TRANSLATE_NOOP("DeleteAll", "Are you really, really sure?"), false},
+    {QT_TRANSLATE_NOOP("DeleteAll", "OK, they're deleted"), true},
+    {QT_TRANSLATE_NOOP("DeleteAll", "I just did that"), false},
+    {QT_TRANSLATE_NOOP("DeleteAll", "No, really, I deleted them!"), false},
+    {QT_TRANSLATE_NOOP("DeleteAll", "Oh alright, I'll re-delete them"), true},
+    {QT_TRANSLATE_NOOP("DeleteAll", "What, again?!?"), false},
+    {QT_TRANSLATE_NOOP("DeleteAll", "I'm tired, go away"), false},
+    {QT_TRANSLATE_NOOP("DeleteAll", "OK, but this is the last time"), true},
+    {QT_TRANSLATE_NOOP("DeleteAll", "STOP CLICKING ME!!!"), false},
+    {QT_TRANSLATE_NOOP("DeleteAll", "You're starting to annoy me..."), false},
+    {QT_TRANSLATE_NOOP("DeleteAll", "That's it! You're dead, man!"), false},
 }};
 
 } // namespace
@@ -33,7 +35,7 @@ constexpr std::array<Stage, lastDeleteAllStage> stages{{
 DeleteAllStage deleteAllStage(int clicks)
 {
     const Stage &stage = stages.at(size_t(clicks - 1));
-    return {QString::fromUtf8(stage.caption), stage.deletes, clicks == lastDeleteAllStage};
+    return {QCoreApplication::translate("DeleteAll", stage.caption), stage.deletes, clicks == lastDeleteAllStage};
 }
 
 void deleteAllSettings(Store &store)

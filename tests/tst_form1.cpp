@@ -3,6 +3,7 @@
 #include "support/storefile.h"
 #include "support/testmain.h"
 #include "launch/cfgfile.h"
+#include "ui/languages.h"
 #include "ui/picker.h"
 
 #include <QAccessible>
@@ -55,6 +56,24 @@ QString captionOf(const QWidget *widget)
     return captioned ? widget->property("text").toString() : QString(); // a field's text is no caption
 }
 
+// Sets the options at random, texts beyond the typing limits included, the directory-not-found mode off.
+void randomState(Form1 &form, std::mt19937 &random)
+{
+    const QString letters = QStringLiteral(" \"+-./:;\n019abmxzAZ\u00e9//exec map");
+    for (const Option &opt : optionCatalogue()) {
+        QString text;
+        for (auto length = random() % (opt.typingLimit + 9); length > 0; --length)
+            text += letters[qsizetype(random() % letters.size())];
+        if (opt.kind == OptionKind::Check)
+            form.setCheck(opt.key, int(random() % 3));
+        else if (opt.kind == OptionKind::Slider || opt.kind == OptionKind::ScrollBar)
+            form.setPosition(opt.key, opt.minimum + int(random() % (opt.maximum - opt.minimum + 1)));
+        else if (opt.kind != OptionKind::ReadOnly)
+            form.setText(opt.key, text);
+    }
+    form.setCheck("chkdnf", 0);
+}
+
 } // namespace
 
 class Form1Test : public QObject {
@@ -62,7 +81,43 @@ class Form1Test : public QObject {
 public slots:
     void open(const QUrl &url) { m_opened << url.toString(); }
 
+private:
+    // What a user sees of the windows in a language, and what goes to the game.
+    struct Seen {
+        QMap<QString, int> sizes; // each named control's caption's pixels
+        QStringList heard;        // what a screen reader says of each control that takes the focus, sorted
+        QString butgonow, helpText;
+        QStringList sent; // the command lines and CFG files of random states
+    };
+    static void look(const QLocale &locale, Seen &seen)
+    {
+        useLanguage(locale);
+        Form1 form;
+        frmdirnotfound dirNotFound;
+        frmmap maps(&form);
+        frmcfg cfgs(&form);
+        QCoreApplication::processEvents(); // the captions are fitted once the window is up
+        for (QWidget *widget : namedControls({&form, &dirNotFound, &maps, &cfgs})) {
+            QVERIFY2(captionFits(widget), qPrintable(locale.name() + ": " + widget->objectName()));
+            seen.sizes[widget->objectName()] = QFontInfo(widget->font()).pixelSize();
+            if (widget->focusPolicy() != Qt::NoFocus)
+                seen.heard << widget->window()->objectName() + ": " +
+                                  QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+        }
+        seen.heard.sort();
+        seen.butgonow = caption(form, "butgonow");
+        form.show();
+        act(form, "buthelp");
+        seen.helpText = control<QPlainTextEdit>(form, "txthelp")->toPlainText();
+        std::mt19937 random(25);
+        for (int round = 0; round < 20; ++round) {
+            randomState(form, random);
+            seen.sent << preview(form) << QString::fromLocal8Bit(cfgFileContent(form));
+        }
+    }
+
 private slots:
+    void initTestCase() { useLanguage(QLocale(QLocale::English)); }
     void init() { storefile::remove(); }
 
     // The windows as designed: every named control's caption and tooltip, letter for letter, and each caption
@@ -164,6 +219,34 @@ private slots:
         for (QLabel *paragraph : dirNotFound.findChildren<QLabel *>(QRegularExpression("^Labeldirnotfound")))
             sizes << paragraph->font().pixelSize();
         QCOMPARE(sizes.size(), 1);
+    }
+
+    // In the first of the user's languages that Vantor speaks (English where it speaks none): each caption readable
+    // whole and at most a pixel smaller than in English, each control still told apart by a screen reader, the help
+    // page translated; what goes to the game stays as in English, over random states.
+    void speaksTheUsersLanguage_data() { cases(__func__); }
+    void speaksTheUsersLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, language);
+        QFETCH(QString, butgonow);
+        QFETCH(QString, help);
+        Seen english, seen;
+        look(QLocale(QLocale::English), english);
+        QCOMPARE(useLanguage(QLocale(locale)), language);
+        look(QLocale(locale), seen);
+        useLanguage(QLocale(QLocale::English));
+        QCOMPARE(seen.butgonow, butgonow);
+        QVERIFY2(seen.helpText.contains(help), qPrintable(seen.helpText.left(200)));
+        QCOMPARE(seen.helpText == english.helpText, language == "en");
+        QCOMPARE(seen.sent, english.sent);
+        QStringList once = seen.heard;
+        once.removeDuplicates();
+        QCOMPARE(seen.heard, once);
+        QCOMPARE(seen.sizes.keys(), english.sizes.keys());
+        for (const QString &name : seen.sizes.keys())
+            QVERIFY2(seen.sizes[name] >= english.sizes[name] - 1,
+                     qPrintable(QString("%1: %2 px, %3 in English").arg(name).arg(seen.sizes[name]).arg(english.sizes[name])));
     }
 
     // Whatever the user (or a slot loaded from STORE) does, the controls show what follows from it.
@@ -580,26 +663,11 @@ private slots:
     {
         Form1 form;
         std::mt19937 random(70);
-        const QString letters = QStringLiteral(" \"+-./:;\n019abmxzAZ\u00e9//exec map");
-        const auto randomState = [&] {
-            for (const Option &opt : optionCatalogue()) {
-                QString text;
-                for (auto length = random() % (opt.typingLimit + 9); length > 0; --length)
-                    text += letters[qsizetype(random() % letters.size())];
-                if (opt.kind == OptionKind::Check)
-                    form.setCheck(opt.key, int(random() % 3));
-                else if (opt.kind == OptionKind::Slider || opt.kind == OptionKind::ScrollBar)
-                    form.setPosition(opt.key, opt.minimum + int(random() % (opt.maximum - opt.minimum + 1)));
-                else if (opt.kind != OptionKind::ReadOnly)
-                    form.setText(opt.key, text);
-            }
-            form.setCheck("chkdnf", 0);
-        };
         for (int round = 0; round < 60; ++round) {
-            randomState();
+            randomState(form, random);
             const QByteArray cfg = cfgFileContent(form);
             const QString line = preview(form);
-            randomState();
+            randomState(form, random);
             for (const QString &text : {line, QString::fromLocal8Bit(cfg)}) {
                 QGuiApplication::clipboard()->setText(text);
                 form.importClipboard->trigger();

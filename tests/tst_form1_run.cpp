@@ -3,6 +3,7 @@
 #include "support/form1helpers.h"
 #include "support/storefile.h"
 #include "support/testmain.h"
+#include "ui/languages.h"
 #include "ui/notice.h"
 #include "ui/picker.h"
 
@@ -68,7 +69,11 @@ private slots:
         storefile::remove();
     }
 
-    void initTestCase() { qputenv("PATH", m_bin.path().toLocal8Bit()); }
+    void initTestCase()
+    {
+        qputenv("PATH", m_bin.path().toLocal8Bit());
+        useLanguage(QLocale(QLocale::English));
+    }
 
     // A game that cannot start leaves Vantor open and says so for a moment, its file written and the slot saved;
     // with "Close Vantor on Run" off, each Run saves and starts a game with the options of the moment.

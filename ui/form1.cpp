@@ -35,7 +35,7 @@ Form1::Form1(const StartUp &startUp) : QWidget(nullptr, Qt::Window)
 {
     useVantorIcon(false); // the pictures' resources, linked in; the icon follows once the window is up
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Vantor, by Tovrik"));
+    setWindowTitle(tr("Vantor, by Tovrik"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     QFont small = font();
@@ -98,12 +98,12 @@ QString Form1::makecmdline()
     const LaunchPrefix prefix = readLaunchPrefix(customcmd->text());
     const QString preview = commandLinePreview(parameters, prefix);
     // A start through Steam cannot carry a launch prefix: the preview's tooltip says what it leaves out.
-    QString tip = QLatin1String(captions::commandLineTip);
+    QString tip = captions::said(captions::commandLineTip);
     if (!prefix.isEmpty() && prefix.problem.isEmpty())
         if (const QString leftOut = gameToStart(parameters).leftOut; !leftOut.isEmpty())
-            tip += QStringLiteral("\n\nSteam starts Half-Life in its own environment, so Vantor leaves out %1: they "
-                                  "belong in Steam's launch options for Half-Life.")
-                       .arg(leftOut);
+            tip += QStringLiteral("\n\n") + tr("Steam starts Half-Life in its own environment, so Vantor leaves out "
+                                               "%1: they belong in Steam's launch options for Half-Life.")
+                                                .arg(leftOut);
     prntcmdline->setToolTip(tip);
     // Setting the preview raises a change even for equal text, and its change rebuilds: compare first. The text
     // shown may differ from the text set (a no-break space reads back as a blank), so our own setting raises none.
@@ -300,13 +300,13 @@ void Form1::wireCommands()
     connect(butdelsav, &QPushButton::clicked, this, &Form1::butdelsavClicked);
 
     // A button that speaks through its caption shows each in one size, fitted once the window is up.
-    QStringList deleteAll{QLatin1String(captions::deleteAll)};
+    QStringList deleteAll{captions::said(captions::deleteAll)};
     for (int click = 1; click <= lastDeleteAllStage; ++click)
         deleteAll << deleteAllStage(click).caption;
     setCaptions(butdelsav, deleteAll);
-    setCaptions(butgonow, {QLatin1String(captions::run), QLatin1String(captions::couldNotStart)});
-    setCaptions(butmkcfg, {QLatin1String(captions::makeCfg), QLatin1String(captions::cfgCreated),
-                           QLatin1String(captions::enterName)});
+    setCaptions(butgonow, {captions::said(captions::run), captions::said(captions::couldNotStart)});
+    setCaptions(butmkcfg, {captions::said(captions::makeCfg), captions::said(captions::cfgCreated),
+                           captions::said(captions::enterName)});
     QRadioButton *defaults[] = {def1opt, def2opt, def3opt};
     for (int slot = 1; slot <= 3; ++slot)
         connect(defaults[slot - 1], &QRadioButton::toggled, this, [this, slot](bool chosen) {

@@ -2,6 +2,8 @@
 
 #include "form1.h"
 
+#include "languages.h"
+
 #include "launch/weblinks.h"
 
 #include <QDesktopServices>
@@ -26,7 +28,10 @@ constexpr std::array<PanelPlace, 4> panelPlaces{{{8, -152}, {8, -152}, {216, -10
 
 QString helpText()
 {
-    QFile file(QStringLiteral(":/vantor/help.txt"));
+    // The help text in the language of the other texts, where there is one.
+    QFile file(QStringLiteral(":/vantor/help_%1.txt").arg(language()));
+    if (!file.exists())
+        file.setFileName(QStringLiteral(":/vantor/help.txt"));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     // The addresses are kept with the others, not typed again here.

@@ -30,20 +30,20 @@ constexpr int importedSeconds = 3;
 
 void Form1::wireImport()
 {
-    importClipboard = new QAction(QStringLiteral("Paste Command Line or CFG"), this);
+    importClipboard = new QAction(tr("Paste Command Line or CFG"), this);
     importClipboard->setObjectName(QStringLiteral("importClipboard"));
     importClipboard->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
     addAction(importClipboard);
     connect(importClipboard, &QAction::triggered, this,
             [this] { importOptions(QGuiApplication::clipboard()->text()); });
     // Steam's own launch options for Half-Life, read as a pasted command line is: Steam's files are only read.
-    importSteamOptions = new QAction(QStringLiteral("Bring in Steam's Launch Options"), this);
+    importSteamOptions = new QAction(tr("Bring in Steam's Launch Options"), this);
     importSteamOptions->setObjectName(QStringLiteral("importSteamOptions"));
     connect(importSteamOptions, &QAction::triggered, this, [this] {
         const std::optional<QString> options = steamLaunchOptions(QDir::homePath());
         if (!options || options->trimmed().isEmpty())
-            sayForAMoment(cmdlinfram, QStringLiteral("Steam keeps no launch options for Half-Life"),
-                          captions::commandLineFrame, importedSeconds);
+            sayForAMoment(cmdlinfram, tr("Steam keeps no launch options for Half-Life"), captions::commandLineFrame,
+                          importedSeconds);
         else if (!m_ending)
             showImported(importCommandLine(*this, *options));
     });
@@ -68,12 +68,10 @@ void Form1::importOptions(const QString &text)
 void Form1::showImported(const Imported &imported)
 {
     makecmdline();
-    // Said for a moment where the user looks, as the Save frame says "Not saved!".
-    QString said =
-        imported.set == 1 ? QStringLiteral("1 option set") : QStringLiteral("%1 options set").arg(imported.set);
+    // Said for a moment where the user looks, as the Save frame says "Saved".
+    QString said = tr("%n options set", nullptr, imported.set);
     if (imported.unused)
-        said += imported.unused == 1 ? QStringLiteral(", 1 line not used")
-                                     : QStringLiteral(", %1 lines not used").arg(imported.unused);
+        said += tr(", %n lines not used", nullptr, imported.unused);
     sayForAMoment(cmdlinfram, said, captions::commandLineFrame, importedSeconds);
 }
 

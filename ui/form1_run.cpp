@@ -23,8 +23,6 @@
 namespace vantor {
 namespace {
 
-constexpr char dirErrorText[] = " ERROR: Dir not found!";
-
 constexpr float feedbackSeconds = 2.0f;
 constexpr float dirErrorSeconds = 2.5f;
 constexpr float couldNotStartSeconds = 3.0f;
@@ -46,12 +44,12 @@ Form1::CfgWrite Form1::mktempcfg(const QString &cfgname)
         return written;
 
     m_missingDirectory = true;
-    hldir->setText(QLatin1String(dirErrorText));
+    hldir->setText(captions::said(captions::dirError));
     announce(hldir);
     showDirNotFound();
     Pause(dirErrorSeconds);
     // A folder chosen with Browse meanwhile stays.
-    if (!m_ending && hldir->text() == QLatin1String(dirErrorText))
+    if (!m_ending && hldir->text() == captions::said(captions::dirError))
         hldir->setText(usualHalfLifeFolder(QDir::homePath()));
     return CfgWrite::Failed;
 }
@@ -69,10 +67,10 @@ void Form1::butgonowClicked()
         // Closing now would leave the user with neither the game nor Vantor. The tooltip says what was tried.
         const QString usualTip = butgonow->toolTip();
         butgonow->setToolTip(whyNot);
-        sayOnButton(butgonow, QLatin1String(captions::couldNotStart));
+        sayOnButton(butgonow, captions::said(captions::couldNotStart));
         Pause(couldNotStartSeconds);
         if (!m_ending) {
-            showCaption(butgonow, QLatin1String(captions::run));
+            showCaption(butgonow, captions::said(captions::run));
             butgonow->setToolTip(usualTip);
         }
         return;
@@ -95,12 +93,12 @@ bool Form1::startTheGame(QString *whyNot)
     if (chksavrun->state() == 1)
         saveset(3);
     const GameStart start = gameToStart(parameters);
-    QString why = start.problem.isEmpty() ? QStringLiteral("the system did not start it") : start.problem;
+    QString why = start.problem.isEmpty() ? tr("the system did not start it") : start.problem;
     if (start.problem.isEmpty() && (start.direct ? m_watch->start(start, &why) : startThroughSteam(start)))
         return true;
     if (whyNot)
-        *whyNot = start.problem.isEmpty() ? QStringLiteral("Could not start %1: %2").arg(start.program, why)
-                                          : QStringLiteral("Could not start the game: ") + start.problem;
+        *whyNot = start.problem.isEmpty() ? tr("Could not start %1: %2").arg(start.program, why)
+                                          : tr("Could not start the game: %1").arg(start.problem);
     return false;
 }
 
@@ -130,14 +128,14 @@ void Form1::gameEndedAtOnce(const GameEnding &ending)
     QGuiApplication::setQuitOnLastWindowClosed(true);
     show();
     activateWindow();
-    auto *message = new QMessageBox(QMessageBox::Warning, QStringLiteral("Vantor"),
-                                    QStringLiteral("Half-Life ended as soon as it started (%1).").arg(ending.status),
-                                    QMessageBox::Close, this);
+    auto *message =
+        new QMessageBox(QMessageBox::Warning, QStringLiteral("Vantor"),
+                        tr("Half-Life ended as soon as it started (%1).").arg(ending.status), QMessageBox::Close, this);
     message->setObjectName(QStringLiteral("gameEnded"));
     message->setAttribute(Qt::WA_DeleteOnClose);
     message->setInformativeText(
-        (ending.advice + QStringList{QStringLiteral("Its last lines:"), ending.lastLines.join(QLatin1Char('\n')),
-                                     QStringLiteral("All of its output: ") + gameLogPath()})
+        (ending.advice + QStringList{tr("Its last lines:"), ending.lastLines.join(QLatin1Char('\n')),
+                                     tr("All of its output: %1").arg(gameLogPath())})
             .join(QStringLiteral("\n\n")));
     message->open();
 }
@@ -154,10 +152,10 @@ void Form1::butmkcfgClicked()
             return;
         feedback = captions::cfgCreated;
     }
-    sayOnButton(butmkcfg, QLatin1String(feedback));
+    sayOnButton(butmkcfg, captions::said(feedback));
     Pause(feedbackSeconds);
     if (!m_ending)
-        showCaption(butmkcfg, QLatin1String(captions::makeCfg));
+        showCaption(butmkcfg, captions::said(captions::makeCfg));
 }
 
 void Form1::showDirNotFound()
@@ -192,7 +190,7 @@ void Form1::sayForAMoment(QGroupBox *frame, const QString &said, const char *usu
         moment = new QTimer(frame);
         moment->setSingleShot(true);
         moment->setTimerType(Qt::PreciseTimer); // never early: a coarse timer may fire 5 % before its time
-        connect(moment, &QTimer::timeout, frame, [frame, usual] { frame->setTitle(QLatin1String(usual)); });
+        connect(moment, &QTimer::timeout, frame, [frame, usual] { frame->setTitle(captions::said(usual)); });
     }
     moment->start(seconds * 1000);
 }

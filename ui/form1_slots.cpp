@@ -21,11 +21,11 @@
 namespace vantor {
 namespace {
 
-constexpr char browseTitle[] = "Please select your \\Half-Life\\ directory:";
+constexpr char browseTitle[] = QT_TRANSLATE_NOOP("vantor::Form1", "Please select your \\Half-Life\\ directory:");
 constexpr float deleteAllReplySeconds = 3.0f;
-constexpr char savedCaption[] = "Saved";
+constexpr char savedCaption[] = QT_TRANSLATE_NOOP("Caption", "Saved");
 constexpr int savedSeconds = 2;
-constexpr char notSavedCaption[] = "Not saved!";
+constexpr char notSavedCaption[] = QT_TRANSLATE_NOOP("Caption", "Not saved!");
 constexpr int notSavedSeconds = 3;
 
 } // namespace
@@ -63,9 +63,9 @@ void Form1::saveClicked(int slot)
     // Said where the save buttons are: their own captions are too narrow, the Save frame's title has the room. A
     // slot that is not on disk is there until the program ends, but would be gone at the next start.
     if (saveset(slot))
-        sayForAMoment(savepreffram, QLatin1String(savedCaption), captions::saveFrame, savedSeconds);
+        sayForAMoment(savepreffram, captions::said(savedCaption), captions::saveFrame, savedSeconds);
     else
-        sayForAMoment(savepreffram, QLatin1String(notSavedCaption), captions::saveFrame, notSavedSeconds);
+        sayForAMoment(savepreffram, captions::said(notSavedCaption), captions::saveFrame, notSavedSeconds);
 }
 
 void Form1::loadset(int loadno)
@@ -91,7 +91,7 @@ void Form1::buthldirClicked()
         return;
     const QString other = QLatin1String(otherSection), key = QLatin1String(gameDirectoryKey);
     useVantorIcon(true); // the dialog of the first start comes before the window
-    const QString chosen = BrowseFolder(this, QLatin1String(browseTitle), hldir->text());
+    const QString chosen = BrowseFolder(this, tr(browseTitle), hldir->text());
     if (!chosen.isEmpty()) {
         hldir->setText(chosen);
         m_missingDirectory = false;
@@ -137,7 +137,7 @@ void Form1::butdelsavClicked()
     Pause(deleteAllReplySeconds);
     // A later click, waited for inside this one, has already put its own caption back.
     if (!m_ending)
-        showCaption(butdelsav, QLatin1String(captions::deleteAll));
+        showCaption(butdelsav, captions::said(captions::deleteAll));
 }
 
 void Form1::closingFlash()

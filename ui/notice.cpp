@@ -2,6 +2,7 @@
 
 #include "controls.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusInterface>
 #include <QDBusReply>
@@ -53,7 +54,8 @@ bool notify(const QString &summary, const QString &body, bool offerWindow, bool 
     if (!notifications.isValid())
         return false;
     const QStringList actions =
-        offerWindow ? QStringList{QLatin1String(openAction), QStringLiteral("Open Vantor")} : QStringList{};
+        offerWindow ? QStringList{QLatin1String(openAction), QCoreApplication::translate("Notice", "Open Vantor")}
+                    : QStringList{};
     const QDBusReply<uint> id = notifications.call(QStringLiteral("Notify"), QStringLiteral("Vantor"), 0u,
                                                    QStringLiteral("example.corvana.Vantor"), summary, body, actions,
                                                    QVariantMap{}, offerWindow ? answerWaitMs : -1);
@@ -83,7 +85,9 @@ bool tellTheUser(const QString &summary, const QString &body, bool offerWindow, 
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Vantor"), summary, QMessageBox::Close);
     box.setObjectName(QStringLiteral("notice"));
     box.setInformativeText(body);
-    QPushButton *open = offerWindow ? box.addButton(QStringLiteral("Open Vantor"), QMessageBox::AcceptRole) : nullptr;
+    QPushButton *open =
+        offerWindow ? box.addButton(QCoreApplication::translate("Notice", "Open Vantor"), QMessageBox::AcceptRole)
+                    : nullptr;
     box.exec();
     return open && box.clickedButton() == open;
 }

@@ -13,8 +13,8 @@
 namespace vantor {
 
 FilePicker::FilePicker(const Setup &setup, QWidget *parent)
-    : QDialog(parent), m_list(new QListView(this)), m_ok(new QPushButton(QStringLiteral("OK"), this)),
-      m_cancel(new QPushButton(QStringLiteral("Cancel"), this)), m_names(new QStringListModel(this)),
+    : QDialog(parent), m_list(new QListView(this)), m_ok(new QPushButton(tr("OK"), this)),
+      m_cancel(new QPushButton(tr("Cancel"), this)), m_names(new QStringListModel(this)),
       m_subdirectory(QLatin1String(setup.subdirectory)), m_modSubdirectory(QLatin1String(setup.modSubdirectory)),
       m_pattern(QLatin1String(setup.pattern))
 {
@@ -27,7 +27,7 @@ FilePicker::FilePicker(const Setup &setup, QWidget *parent)
     setWindowModality(Qt::WindowModal);
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QLatin1String(setup.window));
-    setWindowTitle(QLatin1String(setup.caption));
+    setWindowTitle(tr(setup.caption));
     QFont small = font();
     small.setPixelSize(windowFontPixels);
     setFont(small);
@@ -35,8 +35,8 @@ FilePicker::FilePicker(const Setup &setup, QWidget *parent)
 
     m_list->setObjectName(QLatin1String(setup.list));
     m_list->setGeometry(0, 0, 161, 214);
-    m_list->setToolTip(QLatin1String(setup.tooltip));
-    m_list->setAccessibleName(QLatin1String(setup.caption).chopped(1)); // the window's caption, without its colon
+    m_list->setToolTip(tr(setup.tooltip));
+    m_list->setAccessibleName(windowTitle().section(QLatin1Char(':'), 0, 0)); // the window's caption, without its colon
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setUniformItemSizes(true); // a folder of thousands of maps is laid out at once
@@ -106,16 +106,20 @@ void FilePicker::choose()
 }
 
 frmmap::frmmap(QWidget *parent)
-    : FilePicker({"frmmap", "filemap", "butokmap", "butcancelmap", "Select a map:", 246, true, "/valve/maps/", "/maps/",
-                  "*.bsp", "Click on the map you want to run when Half-Life starts."},
+    : FilePicker({"frmmap", "filemap", "butokmap", "butcancelmap",
+                  QT_TRANSLATE_NOOP("vantor::FilePicker", "Select a map:"), 246, true, "/valve/maps/", "/maps/",
+                  "*.bsp",
+                  QT_TRANSLATE_NOOP("vantor::FilePicker", "Click on the map you want to run when Half-Life starts.")},
                  parent)
 {
 }
 
 frmcfg::frmcfg(QWidget *parent)
-    : FilePicker({"frmcfg", "filecfg", "butokcfg", "butcancelcfg", "Select a cfg:", 245, false, "/valve/", "/", "*.cfg",
-                  "Click on the cfg file you want to execute when Half-Life starts."},
-                 parent)
+    : FilePicker(
+          {"frmcfg", "filecfg", "butokcfg", "butcancelcfg", QT_TRANSLATE_NOOP("vantor::FilePicker", "Select a cfg:"),
+           245, false, "/valve/", "/", "*.cfg",
+           QT_TRANSLATE_NOOP("vantor::FilePicker", "Click on the cfg file you want to execute when Half-Life starts.")},
+          parent)
 {
 }
 

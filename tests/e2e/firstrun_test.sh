@@ -25,7 +25,7 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/displayfd" 2>"$tmp
 xvfb=$!
 read -r -t 20 display <"$tmp/displayfd" || fail "Xvfb did not start: $(cat "$tmp/xvfb.log")"
 export DISPLAY=":$display" LSAN_OPTIONS="suppressions=$(dirname "$0")/../lsan.supp:print_suppressions=0"
-env HOME="$tmp/Half Life" XDG_CONFIG_HOME="$tmp/config" XDG_RUNTIME_DIR="$tmp/runtime" QT_QPA_PLATFORM=xcb \
+env LANGUAGE=en HOME="$tmp/Half Life" XDG_CONFIG_HOME="$tmp/config" XDG_RUNTIME_DIR="$tmp/runtime" QT_QPA_PLATFORM=xcb \
     QT_QPA_PLATFORMTHEME= "$binary" -reverse &
 app=$!
 
@@ -56,7 +56,7 @@ expected=$(printf '%s\n' "$(dirname "$binary")" -console -numericping -toconsole
 grep -qxF "hldir=$tmp/Half Life" "$tmp/config/vantor_tovrik.ini" || fail "the chosen folder was not stored"
 
 rm "$tmp/config/vantor_tovrik.ini"
-env HOME="$tmp/Half Life" XDG_CONFIG_HOME="$tmp/config" XDG_RUNTIME_DIR="$tmp/runtime" QT_QPA_PLATFORM=xcb \
+env LANGUAGE=en HOME="$tmp/Half Life" XDG_CONFIG_HOME="$tmp/config" XDG_RUNTIME_DIR="$tmp/runtime" QT_QPA_PLATFORM=xcb \
     DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent "$binary" --run --notify &
 app=$!
 notice=$(window '^Vantor$') || fail "no window said why the game was not started"

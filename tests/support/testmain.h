@@ -82,6 +82,7 @@ inline void row(const char *name, std::initializer_list<QString> columns)
         qputenv("XDG_RUNTIME_DIR", home.path().toLocal8Bit());                                                         \
         qputenv("HOME", home.path().toLocal8Bit());                                                                    \
         qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent"); /* no notification service but a test's */      \
+        qputenv("LANGUAGE", "en"); /* the texts as written, whatever this machine's language */                        \
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                            \
             qputenv("QT_QPA_PLATFORM", "offscreen");                                                                   \
         ApplicationClass app(argc, argv);                                                                              \

@@ -1,0 +1,963 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>Caption</name>
+    <message>
+        <source>Run Half-Life Now!</source>
+        <translation>¡Jugar a Half-Life!</translation>
+    </message>
+    <message>
+        <source>Could not start hl.exe!</source>
+        <translation>¡hl.exe no arrancó!</translation>
+    </message>
+    <message>
+        <source>Make CFG File:</source>
+        <translation>Crear CFG:</translation>
+    </message>
+    <message>
+        <source>CFG file created</source>
+        <translation>¡CFG creado!</translation>
+    </message>
+    <message>
+        <source>Enter a filename!</source>
+        <translation>¡Pon un nombre!</translation>
+    </message>
+    <message>
+        <source>Delete all saved settings</source>
+        <translation>Borrar todo lo guardado</translation>
+    </message>
+    <message>
+        <source>Save:</source>
+        <translation>Guardar:</translation>
+    </message>
+    <message>
+        <source>Current Command Line:</source>
+        <translation>Línea de comandos:</translation>
+    </message>
+    <message>
+        <source> ERROR: Dir not found!</source>
+        <translation> ERROR: ¡Falta el dir!</translation>
+    </message>
+    <message>
+        <source>This is the command line that will be executed, like from the DOS prompt</source>
+        <translation>Esta es la línea de comandos que se ejecutará, como si la escribieras en el DOS</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Not saved!</source>
+        <translation>¡Falló!</translation>
+    </message>
+</context>
+<context>
+    <name>DeleteAll</name>
+    <message>
+        <source>Are you sure?</source>
+        <translation>¿Seguro?</translation>
+    </message>
+    <message>
+        <source>Are you really, really sure?</source>
+        <translation>¿Seguro, segurísimo?</translation>
+    </message>
+    <message>
+        <source>OK, they&apos;re deleted</source>
+        <translation>OK, ya los borré</translation>
+    </message>
+    <message>
+        <source>I just did that</source>
+        <translation>¡Ya lo hice!</translation>
+    </message>
+    <message>
+        <source>No, really, I deleted them!</source>
+        <translation>¡Que sí, que ya los borré!</translation>
+    </message>
+    <message>
+        <source>Oh alright, I&apos;ll re-delete them</source>
+        <translation>Bueno, los vuelvo a borrar</translation>
+    </message>
+    <message>
+        <source>What, again?!?</source>
+        <translation>¿¡Qué, otra vez!?</translation>
+    </message>
+    <message>
+        <source>I&apos;m tired, go away</source>
+        <translation>Estoy harto, vete</translation>
+    </message>
+    <message>
+        <source>OK, but this is the last time</source>
+        <translation>OK, pero es la última vez</translation>
+    </message>
+    <message>
+        <source>STOP CLICKING ME!!!</source>
+        <translation>¡¡¡NO ME PULSES!!!</translation>
+    </message>
+    <message>
+        <source>You&apos;re starting to annoy me...</source>
+        <translation>Ya me estás fastidiando...</translation>
+    </message>
+    <message>
+        <source>That&apos;s it! You&apos;re dead, man!</source>
+        <translation>¡Se acabó! ¡Estás muerto!</translation>
+    </message>
+</context>
+<context>
+    <name>GameWatch</name>
+    <message>
+        <source>This edition of Half-Life needs the Steam client running: start Steam first, or choose the Half-Life folder of a Steam library with Browse, so that Vantor starts the game through Steam.</source>
+        <translation>Esta edición de Half-Life necesita que el cliente de Steam esté abierto: inicia Steam primero, o elige con Buscar la carpeta de Half-Life de una biblioteca de Steam, para que Vantor inicie el juego a través de Steam.</translation>
+    </message>
+    <message>
+        <source>Half-Life is a 32-bit program, and the system lacks 32-bit libraries that it needs. On Debian and Ubuntu: sudo dpkg --add-architecture i386 &amp;&amp; sudo apt install libc6:i386 libgl1:i386</source>
+        <translation>Half-Life es un programa de 32 bits y al sistema le faltan bibliotecas de 32 bits que necesita. En Debian y Ubuntu: sudo dpkg --add-architecture i386 &amp;&amp; sudo apt install libc6:i386 libgl1:i386</translation>
+    </message>
+    <message>
+        <source>The mod %1 has no library for Linux (its liblist.gam names no gamedll_linux): it runs only with the Windows edition of Half-Life, hl.exe through wine.</source>
+        <translation>El mod %1 no tiene biblioteca para Linux (su liblist.gam no indica ningún gamedll_linux): solo funciona con la edición de Windows de Half-Life, hl.exe a través de wine.</translation>
+    </message>
+    <message>
+        <source>a crash</source>
+        <translation>un fallo</translation>
+    </message>
+    <message>
+        <source>status %1</source>
+        <translation>código %1</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchPrefix</name>
+    <message>
+        <source>%command% stands there more than once</source>
+        <translation>%command% aparece más de una vez</translation>
+    </message>
+    <message>
+        <source>a quote is not closed</source>
+        <translation>hay unas comillas sin cerrar</translation>
+    </message>
+    <message>
+        <source>Custom Parameters cannot be read: %1</source>
+        <translation>No se pueden leer los Parámetros extra: %1</translation>
+    </message>
+    <message>
+        <source>the wrapper %1 is not on the PATH</source>
+        <translation>el wrapper %1 no está en el PATH</translation>
+    </message>
+</context>
+<context>
+    <name>Notice</name>
+    <message>
+        <source>Open Vantor</source>
+        <translation>Abrir Vantor</translation>
+    </message>
+</context>
+<context>
+    <name>Option</name>
+    <message>
+        <source>The BSP file you want loaded when the game starts (if you do want one loaded)</source>
+        <translation>El archivo BSP que quieres cargar al iniciar el juego (si es que quieres cargar alguno)</translation>
+    </message>
+    <message>
+        <source>For a 28.8 modem, your rate should be somewhere between 2000 and 3000, you need to try lots of different settings in the console to work out what&apos;s best for you</source>
+        <translation>Con un módem de 28.8, tu rate debería estar entre 2000 y 3000; tendrás que probar muchos valores distintos en la consola para ver cuál te va mejor</translation>
+    </message>
+    <message>
+        <source>Maximum number of players that can be in a multiplayer game at once</source>
+        <translation>Número máximo de jugadores que puede haber a la vez en una partida multijugador</translation>
+    </message>
+    <message>
+        <source>Limits your framerate, if your framerate is too high it will create lag. For LAN games, it shouldn&apos;t matter that much</source>
+        <translation>Limita tus FPS: si son demasiado altos, provocarán lag. En partidas LAN no debería importar mucho</translation>
+    </message>
+    <message>
+        <source>Limits your framerate, if your framerate is too high it will create lag. For a 28.8 modem, you&apos;d want to use around 22fps-28fps</source>
+        <translation>Limita tus FPS: si son demasiado altos, provocarán lag. Con un módem de 28.8, te conviene usar unos 22-28 fps</translation>
+    </message>
+    <message>
+        <source>The amount Half-Life should predict entity movement, this should be around the same as your ping time, try different settings in the console</source>
+        <translation>Cuánto debe predecir Half-Life el movimiento de las entidades; debería ser más o menos igual a tu ping. Prueba distintos valores en la consola</translation>
+    </message>
+    <message>
+        <source>The amount of decals (blood splats, bulletholes, etc.) that can exist at once. Having too many decals in the screen at once will decrease framerate by quite a lot</source>
+        <translation>La cantidad de decals (manchas de sangre, agujeros de bala, etc.) que puede haber a la vez. Tener demasiados decals en pantalla a la vez bajará bastante tus FPS</translation>
+    </message>
+    <message>
+        <source>Numeric Ping</source>
+        <translation>Ping en ms</translation>
+    </message>
+    <message>
+        <source>Uses numeric ping times instead of the &quot;traffic light&quot; thingies.</source>
+        <translation>Muestra el ping en números en lugar de esos &quot;semáforos&quot;.</translation>
+    </message>
+    <message>
+        <source>Start in Console</source>
+        <translation>Abrir consola</translation>
+    </message>
+    <message>
+        <source>When Half-Life loads, it&apos;ll go directly to the console instead of the main menu</source>
+        <translation>Al cargar, Half-Life irá directamente a la consola en lugar de al menú principal</translation>
+    </message>
+    <message>
+        <source>Allow Cheats</source>
+        <translation>Usar trucos</translation>
+    </message>
+    <message>
+        <source>Allows you to use cheats if you want to. Warning!: If you&apos;re running a multiplayer server, it&apos;ll allow people to use cheats in the game</source>
+        <translation>Te deja usar trucos si quieres. ¡Ojo!: si tienes un servidor multijugador, la gente podrá usar trucos en la partida</translation>
+    </message>
+    <message>
+        <source>MMX Processor</source>
+        <translation>CPU con MMX</translation>
+    </message>
+    <message>
+        <source>Enables MMX support. Do not use this unless you have an MMX enhanced processor</source>
+        <translation>Activa el soporte MMX. No lo uses a menos que tengas un procesador con MMX</translation>
+    </message>
+    <message>
+        <source>MouseLook (freelook)</source>
+        <translation>Vista libre (ratón)</translation>
+    </message>
+    <message>
+        <source>Mouse Filter</source>
+        <translation>Filtro ratón</translation>
+    </message>
+    <message>
+        <source>Enabling this will make mouse movement a bit smoother, but it also makes it a bit harder to aim</source>
+        <translation>Al activarlo, el movimiento del ratón será un poco más suave, pero también costará un poco más apuntar</translation>
+    </message>
+    <message>
+        <source>Shadows</source>
+        <translation>Sombras</translation>
+    </message>
+    <message>
+        <source>Enables shadows, only works in hardware mode. Will decrease framerate a bit.</source>
+        <translation>Activa las sombras; solo funciona en modo hardware. Bajará un poco los FPS.</translation>
+    </message>
+    <message>
+        <source>Custom Map:</source>
+        <translation>Mapa inicial:</translation>
+    </message>
+    <message>
+        <source>Custom CFG:</source>
+        <translation>CFG inicial:</translation>
+    </message>
+    <message>
+        <source>You can use this to execute a CFG file containing various commands when the game loads</source>
+        <translation>Sirve para ejecutar un archivo CFG con varios comandos al cargar el juego</translation>
+    </message>
+    <message>
+        <source>You can use this to execute a CFG file containing various commands when the game loads (should end in &quot;.cfg&quot;)</source>
+        <translation>Sirve para ejecutar un archivo CFG con varios comandos al cargar el juego (debe terminar en &quot;.cfg&quot;)</translation>
+    </message>
+    <message>
+        <source>Skill Level:</source>
+        <translation>Dificultad:</translation>
+    </message>
+    <message>
+        <source>The difficulty level in single player</source>
+        <translation>El nivel de dificultad en el modo de un jugador</translation>
+    </message>
+    <message>
+        <source>Console Speed:</source>
+        <translation>Vel. consola:</translation>
+    </message>
+    <message>
+        <source>The speed that the console moves at when you bring it down/put it away. 600 is the default speed</source>
+        <translation>La velocidad a la que se mueve la consola cuando la abres o la cierras. 600 es la velocidad por defecto</translation>
+    </message>
+    <message>
+        <source>Third Person View</source>
+        <translation>Tercera persona</translation>
+    </message>
+    <message>
+        <source>Shows everything from a third person (chasecam) view. Check Help for camera control info.</source>
+        <translation>Muestra todo desde una vista en tercera persona (chasecam). Mira en Info cómo controlar la cámara.</translation>
+    </message>
+    <message>
+        <source>Developer Mode</source>
+        <translation>Modo desarrollo</translation>
+    </message>
+    <message>
+        <source>Advanced, displays a lot more information about what&apos;s going on in the console. Good for testing maps</source>
+        <translation>Avanzado: muestra en la consola mucha más información sobre lo que está pasando. Ideal para probar mapas</translation>
+    </message>
+    <message>
+        <source>Direct3D Flip</source>
+        <translation>Flip Direct3D</translation>
+    </message>
+    <message>
+        <source>If you experience input lag (takes a while for things to react to your controls in single and multiplayer), enabling this might fix it</source>
+        <translation>Si notas retraso en los controles (las cosas tardan en reaccionar a tus controles, en un jugador y en multijugador), activar esto puede arreglarlo</translation>
+    </message>
+    <message>
+        <source>Enable Joystick</source>
+        <translation>Usar joystick</translation>
+    </message>
+    <message>
+        <source>Disabling the joystick increases performance slightly. Enable this if you want to use a joystick</source>
+        <translation>Desactivar el joystick mejora un poco el rendimiento. Actívalo si quieres usar un joystick</translation>
+    </message>
+    <message>
+        <source>HL Dir:</source>
+        <translation>Dir HL:</translation>
+    </message>
+    <message>
+        <source>Your Half-Life directory location</source>
+        <translation>La ubicación de tu directorio de Half-Life</translation>
+    </message>
+    <message>
+        <source>Save on Run (Slot 3)</source>
+        <translation>Guardar al jugar (3)</translation>
+    </message>
+    <message>
+        <source>Saves the current Vantor options in slot 3 before running Half-Life</source>
+        <translation>Guarda las opciones actuales de Vantor en la ranura 3 antes de iniciar Half-Life</translation>
+    </message>
+    <message>
+        <source>Close Vantor on Run</source>
+        <translation>Salir al jugar</translation>
+    </message>
+    <message>
+        <source>Closes Vantor after running Half-Life</source>
+        <translation>Cierra Vantor después de iniciar Half-Life</translation>
+    </message>
+    <message>
+        <source> Custom Parameters:</source>
+        <translation> Parámetros extra:</translation>
+    </message>
+    <message>
+        <source>Advanced. If you want to add anything to the command line, type it here</source>
+        <translation>Avanzado. Si quieres añadir algo a la línea de comandos, escríbelo aquí</translation>
+    </message>
+    <message>
+        <source>DM Server</source>
+        <translation>Server DM</translation>
+    </message>
+    <message>
+        <source>Turn this on if you&apos;re running a DM server</source>
+        <translation>Actívalo si vas a montar un servidor DM</translation>
+    </message>
+    <message>
+        <source>LAN Game</source>
+        <translation>Modo LAN</translation>
+    </message>
+    <message>
+        <source>Turn this on if you&apos;re going to be playing multiplayer over a Local Area Network</source>
+        <translation>Actívalo si vas a jugar en multijugador por una red local (LAN)</translation>
+    </message>
+    <message>
+        <source>Allow Download</source>
+        <translation>Descargas</translation>
+    </message>
+    <message>
+        <source>Allows HL to download maps, models, and decals from a multiplayer server. Will probably increase lag.</source>
+        <translation>Permite que HL descargue mapas, modelos y decals de un servidor multijugador. Seguramente aumentará el lag.</translation>
+    </message>
+    <message>
+        <source>Allow Upload</source>
+        <translation>Subidas</translation>
+    </message>
+    <message>
+        <source>Allows Half-Life to upload your custom decals, models, etc. to the server, will increase lag while uploading</source>
+        <translation>Permite que Half-Life suba al servidor tus decals, modelos, etc. personalizados; habrá más lag mientras se suben</translation>
+    </message>
+    <message>
+        <source>High Quality Models</source>
+        <translation>Modelos detallados</translation>
+    </message>
+    <message>
+        <source>Turning this on makes models look better, but it&apos;ll decrease your framerate a bit</source>
+        <translation>Al activarlo, los modelos se ven mejor, pero bajarán un poco tus FPS</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>Max Players</source>
+        <translation>Jugadores</translation>
+    </message>
+    <message>
+        <source>FPS Limit for LAN games</source>
+        <translation>Límite FPS en LAN</translation>
+    </message>
+    <message>
+        <source>FPS Limit for Net Games</source>
+        <translation>Límite FPS en Internet</translation>
+    </message>
+    <message>
+        <source>Pushlatency</source>
+        <translation>Pushlatency</translation>
+    </message>
+    <message>
+        <source>Dynamic Lighting</source>
+        <translation>Luces dinámicas</translation>
+    </message>
+    <message>
+        <source>Turns on/off dynamic lighting (light from rockets, explosions, your flashlight, etc.) Will increase your framerate a bit to disable this</source>
+        <translation>Activa/desactiva la iluminación dinámica (la luz de cohetes, explosiones, tu linterna, etc.). Desactivarla subirá un poco tus FPS</translation>
+    </message>
+    <message>
+        <source>gl_texsort</source>
+        <translation>gl_texsort</translation>
+    </message>
+    <message>
+        <source>On will make things a lot brighter, but off will increase framerate by quite a bit. Off may also cause some textures to disappear</source>
+        <translation>Activado, todo se ve mucho más brillante, pero desactivado sube bastante los FPS. Desactivado también puede hacer que desaparezcan algunas texturas</translation>
+    </message>
+    <message>
+        <source>Weapon Model</source>
+        <translation>Mostrar arma</translation>
+    </message>
+    <message>
+        <source>If off, the weapon model will be invisible. This will increase your framerate</source>
+        <translation>Si está desactivado, el modelo del arma será invisible. Esto subirá tus FPS</translation>
+    </message>
+    <message>
+        <source>Junctions</source>
+        <translation>Uniones</translation>
+    </message>
+    <message>
+        <source>On fills in cracks between polygons, making things look smoother etc. Off will increase perfomance a bit</source>
+        <translation>Activado, rellena las grietas entre polígonos para que todo se vea más suave, etc. Desactivado mejora un poco el rendimiento</translation>
+    </message>
+    <message>
+        <source>Decal Limit</source>
+        <translation>Nº decals</translation>
+    </message>
+    <message>
+        <source>Z-trick</source>
+        <translation>Z-trick</translation>
+    </message>
+    <message>
+        <source>On should increase framerate a bit, but it may cause textures to flicker etc. on some systems</source>
+        <translation>Activado debería subir un poco los FPS, pero en algunos sistemas puede hacer que las texturas parpadeen, etc.</translation>
+    </message>
+    <message>
+        <source>Mod Dir:     (e.g. &quot;tfc&quot;)</source>
+        <translation>Dir mod:     (ej. &quot;tfc&quot;)</translation>
+    </message>
+    <message>
+        <source>Click this if you want to run Half-Life using a mod (such as Team Fortress Classic). Works only with v1.0.0.9 and above.</source>
+        <translation>Márcalo si quieres iniciar Half-Life con un mod (como Team Fortress Classic). Solo funciona con la v1.0.0.9 o superior.</translation>
+    </message>
+    <message>
+        <source>The directory of the mod you want to run (e.g.  tfc ). Works only with v1.0.0.9 and above.</source>
+        <translation>El directorio del mod que quieres jugar (ej.  tfc ). Solo funciona con la v1.0.0.9 o superior.</translation>
+    </message>
+    <message>
+        <source>16 bit Sound</source>
+        <translation>Audio 16 bit</translation>
+    </message>
+    <message>
+        <source>Off is 8-bit sound. 16 bit is better, but 8bit will speed things up slightly</source>
+        <translation>Desactivado es sonido de 8 bits. 16 bits suena mejor, pero 8 bits acelera un poco las cosas</translation>
+    </message>
+    <message>
+        <source>High Sound Quality</source>
+        <translation>Audio alta calidad</translation>
+    </message>
+    <message>
+        <source>Better quality sound, will slow things down a bit though</source>
+        <translation>Sonido de mejor calidad, aunque ralentiza un poco las cosas</translation>
+    </message>
+    <message>
+        <source>Reverb Effects</source>
+        <translation>Reverberación</translation>
+    </message>
+    <message>
+        <source>Reverb effects, off will speed things up slightly</source>
+        <translation>Efectos de reverberación; desactivarlos acelera un poco las cosas</translation>
+    </message>
+    <message>
+        <source>Max Performance Sound</source>
+        <translation>Audio máx. rendimiento</translation>
+    </message>
+    <message>
+        <source>Off is max compatibility. Turn this off if you&apos;re having problems with sound skipping/stuttering/etc.</source>
+        <translation>Desactivado es máxima compatibilidad. Desactívalo si el sonido se corta, tartamudea, etc.</translation>
+    </message>
+    <message>
+        <source>EAX Sound</source>
+        <translation>Audio EAX</translation>
+    </message>
+    <message>
+        <source>Turn this on if you have an EAX compatible soundcard</source>
+        <translation>Actívalo si tienes una tarjeta de sonido compatible con EAX</translation>
+    </message>
+    <message>
+        <source>A3D Sound</source>
+        <translation>Audio A3D</translation>
+    </message>
+    <message>
+        <source>Turn this on if you have an A3D compatible soundcard</source>
+        <translation>Actívalo si tienes una tarjeta de sonido compatible con A3D</translation>
+    </message>
+    <message>
+        <source>I&apos;m getting a &quot;DIR not found!&quot; error, but the dir exists!</source>
+        <translation>Me sale el error &quot;¡Falta el DIR!&quot;, ¡pero el dir existe!</translation>
+    </message>
+</context>
+<context>
+    <name>Skill</name>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difícil</translation>
+    </message>
+</context>
+<context>
+    <name>Terminal</name>
+    <message>
+        <source>Sets Half-Life&apos;s options and starts the game.
+
+--print and --run show no window and ask nothing. Exit status:
+  0  done; for --run, the game was started
+  1  the options are wrong
+  2  the slot asked for is not saved
+  3  no Game directory has been chosen in the window
+  4  the CFG file could not be written
+  5  the game could not be started
+  6  the game ended at once</source>
+        <translation>Ajusta las opciones de Half-Life e inicia el juego.
+
+--print y --run no muestran ninguna ventana ni preguntan nada. Código de salida:
+  0  hecho; con --run, el juego se inició
+  1  las opciones son incorrectas
+  2  la ranura pedida no está guardada
+  3  no se ha elegido ningún directorio del juego en la ventana
+  4  no se pudo escribir el archivo CFG
+  5  no se pudo iniciar el juego
+  6  el juego se cerró enseguida</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Muestra la información de la versión.</translation>
+    </message>
+    <message>
+        <source>Loads the options of slot &lt;N&gt; (1 to 3) instead of the Default slot.</source>
+        <translation>Carga las opciones de la ranura &lt;N&gt; (1 a 3) en lugar de la ranura de inicio.</translation>
+    </message>
+    <message>
+        <source>Prints what Run would start, as a shell would run it, then the CFG file that it would write (none in the directory-not-found mode). Writes nothing.</source>
+        <translation>Muestra lo que iniciaría &quot;¡Jugar a Half-Life!&quot;, tal como lo ejecutaría un shell, y después el archivo CFG que escribiría (ninguno en el modo de directorio no encontrado). No escribe nada.</translation>
+    </message>
+    <message>
+        <source>Does what &quot;Run Half-Life Now!&quot; does, then ends.</source>
+        <translation>Hace lo mismo que &quot;¡Jugar a Half-Life!&quot; y luego termina.</translation>
+    </message>
+    <message>
+        <source>With --run: says why the game could not be started in a desktop notification, or a message window, as the desktop menu&apos;s entries do; for a slot that is not saved it offers to open Vantor.</source>
+        <translation>Con --run: si el juego no se pudo iniciar, explica por qué en una notificación del escritorio o en una ventana de mensaje, como hacen las entradas del menú del escritorio; si la ranura no está guardada, ofrece abrir Vantor.</translation>
+    </message>
+    <message>
+        <source>could not start the game: %1</source>
+        <translation>no se pudo iniciar el juego: %1</translation>
+    </message>
+    <message>
+        <source>no Game directory has been chosen; choose one in Vantor&apos;s window</source>
+        <translation>no se ha elegido ningún directorio del juego; elige uno en la ventana de Vantor</translation>
+    </message>
+    <message>
+        <source>could not write the CFG file %1</source>
+        <translation>no se pudo escribir el archivo CFG %1</translation>
+    </message>
+    <message>
+        <source>vantor: Steam starts Half-Life in its own environment, so %1 is left out: it belongs in Steam&apos;s launch options for Half-Life
+</source>
+        <translation>vantor: Steam inicia Half-Life en su propio entorno, así que se omite %1: debe ir en las opciones de lanzamiento de Half-Life en Steam
+</translation>
+    </message>
+    <message>
+        <source>Half-Life ended at once (%1). Its last lines:</source>
+        <translation>Half-Life se cerró enseguida (%1). Sus últimas líneas:</translation>
+    </message>
+    <message>
+        <source>All of its output: %1</source>
+        <translation>Toda su salida: %1</translation>
+    </message>
+    <message>
+        <source>See --help.</source>
+        <translation>Consulta --help.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;; see --help</source>
+        <translation>argumento inesperado &apos;%1&apos;; consulta --help</translation>
+    </message>
+    <message>
+        <source>--print and --run cannot go together</source>
+        <translation>--print y --run no se pueden usar juntos</translation>
+    </message>
+    <message>
+        <source>--slot takes 1, 2 or 3, not &apos;%1&apos;</source>
+        <translation>--slot admite 1, 2 o 3, no &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Vantor could not start Half-Life</source>
+        <translation>Vantor no pudo iniciar Half-Life</translation>
+    </message>
+    <message>
+        <source>Slot %1 is not saved</source>
+        <translation>La ranura %1 no está guardada</translation>
+    </message>
+</context>
+<context>
+    <name>vantor::FilePicker</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Select a map:</source>
+        <translation>Elegir mapa:</translation>
+    </message>
+    <message>
+        <source>Click on the map you want to run when Half-Life starts.</source>
+        <translation>Haz clic en el mapa que quieres cargar al iniciar Half-Life.</translation>
+    </message>
+    <message>
+        <source>Select a cfg:</source>
+        <translation>Elegir CFG:</translation>
+    </message>
+    <message>
+        <source>Click on the cfg file you want to execute when Half-Life starts.</source>
+        <translation>Haz clic en el archivo CFG que quieres ejecutar al iniciar Half-Life.</translation>
+    </message>
+</context>
+<context>
+    <name>vantor::Form1</name>
+    <message>
+        <source>Vantor, by Tovrik</source>
+        <translation>Vantor, de Tovrik</translation>
+    </message>
+    <message>
+        <source>Steam starts Half-Life in its own environment, so Vantor leaves out %1: they belong in Steam&apos;s launch options for Half-Life.</source>
+        <translation>Steam inicia Half-Life en su propio entorno, así que Vantor omite %1: eso va en las opciones de lanzamiento de Half-Life en Steam.</translation>
+    </message>
+    <message>
+        <source>Paste Command Line or CFG</source>
+        <translation>Pegar línea de comandos o CFG</translation>
+    </message>
+    <message>
+        <source>Bring in Steam&apos;s Launch Options</source>
+        <translation>Traer opciones de lanzamiento de Steam</translation>
+    </message>
+    <message>
+        <source>Steam keeps no launch options for Half-Life</source>
+        <translation>Steam no tiene opciones de lanzamiento para Half-Life</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n options set</source>
+        <translation>
+            <numerusform>%n opción aplicada</numerusform>
+            <numerusform>%n opciones aplicadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n lines not used</source>
+        <translation>
+            <numerusform>, %n línea sin usar</numerusform>
+            <numerusform>, %n líneas sin usar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Use %1</source>
+        <translation>Usar %1</translation>
+    </message>
+    <message>
+        <source>Load:</source>
+        <translation>Abrir:</translation>
+    </message>
+    <message>
+        <source>Load previously saved options from slot:</source>
+        <translation>Cargar las opciones guardadas en la ranura:</translation>
+    </message>
+    <message>
+        <source>Save current Vantor options to slot:</source>
+        <translation>Guardar las opciones actuales de Vantor en la ranura:</translation>
+    </message>
+    <message>
+        <source>Load previously saved options from slot %1</source>
+        <translation>Cargar las opciones guardadas en la ranura %1</translation>
+    </message>
+    <message>
+        <source>Load Slot %1</source>
+        <translation>Cargar ranura %1</translation>
+    </message>
+    <message>
+        <source>Save current Vantor options to slot %1</source>
+        <translation>Guardar las opciones actuales de Vantor en la ranura %1</translation>
+    </message>
+    <message>
+        <source>Save Slot %1</source>
+        <translation>Guardar ranura %1</translation>
+    </message>
+    <message>
+        <source>Default:</source>
+        <translation>Inicio:</translation>
+    </message>
+    <message>
+        <source>Load options from this slot when Vantor loads:</source>
+        <translation>Cargar las opciones de esta ranura al abrir Vantor:</translation>
+    </message>
+    <message>
+        <source>Default Slot %1</source>
+        <translation>Ranura de inicio %1</translation>
+    </message>
+    <message>
+        <source>Set options saved in slot %1 as the default options</source>
+        <translation>Cargar al abrir Vantor las opciones guardadas en la ranura %1</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Help, About, etc.</source>
+        <translation>Ayuda, Acerca de, etc.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Ajustes:</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Select the map you want to load when Half-Life runs</source>
+        <translation>Elige el mapa que quieres cargar al iniciar Half-Life</translation>
+    </message>
+    <message>
+        <source>Browse for a map</source>
+        <translation>Buscar un mapa</translation>
+    </message>
+    <message>
+        <source>Select a CFG you want to execute when Half-Life loads</source>
+        <translation>Elige un CFG para ejecutarlo al cargar Half-Life</translation>
+    </message>
+    <message>
+        <source>Browse for a CFG file</source>
+        <translation>Buscar un archivo CFG</translation>
+    </message>
+    <message>
+        <source>Multiplayer Options</source>
+        <translation>Multijugador</translation>
+    </message>
+    <message>
+        <source>Multiplayer-related options</source>
+        <translation>Opciones relacionadas con el multijugador</translation>
+    </message>
+    <message>
+        <source>Performance, Mod (Custom Game) and Sound Options</source>
+        <translation>Rendimiento, mod (juego personalizado) y sonido</translation>
+    </message>
+    <message>
+        <source>Options to help increase framerate (at a cost), to start Half-Life using a mod (user modification such as TFC), and sound related options.</source>
+        <translation>Opciones para subir los FPS (a un precio), para iniciar Half-Life con un mod (una modificación hecha por usuarios, como TFC) y opciones de sonido.</translation>
+    </message>
+    <message>
+        <source>Go to  Corvana!</source>
+        <translation>¡Ir a  Corvana!</translation>
+    </message>
+    <message>
+        <source>Go to Corvana!</source>
+        <translation>¡Ir a Corvana!</translation>
+    </message>
+    <message>
+        <source>Browse to your \half-life\ directory.</source>
+        <translation>Busca tu directorio \half-life\.</translation>
+    </message>
+    <message>
+        <source>Browse for the Half-Life folder</source>
+        <translation>Buscar la carpeta de Half-Life</translation>
+    </message>
+    <message>
+        <source>Makes a CFG file in your Valve\ dir, using the current settings. You can execute it by typing &quot;exec whatever.cfg&quot; in the console</source>
+        <translation>Crea un archivo CFG en tu dir Valve\ con los ajustes actuales. Puedes ejecutarlo escribiendo &quot;exec loquesea.cfg&quot; en la consola</translation>
+    </message>
+    <message>
+        <source>CFG file name</source>
+        <translation>Nombre del archivo CFG</translation>
+    </message>
+    <message>
+        <source>Runs Half-Life using the current Vantor settings</source>
+        <translation>Inicia Half-Life con los ajustes actuales de Vantor</translation>
+    </message>
+    <message>
+        <source>Deletes all Vantor saves from the registry</source>
+        <translation>Borra del registro todo lo que Vantor ha guardado</translation>
+    </message>
+    <message>
+        <source>Reset Settings</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Resets settings to the Vantor defaults (not Half-Life defaults). Will not wipe saved settings. Vantor will have to be restarted</source>
+        <translation>Vuelve a los ajustes por defecto de Vantor (no a los de Half-Life). No borra los ajustes guardados. Tendrás que reiniciar Vantor</translation>
+    </message>
+    <message>
+        <source>Exit Vantor</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Umm.... guess.</source>
+        <translation>Mmm.... adivina.</translation>
+    </message>
+    <message>
+        <source>Back to General Options</source>
+        <translation>Volver a ajustes</translation>
+    </message>
+    <message>
+        <source>Read the button</source>
+        <translation>Lee el botón</translation>
+    </message>
+    <message>
+        <source>Back to General Options from Multiplayer</source>
+        <translation>Volver a ajustes desde Multijugador</translation>
+    </message>
+    <message>
+        <source>Performance Options</source>
+        <translation>Rendimiento</translation>
+    </message>
+    <message>
+        <source>Mod/Custom Game Options</source>
+        <translation>Mod/Juego personalizado</translation>
+    </message>
+    <message>
+        <source>Warning: Use only with Half-Life v1.0.0.9 and above!</source>
+        <translation>¡Aviso: solo con Half-Life v1.0.0.9 o superior!</translation>
+    </message>
+    <message>
+        <source>Back to General Options from Performance, Mod and Sound</source>
+        <translation>Volver a ajustes desde Rendimiento, mod y sonido</translation>
+    </message>
+    <message>
+        <source>Sound Options</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>The author&apos;s page</source>
+        <translation>La web del autor</translation>
+    </message>
+    <message>
+        <source>Go to the Vantor page for info/etc.</source>
+        <translation>Ve a la web de Vantor (info/etc.)</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Texto de ayuda</translation>
+    </message>
+    <message>
+        <source>Feeling depressed?</source>
+        <translation>¿Estás deprimido?</translation>
+    </message>
+    <message>
+        <source>Back to General Options from Help</source>
+        <translation>Volver a ajustes desde Info</translation>
+    </message>
+    <message>
+        <source>Brask - a comic strip by the author of Vantor</source>
+        <translation>Brask - una tira cómica del autor de Vantor</translation>
+    </message>
+    <message>
+        <source>The comic&apos;s background</source>
+        <translation>El fondo del cómic</translation>
+    </message>
+    <message>
+        <source>Picture of comic panel %1</source>
+        <translation>Imagen de la viñeta %1</translation>
+    </message>
+    <message>
+        <source>&lt;- Scroll Left</source>
+        <translation>&lt;- Izquierda</translation>
+    </message>
+    <message>
+        <source>Scroll Right  -&gt;</source>
+        <translation>Derecha  -&gt;</translation>
+    </message>
+    <message>
+        <source>Comic panel %1</source>
+        <translation>Viñeta %1</translation>
+    </message>
+    <message>
+        <source>Back to Help</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Still feeling depressed?</source>
+        <translation>¿Sigues deprimido?</translation>
+    </message>
+    <message>
+        <source>the system did not start it</source>
+        <translation>el sistema no lo inició</translation>
+    </message>
+    <message>
+        <source>Could not start %1: %2</source>
+        <translation>No se pudo iniciar %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not start the game: %1</source>
+        <translation>No se pudo iniciar el juego: %1</translation>
+    </message>
+    <message>
+        <source>Half-Life ended as soon as it started (%1).</source>
+        <translation>Half-Life se cerró nada más arrancar (%1).</translation>
+    </message>
+    <message>
+        <source>Its last lines:</source>
+        <translation>Sus últimas líneas:</translation>
+    </message>
+    <message>
+        <source>All of its output: %1</source>
+        <translation>Toda su salida: %1</translation>
+    </message>
+    <message>
+        <source>Please select your \Half-Life\ directory:</source>
+        <translation>Elige tu directorio \Half-Life\:</translation>
+    </message>
+</context>
+<context>
+    <name>vantor::frmdirnotfound</name>
+    <message>
+        <source>Dir not Found  -  Help</source>
+        <translation>Falta el dir  -  Ayuda</translation>
+    </message>
+    <message>
+        <source>Error: Directory not found!</source>
+        <translation>Error: ¡Falta el directorio!</translation>
+    </message>
+    <message>
+        <source>Either Vantor could not find the directory you specified in the &quot;HL Dir&quot; field, or it could not find a Valve\ or Valve\maps\ directory inside it. This may be because you specified the wrong directory, or it may be because of a compatibility bug in Vantor that only effects a few systems (don&apos;t know why or how to fix it). IF the directory shown in the &quot;HL Dir&quot; field is DEFINITELY CORRECT, you are probably one of the few people effected by the bug :(. Otherwise, click Browse and choose your Half-Life\ directory.</source>
+        <translation>O Vantor no encontró el directorio que pusiste en el campo &quot;Dir HL&quot;, o no encontró dentro un directorio Valve\ o Valve\maps\. Puede que pusieras el directorio equivocado, o puede ser por un bug de compatibilidad de Vantor que solo afecta a unos pocos sistemas (ni idea de por qué ni de cómo arreglarlo). SI el directorio del campo &quot;Dir HL&quot; es CORRECTO SEGURO, seguramente eres de los pocos afectados por el bug :(. Si no, pulsa Buscar y elige tu directorio Half-Life\.</translation>
+    </message>
+    <message>
+        <source>There is no proper fix for this yet: on a few systems Vantor cannot write to the disk, and nobody knows why. If you know what causes it, please send an e-mail; the contact details are on the Help page.</source>
+        <translation>Aún no hay un arreglo de verdad: en unos pocos sistemas Vantor no puede escribir en el disco, y nadie sabe por qué. Si sabes qué lo causa, mándame un e-mail; los datos de contacto están en la página Info.</translation>
+    </message>
+    <message>
+        <source>There is a partial fix, however, which will let you use a few basic features. To get these features to work, click &quot;Help&quot; (on Vantor), then &quot;Feeling Depressed?&quot;. There should be a checkbox under the Brask strip. Turn it on.</source>
+        <translation>Eso sí, hay un arreglo parcial que te deja usar algunas funciones básicas. Para que funcionen, pulsa &quot;Info&quot; (en Vantor) y luego &quot;¿Estás deprimido?&quot;. Debajo de la tira de Brask debería haber una casilla. Márcala.</translation>
+    </message>
+    <message>
+        <source>Unusable options (almost all of them :(  ) will now be disabled. You can enable them again by going to Help/Depressed/ and unchecking the checkbox.</source>
+        <translation>Las opciones que no se pueden usar (casi todas :(  ) quedarán desactivadas. Puedes volver a activarlas en Info/Deprimido/ desmarcando la casilla.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,963 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>Caption</name>
+    <message>
+        <source>Run Half-Life Now!</source>
+        <translation>Rodar Half-Life já!</translation>
+    </message>
+    <message>
+        <source>Could not start hl.exe!</source>
+        <translation>Erro ao rodar hl.exe!</translation>
+    </message>
+    <message>
+        <source>Make CFG File:</source>
+        <translation>Criar CFG:</translation>
+    </message>
+    <message>
+        <source>CFG file created</source>
+        <translation>CFG criada</translation>
+    </message>
+    <message>
+        <source>Enter a filename!</source>
+        <translation>Digite um nome!</translation>
+    </message>
+    <message>
+        <source>Delete all saved settings</source>
+        <translation>Apagar todas as configs</translation>
+    </message>
+    <message>
+        <source>Save:</source>
+        <translation>Salvar:</translation>
+    </message>
+    <message>
+        <source>Current Command Line:</source>
+        <translation>Linha de comando:</translation>
+    </message>
+    <message>
+        <source> ERROR: Dir not found!</source>
+        <translation> ERRO: Dir não existe!</translation>
+    </message>
+    <message>
+        <source>This is the command line that will be executed, like from the DOS prompt</source>
+        <translation>Esta é a linha de comando que vai ser executada, como se fosse no prompt do DOS</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Salvo</translation>
+    </message>
+    <message>
+        <source>Not saved!</source>
+        <translation>Não salvo!</translation>
+    </message>
+</context>
+<context>
+    <name>DeleteAll</name>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Tem certeza?</translation>
+    </message>
+    <message>
+        <source>Are you really, really sure?</source>
+        <translation>Certeza mesmo, mesmo?</translation>
+    </message>
+    <message>
+        <source>OK, they&apos;re deleted</source>
+        <translation>OK, apaguei tudo</translation>
+    </message>
+    <message>
+        <source>I just did that</source>
+        <translation>Já fiz isso</translation>
+    </message>
+    <message>
+        <source>No, really, I deleted them!</source>
+        <translation>Não, sério, já apaguei!</translation>
+    </message>
+    <message>
+        <source>Oh alright, I&apos;ll re-delete them</source>
+        <translation>Tá bom, vou reapagar tudo</translation>
+    </message>
+    <message>
+        <source>What, again?!?</source>
+        <translation>Ué, de novo?!?</translation>
+    </message>
+    <message>
+        <source>I&apos;m tired, go away</source>
+        <translation>Cansei, me deixa</translation>
+    </message>
+    <message>
+        <source>OK, but this is the last time</source>
+        <translation>OK, mas é a última vez</translation>
+    </message>
+    <message>
+        <source>STOP CLICKING ME!!!</source>
+        <translation>PARA DE CLICAR!!!</translation>
+    </message>
+    <message>
+        <source>You&apos;re starting to annoy me...</source>
+        <translation>Tá começando a me irritar...</translation>
+    </message>
+    <message>
+        <source>That&apos;s it! You&apos;re dead, man!</source>
+        <translation>Pronto! Você já era, cara!</translation>
+    </message>
+</context>
+<context>
+    <name>GameWatch</name>
+    <message>
+        <source>This edition of Half-Life needs the Steam client running: start Steam first, or choose the Half-Life folder of a Steam library with Browse, so that Vantor starts the game through Steam.</source>
+        <translation>Esta edição do Half-Life precisa do cliente da Steam rodando: abra a Steam primeiro, ou use Buscar para escolher a pasta do Half-Life de uma biblioteca da Steam, para que o Vantor inicie o jogo pela Steam.</translation>
+    </message>
+    <message>
+        <source>Half-Life is a 32-bit program, and the system lacks 32-bit libraries that it needs. On Debian and Ubuntu: sudo dpkg --add-architecture i386 &amp;&amp; sudo apt install libc6:i386 libgl1:i386</source>
+        <translation>O Half-Life é um programa de 32 bits, e faltam no sistema bibliotecas de 32 bits de que ele precisa. No Debian e no Ubuntu: sudo dpkg --add-architecture i386 &amp;&amp; sudo apt install libc6:i386 libgl1:i386</translation>
+    </message>
+    <message>
+        <source>The mod %1 has no library for Linux (its liblist.gam names no gamedll_linux): it runs only with the Windows edition of Half-Life, hl.exe through wine.</source>
+        <translation>O mod %1 não tem biblioteca para Linux (o liblist.gam dele não indica nenhum gamedll_linux): ele só roda com a edição para Windows do Half-Life, o hl.exe pelo wine.</translation>
+    </message>
+    <message>
+        <source>a crash</source>
+        <translation>um crash</translation>
+    </message>
+    <message>
+        <source>status %1</source>
+        <translation>status %1</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchPrefix</name>
+    <message>
+        <source>%command% stands there more than once</source>
+        <translation>%command% aparece mais de uma vez</translation>
+    </message>
+    <message>
+        <source>a quote is not closed</source>
+        <translation>tem uma aspa sem fechar</translation>
+    </message>
+    <message>
+        <source>Custom Parameters cannot be read: %1</source>
+        <translation>Parâmetros extras ilegíveis: %1</translation>
+    </message>
+    <message>
+        <source>the wrapper %1 is not on the PATH</source>
+        <translation>o wrapper %1 não está no PATH</translation>
+    </message>
+</context>
+<context>
+    <name>Notice</name>
+    <message>
+        <source>Open Vantor</source>
+        <translation>Abrir Vantor</translation>
+    </message>
+</context>
+<context>
+    <name>Option</name>
+    <message>
+        <source>The BSP file you want loaded when the game starts (if you do want one loaded)</source>
+        <translation>O arquivo BSP que você quer carregar quando o jogo começar (se quiser carregar algum)</translation>
+    </message>
+    <message>
+        <source>For a 28.8 modem, your rate should be somewhere between 2000 and 3000, you need to try lots of different settings in the console to work out what&apos;s best for you</source>
+        <translation>Para um modem de 28.8, o seu rate deve ficar em algum ponto entre 2000 e 3000; você vai ter que testar vários valores diferentes no console até descobrir o que é melhor para você</translation>
+    </message>
+    <message>
+        <source>Maximum number of players that can be in a multiplayer game at once</source>
+        <translation>Número máximo de jogadores que podem estar ao mesmo tempo numa partida multiplayer</translation>
+    </message>
+    <message>
+        <source>Limits your framerate, if your framerate is too high it will create lag. For LAN games, it shouldn&apos;t matter that much</source>
+        <translation>Limita o seu FPS; se o FPS estiver alto demais, vai dar lag. Em jogos na LAN, isso não deve fazer tanta diferença</translation>
+    </message>
+    <message>
+        <source>Limits your framerate, if your framerate is too high it will create lag. For a 28.8 modem, you&apos;d want to use around 22fps-28fps</source>
+        <translation>Limita o seu FPS; se o FPS estiver alto demais, vai dar lag. Para um modem de 28.8, o ideal é usar uns 22fps-28fps</translation>
+    </message>
+    <message>
+        <source>The amount Half-Life should predict entity movement, this should be around the same as your ping time, try different settings in the console</source>
+        <translation>O quanto o Half-Life deve prever o movimento das entidades; deve ficar mais ou menos igual ao seu ping, teste valores diferentes no console</translation>
+    </message>
+    <message>
+        <source>The amount of decals (blood splats, bulletholes, etc.) that can exist at once. Having too many decals in the screen at once will decrease framerate by quite a lot</source>
+        <translation>A quantidade de decals (manchas de sangue, marcas de tiro etc.) que podem existir ao mesmo tempo. Decals demais na tela de uma vez derrubam bastante o FPS</translation>
+    </message>
+    <message>
+        <source>Numeric Ping</source>
+        <translation>Ping em ms</translation>
+    </message>
+    <message>
+        <source>Uses numeric ping times instead of the &quot;traffic light&quot; thingies.</source>
+        <translation>Mostra o ping em números em vez daqueles trequinhos de &quot;semáforo&quot;.</translation>
+    </message>
+    <message>
+        <source>Start in Console</source>
+        <translation>Ir pro console</translation>
+    </message>
+    <message>
+        <source>When Half-Life loads, it&apos;ll go directly to the console instead of the main menu</source>
+        <translation>Quando o Half-Life carregar, ele vai direto para o console em vez do menu principal</translation>
+    </message>
+    <message>
+        <source>Allow Cheats</source>
+        <translation>Usar cheats</translation>
+    </message>
+    <message>
+        <source>Allows you to use cheats if you want to. Warning!: If you&apos;re running a multiplayer server, it&apos;ll allow people to use cheats in the game</source>
+        <translation>Deixa você usar cheats, se quiser. Atenção!: se você estiver rodando um servidor multiplayer, o pessoal também vai poder usar cheats no jogo</translation>
+    </message>
+    <message>
+        <source>MMX Processor</source>
+        <translation>CPU MMX</translation>
+    </message>
+    <message>
+        <source>Enables MMX support. Do not use this unless you have an MMX enhanced processor</source>
+        <translation>Ativa o suporte a MMX. Não use isso se o seu processador não tiver MMX</translation>
+    </message>
+    <message>
+        <source>MouseLook (freelook)</source>
+        <translation>MouseLook (freelook)</translation>
+    </message>
+    <message>
+        <source>Mouse Filter</source>
+        <translation>Filtro mouse</translation>
+    </message>
+    <message>
+        <source>Enabling this will make mouse movement a bit smoother, but it also makes it a bit harder to aim</source>
+        <translation>Ativar isso deixa o movimento do mouse um pouco mais suave, mas também deixa a mira um pouco mais difícil</translation>
+    </message>
+    <message>
+        <source>Shadows</source>
+        <translation>Sombras</translation>
+    </message>
+    <message>
+        <source>Enables shadows, only works in hardware mode. Will decrease framerate a bit.</source>
+        <translation>Ativa as sombras, só funciona no modo hardware. Vai derrubar um pouco o FPS.</translation>
+    </message>
+    <message>
+        <source>Custom Map:</source>
+        <translation>Mapa inicial:</translation>
+    </message>
+    <message>
+        <source>Custom CFG:</source>
+        <translation>CFG extra:</translation>
+    </message>
+    <message>
+        <source>You can use this to execute a CFG file containing various commands when the game loads</source>
+        <translation>Use isto para executar um arquivo CFG com vários comandos quando o jogo carregar</translation>
+    </message>
+    <message>
+        <source>You can use this to execute a CFG file containing various commands when the game loads (should end in &quot;.cfg&quot;)</source>
+        <translation>Use isto para executar um arquivo CFG com vários comandos quando o jogo carregar (tem que terminar em &quot;.cfg&quot;)</translation>
+    </message>
+    <message>
+        <source>Skill Level:</source>
+        <translation>Nível:</translation>
+    </message>
+    <message>
+        <source>The difficulty level in single player</source>
+        <translation>O nível de dificuldade no single player</translation>
+    </message>
+    <message>
+        <source>Console Speed:</source>
+        <translation>Vel. console:</translation>
+    </message>
+    <message>
+        <source>The speed that the console moves at when you bring it down/put it away. 600 is the default speed</source>
+        <translation>A velocidade com que o console desce/sobe quando você abre/fecha ele. 600 é a velocidade padrão</translation>
+    </message>
+    <message>
+        <source>Third Person View</source>
+        <translation>Terceira pessoa</translation>
+    </message>
+    <message>
+        <source>Shows everything from a third person (chasecam) view. Check Help for camera control info.</source>
+        <translation>Mostra tudo numa visão em terceira pessoa (chasecam). Veja a Ajuda para saber como controlar a câmera.</translation>
+    </message>
+    <message>
+        <source>Developer Mode</source>
+        <translation>Modo developer</translation>
+    </message>
+    <message>
+        <source>Advanced, displays a lot more information about what&apos;s going on in the console. Good for testing maps</source>
+        <translation>Avançado, mostra no console muito mais informação sobre o que está acontecendo. Bom para testar mapas</translation>
+    </message>
+    <message>
+        <source>Direct3D Flip</source>
+        <translation>Flip Direct3D</translation>
+    </message>
+    <message>
+        <source>If you experience input lag (takes a while for things to react to your controls in single and multiplayer), enabling this might fix it</source>
+        <translation>Se você tiver input lag (as coisas demoram para reagir aos seus comandos, no single e no multiplayer), ativar isso pode resolver</translation>
+    </message>
+    <message>
+        <source>Enable Joystick</source>
+        <translation>Ativar joystick</translation>
+    </message>
+    <message>
+        <source>Disabling the joystick increases performance slightly. Enable this if you want to use a joystick</source>
+        <translation>Desativar o joystick melhora um pouquinho o desempenho. Ative isso se você quiser usar um joystick</translation>
+    </message>
+    <message>
+        <source>HL Dir:</source>
+        <translation>Dir HL:</translation>
+    </message>
+    <message>
+        <source>Your Half-Life directory location</source>
+        <translation>O local da sua pasta do Half-Life</translation>
+    </message>
+    <message>
+        <source>Save on Run (Slot 3)</source>
+        <translation>Salvar ao rodar (S3)</translation>
+    </message>
+    <message>
+        <source>Saves the current Vantor options in slot 3 before running Half-Life</source>
+        <translation>Salva as opções atuais do Vantor no slot 3 antes de rodar o Half-Life</translation>
+    </message>
+    <message>
+        <source>Close Vantor on Run</source>
+        <translation>Fechar ao rodar</translation>
+    </message>
+    <message>
+        <source>Closes Vantor after running Half-Life</source>
+        <translation>Fecha o Vantor depois de rodar o Half-Life</translation>
+    </message>
+    <message>
+        <source> Custom Parameters:</source>
+        <translation> Parâmetros extras:</translation>
+    </message>
+    <message>
+        <source>Advanced. If you want to add anything to the command line, type it here</source>
+        <translation>Avançado. Se quiser acrescentar alguma coisa à linha de comando, digite aqui</translation>
+    </message>
+    <message>
+        <source>DM Server</source>
+        <translation>Server DM</translation>
+    </message>
+    <message>
+        <source>Turn this on if you&apos;re running a DM server</source>
+        <translation>Ative isso se você estiver rodando um servidor de DM</translation>
+    </message>
+    <message>
+        <source>LAN Game</source>
+        <translation>Jogo LAN</translation>
+    </message>
+    <message>
+        <source>Turn this on if you&apos;re going to be playing multiplayer over a Local Area Network</source>
+        <translation>Ative isso se você for jogar multiplayer numa rede local (LAN)</translation>
+    </message>
+    <message>
+        <source>Allow Download</source>
+        <translation>Fazer download</translation>
+    </message>
+    <message>
+        <source>Allows HL to download maps, models, and decals from a multiplayer server. Will probably increase lag.</source>
+        <translation>Deixa o HL baixar mapas, modelos e decals de um servidor multiplayer. Provavelmente vai aumentar o lag.</translation>
+    </message>
+    <message>
+        <source>Allow Upload</source>
+        <translation>Fazer upload</translation>
+    </message>
+    <message>
+        <source>Allows Half-Life to upload your custom decals, models, etc. to the server, will increase lag while uploading</source>
+        <translation>Deixa o Half-Life enviar os seus decals, modelos etc. personalizados para o servidor; vai aumentar o lag durante o envio</translation>
+    </message>
+    <message>
+        <source>High Quality Models</source>
+        <translation>Modelos detalhados</translation>
+    </message>
+    <message>
+        <source>Turning this on makes models look better, but it&apos;ll decrease your framerate a bit</source>
+        <translation>Ativar isso deixa os modelos mais bonitos, mas vai derrubar um pouco o seu FPS</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>Max Players</source>
+        <translation>Jogadores</translation>
+    </message>
+    <message>
+        <source>FPS Limit for LAN games</source>
+        <translation>Limite de FPS na LAN</translation>
+    </message>
+    <message>
+        <source>FPS Limit for Net Games</source>
+        <translation>Limite de FPS na net</translation>
+    </message>
+    <message>
+        <source>Pushlatency</source>
+        <translation>Pushlatency</translation>
+    </message>
+    <message>
+        <source>Dynamic Lighting</source>
+        <translation>Luz dinâmica</translation>
+    </message>
+    <message>
+        <source>Turns on/off dynamic lighting (light from rockets, explosions, your flashlight, etc.) Will increase your framerate a bit to disable this</source>
+        <translation>Liga/desliga a luz dinâmica (luz de foguetes, explosões, da sua lanterna etc.). Desligar isso aumenta um pouco o seu FPS</translation>
+    </message>
+    <message>
+        <source>gl_texsort</source>
+        <translation>gl_texsort</translation>
+    </message>
+    <message>
+        <source>On will make things a lot brighter, but off will increase framerate by quite a bit. Off may also cause some textures to disappear</source>
+        <translation>Ligado deixa tudo bem mais claro, mas desligado aumenta bastante o FPS. Desligado também pode fazer algumas texturas sumirem</translation>
+    </message>
+    <message>
+        <source>Weapon Model</source>
+        <translation>Mostrar arma</translation>
+    </message>
+    <message>
+        <source>If off, the weapon model will be invisible. This will increase your framerate</source>
+        <translation>Desligado, o modelo da arma fica invisível. Isso aumenta o seu FPS</translation>
+    </message>
+    <message>
+        <source>Junctions</source>
+        <translation>Junções</translation>
+    </message>
+    <message>
+        <source>On fills in cracks between polygons, making things look smoother etc. Off will increase perfomance a bit</source>
+        <translation>Ligado preenche as frestas entre os polígonos, deixando tudo mais liso etc. Desligado melhora um pouco o desempenho</translation>
+    </message>
+    <message>
+        <source>Decal Limit</source>
+        <translation>Lim. decals</translation>
+    </message>
+    <message>
+        <source>Z-trick</source>
+        <translation>Z-trick</translation>
+    </message>
+    <message>
+        <source>On should increase framerate a bit, but it may cause textures to flicker etc. on some systems</source>
+        <translation>Ligado deve aumentar um pouco o FPS, mas pode fazer as texturas piscarem etc. em alguns sistemas</translation>
+    </message>
+    <message>
+        <source>Mod Dir:     (e.g. &quot;tfc&quot;)</source>
+        <translation>Dir mod:     (ex. &quot;tfc&quot;)</translation>
+    </message>
+    <message>
+        <source>Click this if you want to run Half-Life using a mod (such as Team Fortress Classic). Works only with v1.0.0.9 and above.</source>
+        <translation>Marque isto se quiser rodar o Half-Life com um mod (como o Team Fortress Classic). Só funciona na v1.0.0.9 ou superior.</translation>
+    </message>
+    <message>
+        <source>The directory of the mod you want to run (e.g.  tfc ). Works only with v1.0.0.9 and above.</source>
+        <translation>A pasta do mod que você quer rodar (ex.  tfc ). Só funciona na v1.0.0.9 ou superior.</translation>
+    </message>
+    <message>
+        <source>16 bit Sound</source>
+        <translation>Som 16 bits</translation>
+    </message>
+    <message>
+        <source>Off is 8-bit sound. 16 bit is better, but 8bit will speed things up slightly</source>
+        <translation>Desligado é som de 8 bits. 16 bits é melhor, mas 8 bits deixa tudo um pouquinho mais rápido</translation>
+    </message>
+    <message>
+        <source>High Sound Quality</source>
+        <translation>Som de qualidade</translation>
+    </message>
+    <message>
+        <source>Better quality sound, will slow things down a bit though</source>
+        <translation>Som de melhor qualidade, mas deixa as coisas um pouco mais lentas</translation>
+    </message>
+    <message>
+        <source>Reverb Effects</source>
+        <translation>Efeitos reverb</translation>
+    </message>
+    <message>
+        <source>Reverb effects, off will speed things up slightly</source>
+        <translation>Efeitos de reverberação; desligado deixa tudo um pouquinho mais rápido</translation>
+    </message>
+    <message>
+        <source>Max Performance Sound</source>
+        <translation>Som: desempenho máx.</translation>
+    </message>
+    <message>
+        <source>Off is max compatibility. Turn this off if you&apos;re having problems with sound skipping/stuttering/etc.</source>
+        <translation>Desligado é compatibilidade máxima. Desligue isso se o som estiver pulando/engasgando/etc.</translation>
+    </message>
+    <message>
+        <source>EAX Sound</source>
+        <translation>Som EAX</translation>
+    </message>
+    <message>
+        <source>Turn this on if you have an EAX compatible soundcard</source>
+        <translation>Ative isso se você tiver uma placa de som compatível com EAX</translation>
+    </message>
+    <message>
+        <source>A3D Sound</source>
+        <translation>Som A3D</translation>
+    </message>
+    <message>
+        <source>Turn this on if you have an A3D compatible soundcard</source>
+        <translation>Ative isso se você tiver uma placa de som compatível com A3D</translation>
+    </message>
+    <message>
+        <source>I&apos;m getting a &quot;DIR not found!&quot; error, but the dir exists!</source>
+        <translation>Dá erro de &quot;DIR não existe!&quot;, mas o dir existe!</translation>
+    </message>
+</context>
+<context>
+    <name>Skill</name>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Médio</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difícil</translation>
+    </message>
+</context>
+<context>
+    <name>Terminal</name>
+    <message>
+        <source>Sets Half-Life&apos;s options and starts the game.
+
+--print and --run show no window and ask nothing. Exit status:
+  0  done; for --run, the game was started
+  1  the options are wrong
+  2  the slot asked for is not saved
+  3  no Game directory has been chosen in the window
+  4  the CFG file could not be written
+  5  the game could not be started
+  6  the game ended at once</source>
+        <translation>Define as opções do Half-Life e inicia o jogo.
+
+--print e --run não mostram janela nenhuma e não perguntam nada. Status de saída:
+  0  feito; com --run, o jogo foi iniciado
+  1  as opções estão erradas
+  2  o slot pedido não está salvo
+  3  nenhuma pasta do jogo foi escolhida na janela
+  4  não foi possível gravar o arquivo CFG
+  5  não foi possível iniciar o jogo
+  6  o jogo fechou na hora</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Mostra informações da versão.</translation>
+    </message>
+    <message>
+        <source>Loads the options of slot &lt;N&gt; (1 to 3) instead of the Default slot.</source>
+        <translation>Abre as opções do slot &lt;N&gt; (1 a 3) em vez das do slot Padrão.</translation>
+    </message>
+    <message>
+        <source>Prints what Run would start, as a shell would run it, then the CFG file that it would write (none in the directory-not-found mode). Writes nothing.</source>
+        <translation>Mostra o que &quot;Rodar&quot; iniciaria, do jeito que um shell rodaria, e depois o arquivo CFG que seria gravado (nenhum no modo &quot;DIR não existe&quot;). Não grava nada.</translation>
+    </message>
+    <message>
+        <source>Does what &quot;Run Half-Life Now!&quot; does, then ends.</source>
+        <translation>Faz o que &quot;Rodar Half-Life já!&quot; faz e depois termina.</translation>
+    </message>
+    <message>
+        <source>With --run: says why the game could not be started in a desktop notification, or a message window, as the desktop menu&apos;s entries do; for a slot that is not saved it offers to open Vantor.</source>
+        <translation>Com --run: diz por que o jogo não pôde ser iniciado numa notificação da área de trabalho, ou numa janela de mensagem, como fazem as entradas do menu da área de trabalho; para um slot que não está salvo, oferece abrir o Vantor.</translation>
+    </message>
+    <message>
+        <source>could not start the game: %1</source>
+        <translation>não foi possível iniciar o jogo: %1</translation>
+    </message>
+    <message>
+        <source>no Game directory has been chosen; choose one in Vantor&apos;s window</source>
+        <translation>nenhuma pasta do jogo foi escolhida; escolha uma na janela do Vantor</translation>
+    </message>
+    <message>
+        <source>could not write the CFG file %1</source>
+        <translation>não foi possível gravar o arquivo CFG %1</translation>
+    </message>
+    <message>
+        <source>vantor: Steam starts Half-Life in its own environment, so %1 is left out: it belongs in Steam&apos;s launch options for Half-Life
+</source>
+        <translation>vantor: a Steam inicia o Half-Life no ambiente dela, então %1 fica de fora: isso vai nas opções de inicialização do Half-Life na Steam
+</translation>
+    </message>
+    <message>
+        <source>Half-Life ended at once (%1). Its last lines:</source>
+        <translation>O Half-Life fechou na hora (%1). As últimas linhas dele:</translation>
+    </message>
+    <message>
+        <source>All of its output: %1</source>
+        <translation>Toda a saída dele: %1</translation>
+    </message>
+    <message>
+        <source>See --help.</source>
+        <translation>Veja --help.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;; see --help</source>
+        <translation>argumento inesperado &apos;%1&apos;; veja --help</translation>
+    </message>
+    <message>
+        <source>--print and --run cannot go together</source>
+        <translation>--print e --run não podem ser usados juntos</translation>
+    </message>
+    <message>
+        <source>--slot takes 1, 2 or 3, not &apos;%1&apos;</source>
+        <translation>--slot aceita 1, 2 ou 3, não &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Vantor could not start Half-Life</source>
+        <translation>O Vantor não conseguiu iniciar o Half-Life</translation>
+    </message>
+    <message>
+        <source>Slot %1 is not saved</source>
+        <translation>O slot %1 não está salvo</translation>
+    </message>
+</context>
+<context>
+    <name>vantor::FilePicker</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Select a map:</source>
+        <translation>Qual mapa?</translation>
+    </message>
+    <message>
+        <source>Click on the map you want to run when Half-Life starts.</source>
+        <translation>Clique no mapa que você quer rodar quando o Half-Life abrir.</translation>
+    </message>
+    <message>
+        <source>Select a cfg:</source>
+        <translation>Qual cfg?</translation>
+    </message>
+    <message>
+        <source>Click on the cfg file you want to execute when Half-Life starts.</source>
+        <translation>Clique no arquivo cfg que você quer executar quando o Half-Life abrir.</translation>
+    </message>
+</context>
+<context>
+    <name>vantor::Form1</name>
+    <message>
+        <source>Vantor, by Tovrik</source>
+        <translation>Vantor, de Tovrik</translation>
+    </message>
+    <message>
+        <source>Steam starts Half-Life in its own environment, so Vantor leaves out %1: they belong in Steam&apos;s launch options for Half-Life.</source>
+        <translation>A Steam inicia o Half-Life no ambiente dela, então o Vantor deixa %1 de fora: o lugar disso é nas opções de inicialização do Half-Life na Steam.</translation>
+    </message>
+    <message>
+        <source>Paste Command Line or CFG</source>
+        <translation>Colar comandos ou CFG</translation>
+    </message>
+    <message>
+        <source>Bring in Steam&apos;s Launch Options</source>
+        <translation>Importar opções da Steam</translation>
+    </message>
+    <message>
+        <source>Steam keeps no launch options for Half-Life</source>
+        <translation>A Steam não tem opções de inicialização do Half-Life</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n options set</source>
+        <translation>
+            <numerusform>%n opção definida</numerusform>
+            <numerusform>%n opções definidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n lines not used</source>
+        <translation>
+            <numerusform>, %n linha não usada</numerusform>
+            <numerusform>, %n linhas não usadas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Use %1</source>
+        <translation>Usar %1</translation>
+    </message>
+    <message>
+        <source>Load:</source>
+        <translation>Abrir:</translation>
+    </message>
+    <message>
+        <source>Load previously saved options from slot:</source>
+        <translation>Abrir as opções já salvas do slot:</translation>
+    </message>
+    <message>
+        <source>Save current Vantor options to slot:</source>
+        <translation>Salvar as opções atuais do Vantor no slot:</translation>
+    </message>
+    <message>
+        <source>Load previously saved options from slot %1</source>
+        <translation>Abrir as opções já salvas do slot %1</translation>
+    </message>
+    <message>
+        <source>Load Slot %1</source>
+        <translation>Abrir slot %1</translation>
+    </message>
+    <message>
+        <source>Save current Vantor options to slot %1</source>
+        <translation>Salvar as opções atuais do Vantor no slot %1</translation>
+    </message>
+    <message>
+        <source>Save Slot %1</source>
+        <translation>Salvar slot %1</translation>
+    </message>
+    <message>
+        <source>Default:</source>
+        <translation>Padrão:</translation>
+    </message>
+    <message>
+        <source>Load options from this slot when Vantor loads:</source>
+        <translation>Abrir as opções deste slot quando o Vantor iniciar:</translation>
+    </message>
+    <message>
+        <source>Default Slot %1</source>
+        <translation>Slot padrão %1</translation>
+    </message>
+    <message>
+        <source>Set options saved in slot %1 as the default options</source>
+        <translation>Usar as opções salvas no slot %1 como padrão</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Help, About, etc.</source>
+        <translation>Ajuda, Sobre, etc.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opções:</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Select the map you want to load when Half-Life runs</source>
+        <translation>Escolha o mapa que você quer carregar quando o Half-Life rodar</translation>
+    </message>
+    <message>
+        <source>Browse for a map</source>
+        <translation>Buscar um mapa</translation>
+    </message>
+    <message>
+        <source>Select a CFG you want to execute when Half-Life loads</source>
+        <translation>Escolha uma CFG para executar quando o Half-Life carregar</translation>
+    </message>
+    <message>
+        <source>Browse for a CFG file</source>
+        <translation>Buscar um arquivo CFG</translation>
+    </message>
+    <message>
+        <source>Multiplayer Options</source>
+        <translation>Opções multiplayer</translation>
+    </message>
+    <message>
+        <source>Multiplayer-related options</source>
+        <translation>Opções ligadas ao multiplayer</translation>
+    </message>
+    <message>
+        <source>Performance, Mod (Custom Game) and Sound Options</source>
+        <translation>Opções de desempenho, mod (jogo modificado) e som</translation>
+    </message>
+    <message>
+        <source>Options to help increase framerate (at a cost), to start Half-Life using a mod (user modification such as TFC), and sound related options.</source>
+        <translation>Opções para ajudar a aumentar o FPS (com um preço), para iniciar o Half-Life com um mod (modificação feita por usuários, como o TFC) e opções de som.</translation>
+    </message>
+    <message>
+        <source>Go to  Corvana!</source>
+        <translation>Vá à  Corvana!</translation>
+    </message>
+    <message>
+        <source>Go to Corvana!</source>
+        <translation>Vá à Corvana!</translation>
+    </message>
+    <message>
+        <source>Browse to your \half-life\ directory.</source>
+        <translation>Busque a sua pasta \half-life\.</translation>
+    </message>
+    <message>
+        <source>Browse for the Half-Life folder</source>
+        <translation>Buscar a pasta do Half-Life</translation>
+    </message>
+    <message>
+        <source>Makes a CFG file in your Valve\ dir, using the current settings. You can execute it by typing &quot;exec whatever.cfg&quot; in the console</source>
+        <translation>Cria um arquivo CFG na sua pasta Valve\ com as configurações atuais. Você pode executar ele digitando &quot;exec qualquercoisa.cfg&quot; no console</translation>
+    </message>
+    <message>
+        <source>CFG file name</source>
+        <translation>Nome do arquivo CFG</translation>
+    </message>
+    <message>
+        <source>Runs Half-Life using the current Vantor settings</source>
+        <translation>Roda o Half-Life com as configurações atuais do Vantor</translation>
+    </message>
+    <message>
+        <source>Deletes all Vantor saves from the registry</source>
+        <translation>Apaga do registro todas as configurações salvas do Vantor</translation>
+    </message>
+    <message>
+        <source>Reset Settings</source>
+        <translation>Zerar configs</translation>
+    </message>
+    <message>
+        <source>Resets settings to the Vantor defaults (not Half-Life defaults). Will not wipe saved settings. Vantor will have to be restarted</source>
+        <translation>Volta as configurações para o padrão do Vantor (não o padrão do Half-Life). Não apaga as configurações salvas. O Vantor vai ter que ser reiniciado</translation>
+    </message>
+    <message>
+        <source>Exit Vantor</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Umm.... guess.</source>
+        <translation>Hmm.... adivinha.</translation>
+    </message>
+    <message>
+        <source>Back to General Options</source>
+        <translation>Voltar às opções gerais</translation>
+    </message>
+    <message>
+        <source>Read the button</source>
+        <translation>Leia o botão</translation>
+    </message>
+    <message>
+        <source>Back to General Options from Multiplayer</source>
+        <translation>Voltar do multiplayer às opções gerais</translation>
+    </message>
+    <message>
+        <source>Performance Options</source>
+        <translation>Desempenho</translation>
+    </message>
+    <message>
+        <source>Mod/Custom Game Options</source>
+        <translation>Mod/jogo modificado</translation>
+    </message>
+    <message>
+        <source>Warning: Use only with Half-Life v1.0.0.9 and above!</source>
+        <translation>Atenção: use só com Half-Life v1.0.0.9 ou superior!</translation>
+    </message>
+    <message>
+        <source>Back to General Options from Performance, Mod and Sound</source>
+        <translation>Voltar de desempenho, mod e som às opções gerais</translation>
+    </message>
+    <message>
+        <source>Sound Options</source>
+        <translation>Som</translation>
+    </message>
+    <message>
+        <source>The author&apos;s page</source>
+        <translation>A página do autor</translation>
+    </message>
+    <message>
+        <source>Go to the Vantor page for info/etc.</source>
+        <translation>Vá à página do Vantor (info/etc.)</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Texto da ajuda</translation>
+    </message>
+    <message>
+        <source>Feeling depressed?</source>
+        <translation>Bateu a deprê?</translation>
+    </message>
+    <message>
+        <source>Back to General Options from Help</source>
+        <translation>Voltar da ajuda às opções gerais</translation>
+    </message>
+    <message>
+        <source>Brask - a comic strip by the author of Vantor</source>
+        <translation>Brask - uma tirinha do autor do Vantor</translation>
+    </message>
+    <message>
+        <source>The comic&apos;s background</source>
+        <translation>O fundo da tirinha</translation>
+    </message>
+    <message>
+        <source>Picture of comic panel %1</source>
+        <translation>Imagem do quadro %1 da tirinha</translation>
+    </message>
+    <message>
+        <source>&lt;- Scroll Left</source>
+        <translation>&lt;- Esquerda</translation>
+    </message>
+    <message>
+        <source>Scroll Right  -&gt;</source>
+        <translation>Direita  -&gt;</translation>
+    </message>
+    <message>
+        <source>Comic panel %1</source>
+        <translation>Quadro %1 da tirinha</translation>
+    </message>
+    <message>
+        <source>Back to Help</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Still feeling depressed?</source>
+        <translation>Ainda na deprê?</translation>
+    </message>
+    <message>
+        <source>the system did not start it</source>
+        <translation>o sistema não o iniciou</translation>
+    </message>
+    <message>
+        <source>Could not start %1: %2</source>
+        <translation>Não foi possível iniciar %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not start the game: %1</source>
+        <translation>Não foi possível iniciar o jogo: %1</translation>
+    </message>
+    <message>
+        <source>Half-Life ended as soon as it started (%1).</source>
+        <translation>O Half-Life fechou assim que abriu (%1).</translation>
+    </message>
+    <message>
+        <source>Its last lines:</source>
+        <translation>As últimas linhas dele:</translation>
+    </message>
+    <message>
+        <source>All of its output: %1</source>
+        <translation>Toda a saída dele: %1</translation>
+    </message>
+    <message>
+        <source>Please select your \Half-Life\ directory:</source>
+        <translation>Escolha a sua pasta \Half-Life\:</translation>
+    </message>
+</context>
+<context>
+    <name>vantor::frmdirnotfound</name>
+    <message>
+        <source>Dir not Found  -  Help</source>
+        <translation>Dir inválido  -  Ajuda</translation>
+    </message>
+    <message>
+        <source>Error: Directory not found!</source>
+        <translation>Erro: Diretório não existe!</translation>
+    </message>
+    <message>
+        <source>Either Vantor could not find the directory you specified in the &quot;HL Dir&quot; field, or it could not find a Valve\ or Valve\maps\ directory inside it. This may be because you specified the wrong directory, or it may be because of a compatibility bug in Vantor that only effects a few systems (don&apos;t know why or how to fix it). IF the directory shown in the &quot;HL Dir&quot; field is DEFINITELY CORRECT, you are probably one of the few people effected by the bug :(. Otherwise, click Browse and choose your Half-Life\ directory.</source>
+        <translation>Ou o Vantor não achou a pasta que você indicou no campo &quot;Dir HL&quot;, ou não achou uma pasta Valve\ ou Valve\maps\ dentro dela. Pode ser porque você indicou a pasta errada, ou pode ser culpa de um bug de compatibilidade do Vantor que só afeta alguns sistemas (não sei por que nem como consertar). SE a pasta mostrada no campo &quot;Dir HL&quot; estiver CORRETA COM CERTEZA, você provavelmente é uma das poucas pessoas afetadas pelo bug :(. Senão, clique em Buscar e escolha a sua pasta Half-Life\.</translation>
+    </message>
+    <message>
+        <source>There is no proper fix for this yet: on a few systems Vantor cannot write to the disk, and nobody knows why. If you know what causes it, please send an e-mail; the contact details are on the Help page.</source>
+        <translation>Ainda não existe uma solução de verdade para isso: em alguns sistemas o Vantor não consegue gravar no disco, e ninguém sabe por quê. Se você souber o que causa isso, mande um e-mail; o contato está na página de Ajuda.</translation>
+    </message>
+    <message>
+        <source>There is a partial fix, however, which will let you use a few basic features. To get these features to work, click &quot;Help&quot; (on Vantor), then &quot;Feeling Depressed?&quot;. There should be a checkbox under the Brask strip. Turn it on.</source>
+        <translation>Mas existe uma solução parcial, que deixa você usar alguns recursos básicos. Para esses recursos funcionarem, clique em &quot;Ajuda&quot; (no Vantor) e depois em &quot;Bateu a deprê?&quot;. Embaixo da tirinha do Brask deve ter uma caixa de seleção. Marque essa caixa.</translation>
+    </message>
+    <message>
+        <source>Unusable options (almost all of them :(  ) will now be disabled. You can enable them again by going to Help/Depressed/ and unchecking the checkbox.</source>
+        <translation>As opções que não funcionam (quase todas :(  ) agora vão ficar desativadas. Dá para ativar de novo indo em Ajuda/Deprê/ e desmarcando a caixa.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,76 @@
+#include "languages.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include <memory>
+
+namespace vantor {
+namespace {
+
+constexpr char translations[] = ":/i18n";
+
+QList<QTranslator *> &installed()
+{
+    static QList<QTranslator *> translators;
+    return translators;
+}
+
+QString &chosen()
+{
+    static QString name = QStringLiteral("en");
+    return name;
+}
+
+// Installs the translator when it loads; a translator installed later is asked first.
+bool use(std::unique_ptr<QTranslator> translator, bool loaded)
+{
+    if (!loaded)
+        return false;
+    QCoreApplication::installTranslator(translator.get());
+    installed() << translator.release();
+    return true;
+}
+
+} // namespace
+
+QString useLanguage(const QLocale &locale)
+{
+    for (QTranslator *translator : installed()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    installed().clear();
+    // English's own plurals ("1 option set") lie beneath every other language, for the texts that one lacks.
+    auto english = std::make_unique<QTranslator>();
+    const bool hasEnglish = english->load(QStringLiteral("vantor_en"), QLatin1String(translations));
+    use(std::move(english), hasEnglish);
+    auto vantor = std::make_unique<QTranslator>();
+    bool loaded = vantor->load(locale, QStringLiteral("vantor"), QStringLiteral("_"), QLatin1String(translations));
+    // Else the language as another country speaks it: Brazil's Portuguese for Portugal's, rather than English.
+    for (const QString &wanted : locale.uiLanguages()) {
+        if (loaded)
+            break;
+        const QString code = QLocale::languageToCode(QLocale(wanted).language());
+        const QStringList near = QDir(QLatin1String(translations)).entryList({"vantor_" + code + "_*.qm"});
+        loaded = !near.isEmpty() && vantor->load(near.first(), QLatin1String(translations));
+    }
+    const QString name = loaded ? QFileInfo(vantor->filePath()).completeBaseName().section(QLatin1Char('_'), 1)
+                                : QStringLiteral("en"); // vantor_pt_BR.qm gives pt_BR
+    chosen() = name.startsWith(QLatin1String("en")) ? QStringLiteral("en") : name;
+    if (chosen() != QLatin1String("en") && use(std::move(vantor), true)) {
+        // Qt's own dialogs (the folder dialog, the message boxes) in the same language, where the system has them.
+        auto qt = std::make_unique<QTranslator>();
+        const bool found =
+            qt->load(QStringLiteral("qtbase_") + chosen(), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        use(std::move(qt), found);
+    }
+    return chosen();
+}
+
+QString language() { return chosen(); }
+
+} // namespace vantor
