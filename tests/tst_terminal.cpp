@@ -100,10 +100,13 @@ private slots:
         environment.insert(QStringLiteral("PATH"), bin.path());
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb")); // asked for, but unreachable
         environment.insert(QStringLiteral("XDG_STATE_HOME"), root.filePath("state"));
+        QStringList words = named(arguments).split(' ');
+        for (; words.first().contains('=') && !words.first().startsWith('-'); words.removeFirst()) // LANGUAGE=ru …
+            environment.insert(words.first().section('=', 0, 0), words.first().section('=', 1));
         vantor.setProcessEnvironment(environment);
         QElapsedTimer clock;
         clock.start();
-        vantor.start(QStringLiteral(VANTOR_BINARY), named(arguments).split(' '));
+        vantor.start(QStringLiteral(VANTOR_BINARY), words);
         QVERIFY(vantor.waitForFinished(30000));
         const qint64 took = clock.elapsed();
         const QByteArray out = vantor.readAllStandardOutput(), error = vantor.readAllStandardError();

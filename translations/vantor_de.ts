@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>Oh alright, I&apos;ll re-delete them</source>
-        <translation>Na gut, ich lösch's nochmal</translation>
+        <translation>Na gut, ich lösch&apos;s nochmal</translation>
     </message>
     <message>
         <source>What, again?!?</source>
@@ -436,7 +436,7 @@
     </message>
     <message>
         <source>Mod Dir:     (e.g. &quot;tfc&quot;)</source>
-        <translation>Mod:     (z.B. "tfc")</translation>
+        <translation>Mod:     (z.B. &quot;tfc&quot;)</translation>
     </message>
     <message>
         <source>Click this if you want to run Half-Life using a mod (such as Team Fortress Classic). Works only with v1.0.0.9 and above.</source>
@@ -590,7 +590,7 @@
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; see --help</source>
-        <translation>unerwartetes Argument '%1'; siehe --help</translation>
+        <translation>unerwartetes Argument &apos;%1&apos;; siehe --help</translation>
     </message>
     <message>
         <source>--print and --run cannot go together</source>
@@ -598,7 +598,7 @@
     </message>
     <message>
         <source>--slot takes 1, 2 or 3, not &apos;%1&apos;</source>
-        <translation>--slot nimmt 1, 2 oder 3, nicht '%1'</translation>
+        <translation>--slot nimmt 1, 2 oder 3, nicht &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Vantor could not start Half-Life</source>
