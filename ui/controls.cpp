@@ -3,9 +3,11 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
 #include <QStylePainter>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -52,6 +54,16 @@ std::optional<CaptionRoom> roomOf(const QWidget *control)
         return buttonRoom(QStyle::SE_RadioButtonContents, option->text(), false);
     if (const auto *label = qobject_cast<const QLabel *>(control))
         return CaptionRoom{label->contentsRect(), label->wordWrap(), label->text()};
+    if (const auto *frame = qobject_cast<const QGroupBox *>(control)) {
+        // The title, from where the style begins it to as far from the other edge.
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.text = frame->title();
+        option.subControls = QStyle::SC_GroupBoxLabel;
+        const QRect title = frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+        return CaptionRoom{QRect(title.left(), 0, frame->width() - 2 * title.left(), frame->height()), false,
+                           frame->title()};
+    }
     return std::nullopt;
 }
 

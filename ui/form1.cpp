@@ -307,6 +307,8 @@ void Form1::wireCommands()
     setCaptions(butgonow, {captions::said(captions::run), captions::said(captions::couldNotStart)});
     setCaptions(butmkcfg, {captions::said(captions::makeCfg), captions::said(captions::cfgCreated),
                            captions::said(captions::enterName)});
+    setCaptions(savepreffram,
+                {captions::said(captions::saveFrame), captions::said(captions::saved), captions::said(captions::notSaved)});
     QRadioButton *defaults[] = {def1opt, def2opt, def3opt};
     for (int slot = 1; slot <= 3; ++slot)
         connect(defaults[slot - 1], &QRadioButton::toggled, this, [this, slot](bool chosen) {

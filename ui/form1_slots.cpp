@@ -23,9 +23,7 @@ namespace {
 
 constexpr char browseTitle[] = QT_TRANSLATE_NOOP("vantor::Form1", "Please select your \\Half-Life\\ directory:");
 constexpr float deleteAllReplySeconds = 3.0f;
-constexpr char savedCaption[] = QT_TRANSLATE_NOOP("Caption", "Saved");
 constexpr int savedSeconds = 2;
-constexpr char notSavedCaption[] = QT_TRANSLATE_NOOP("Caption", "Not saved!");
 constexpr int notSavedSeconds = 3;
 
 } // namespace
@@ -63,9 +61,9 @@ void Form1::saveClicked(int slot)
     // Said where the save buttons are: their own captions are too narrow, the Save frame's title has the room. A
     // slot that is not on disk is there until the program ends, but would be gone at the next start.
     if (saveset(slot))
-        sayForAMoment(savepreffram, captions::said(savedCaption), captions::saveFrame, savedSeconds);
+        sayForAMoment(savepreffram, captions::said(captions::saved), captions::saveFrame, savedSeconds);
     else
-        sayForAMoment(savepreffram, captions::said(notSavedCaption), captions::saveFrame, notSavedSeconds);
+        sayForAMoment(savepreffram, captions::said(captions::notSaved), captions::saveFrame, notSavedSeconds);
 }
 
 void Form1::loadset(int loadno)
