@@ -122,7 +122,7 @@ private slots:
 
     // The windows as designed: every named control's caption and tooltip, letter for letter, and each caption
     // readable whole; its place where the design fixes it, else in line with the controls it belongs with; its look
-    // (bold, underlined, a pointer of its own); no control of a page over another. The main window keeps its size,
+    // (bold, underlined, a pointer of its own, a caption against its right edge); no control of a page over another. The main window keeps its size,
     // can be minimized but not maximized, and its preview shows the command line whatever sets its text.
     void windowsAsDesigned()
     {
@@ -152,7 +152,9 @@ private slots:
             const bool captioned = !captionOf(widget).isEmpty() && !widget->isWindow();
             for (const auto &[look, has] : {std::pair{"bold", captioned && widget->font().bold()},
                                             {"underlined", captioned && widget->font().underline()},
-                                            {"pointer", widget->cursor().shape() == Qt::PointingHandCursor}})
+                                            {"pointer", widget->cursor().shape() == Qt::PointingHandCursor},
+                                            {"right-aligned", captioned && widget->property("alignment").toInt() &
+                                                                              Qt::AlignRight}})
                 if (has)
                     looks[look] << widget->objectName();
         }
@@ -172,7 +174,7 @@ private slots:
         const QStringList relations{"left", "right", "top", "width", "height", "middle", "down", "offset"};
         for (const QStringList &row : dataTable("layout.tsv")) {
             const QStringList names = row.value(1).split(' '), rect = row.value(2).split(' ');
-            if (QStringList{"bold", "underlined", "pointer"}.contains(row[0])) {
+            if (QStringList{"bold", "underlined", "pointer", "right-aligned"}.contains(row[0])) {
                 QStringList sorted = names;
                 sorted.sort();
                 QCOMPARE(looks.value(row[0]), sorted);
