@@ -104,7 +104,8 @@ private slots:
     }
 
     // A game started directly is watched: with Close on Run, the window goes at once; a game that ends at once with
-    // an error brings it back, with its last lines and what to do; one that ends well lets Vantor end.
+    // an error brings it back, with its last lines and what to do, and the watch says nothing more; one that ends
+    // well lets Vantor end.
     void watchingTheGame()
     {
         GameFolder folder(false);
@@ -113,7 +114,7 @@ private slots:
         Form1 form;
         form.show();
         act(form, "hldir:" + folder.dir.path());
-        QSignalSpy ending(&form, &Form1::programEnding);
+        QSignalSpy ending(&form, &Form1::programEnding), settled(form.findChild<GameWatch *>(), &GameWatch::settled);
         click(form, "butgonow");
         QVERIFY(!form.isVisible());
         QTRY_VERIFY(form.isVisible());
@@ -122,7 +123,9 @@ private slots:
         for (const char *part :
              {"start Steam first", "Steam must be running to play this game", ".local/state/vantor/game.log"})
             QVERIFY2(message->informativeText().contains(part), qPrintable(message->informativeText()));
-        QVERIFY(writeFakeProgram(game, true, "exit 0\n") && ending.isEmpty());
+        QTest::qWait(GameWatch::watchedMs + 500); // the watch is over, and says nothing more
+        QVERIFY(form.isVisible() && ending.isEmpty() && settled.isEmpty());
+        QVERIFY(writeFakeProgram(game, true, "exit 0\n"));
         click(form, "butgonow");
         QTRY_COMPARE(ending.count(), 1);
     }
