@@ -330,11 +330,10 @@ private slots:
         QTemporaryDir home;
         const QString steam = home.filePath(".local/share/Steam");
         const std::pair<const char *, const char *> users[]{
-            {"1001", R"("UserLocalConfigStore" { "Software" { "Valve" { "Steam" { "apps" { "70" { "LaunchOptions" )"
-                     R"("SDL_VIDEODRIVER=x11 %command% -novid +map \"c1 a0\"" } } } } } })"},
-            {"1002",
-             R"("userlocalconfigstore" { "software" { "valve" { "steam" { "Apps" { "10" { "LaunchOptions" "-x" })"
-             R"( "70" { "launchoptions" "-dev" } } } } } })"}};
+            {"1001", "\"UserLocalConfigStore\" { \"Software\" { \"Valve\" { \"Steam\" { \"apps\" { \"70\" { "
+                     "\"LaunchOptions\" \"SDL_VIDEODRIVER=x11 %command% -novid +map \\\"c1 a0\\\"\" } } } } } }"},
+            {"1002", "\"userlocalconfigstore\" { \"software\" { \"valve\" { \"steam\" { \"Apps\" { \"10\" { "
+                     "\"LaunchOptions\" \"-x\" } \"70\" { \"launchoptions\" \"-dev\" } } } } } }"}};
         QByteArray logins = "\"users\" {";
         for (const auto &[account, config] : users) {
             QFile file(steam + "/userdata/" + account + "/config/localconfig.vdf");
