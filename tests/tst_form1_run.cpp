@@ -119,7 +119,7 @@ private slots:
         QVERIFY(!form.isVisible());
         QTRY_VERIFY(form.isVisible());
         const auto *message = form.findChild<QMessageBox *>("gameEnded");
-        QVERIFY(message && message->text() == "Half-Life ended as soon as it started (status 3).");
+        QVERIFY(message && message->isVisible() && message->text() == "Half-Life ended as soon as it started (status 3).");
         for (const char *part :
              {"start Steam first", "Steam must be running to play this game", ".local/state/vantor/game.log"})
             QVERIFY2(message->informativeText().contains(part), qPrintable(message->informativeText()));
