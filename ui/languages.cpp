@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QPointer>
 #include <QTranslator>
 
 #include <memory>
@@ -13,9 +14,9 @@ namespace {
 
 constexpr char translations[] = ":/i18n";
 
-QList<QTranslator *> &installed()
+QList<QPointer<QTranslator>> &installed()
 {
-    static QList<QTranslator *> translators;
+    static QList<QPointer<QTranslator>> translators;
     return translators;
 }
 
@@ -25,11 +26,13 @@ QString &chosen()
     return name;
 }
 
-// Installs the translator when it loads; a translator installed later is asked first.
+// Installs the translator when it loads; a translator installed later is asked first. The application owns it,
+// so it goes when the application does.
 bool use(std::unique_ptr<QTranslator> translator, bool loaded)
 {
     if (!loaded)
         return false;
+    translator->setParent(QCoreApplication::instance());
     QCoreApplication::installTranslator(translator.get());
     installed() << translator.release();
     return true;
@@ -40,6 +43,8 @@ bool use(std::unique_ptr<QTranslator> translator, bool loaded)
 QString useLanguage(const QLocale &locale)
 {
     for (QTranslator *translator : installed()) {
+        if (!translator)
+            continue;
         QCoreApplication::removeTranslator(translator);
         delete translator;
     }
