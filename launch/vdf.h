@@ -22,7 +22,8 @@ struct Vdf {
 
 // Reads a .vdf: quoted or bare tokens, blocks in braces, // comments, the escapes \" \\ \n \t, a byte-order mark, and
 // the [$WIN32]-like conditions after a value, which it passes over. A text that breaks off keeps what was read whole
-// before the break. The keys at the top stand beneath the one returned.
-Vdf readVdf(const QByteArray &text);
+// before the break. The keys at the top stand beneath the one returned. With ONLY, it keeps only the keys along that
+// path (names in any case) and everything beneath its end: a large file read for one value.
+Vdf readVdf(const QByteArray &text, const QStringList &only = {});
 
 } // namespace vantor
