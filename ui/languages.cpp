@@ -55,13 +55,14 @@ QString useLanguage(const QLocale &locale)
     use(std::move(english), hasEnglish);
     auto vantor = std::make_unique<QTranslator>();
     bool loaded = vantor->load(locale, QStringLiteral("vantor"), QStringLiteral("_"), QLatin1String(translations));
-    // Else the language as another country speaks it: Brazil's Portuguese for Portugal's, rather than English.
+    // Else the language as another country speaks it: Brazil's Portuguese for Portugal's, rather than English. (The
+    // names are compared by hand: a name filter would compile a pattern, which costs the window half a megabyte.)
+    const QStringList shipped = loaded ? QStringList() : QDir(QLatin1String(translations)).entryList(QDir::Files);
     for (const QString &wanted : locale.uiLanguages()) {
-        if (loaded)
-            break;
-        const QString code = QLocale::languageToCode(QLocale(wanted).language());
-        const QStringList near = QDir(QLatin1String(translations)).entryList({"vantor_" + code + "_*.qm"});
-        loaded = !near.isEmpty() && vantor->load(near.first(), QLatin1String(translations));
+        const QString prefix = "vantor_" + QLocale::languageToCode(QLocale(wanted).language()) + u'_';
+        for (const QString &file : shipped)
+            if (!loaded && file.startsWith(prefix) && file.endsWith(QLatin1String(".qm")))
+                loaded = vantor->load(file, QLatin1String(translations));
     }
     const QString name = loaded ? QFileInfo(vantor->filePath()).completeBaseName().section(QLatin1Char('_'), 1)
                                 : QStringLiteral("en"); // vantor_pt_BR.qm gives pt_BR
