@@ -3,6 +3,8 @@
 namespace vantor {
 namespace {
 
+constexpr qsizetype deepest = 64; // blocks within blocks; Steam's own files go some ten deep
+
 class Reader {
 public:
     Reader(QStringView text, const QStringList &only) : m_text(text), m_only(only) {}
@@ -27,6 +29,8 @@ public:
                 entry.key = key.text.toString();
             const Piece value = next();
             if (value.token == Token::Open) {
+                if (depth == deepest)
+                    return false; // deeper than any file of Steam's: a broken one, or one made to use up the stack
                 const bool whole = this->block(keep ? &entry : nullptr, depth + 1);
                 if (keep)
                     block->children << std::move(entry); // with what was read of it

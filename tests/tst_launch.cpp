@@ -362,6 +362,14 @@ private slots:
         QFETCH(QString, paths);
         QCOMPARE(vantor::steamLibraryPaths(vdf.toUtf8()).join('|'), paths);
     }
+
+    // Blocks a million deep, as no Steam writes them, are passed over: the stack holds, and what came before stays.
+    void deepBlocksAreRefused()
+    {
+        const QByteArray deep =
+            "\"libraryfolders\" { \"0\" { \"path\" \"/a\" } \"1\" " + QByteArray("{ \"x\" ").repeated(1000000);
+        QCOMPARE(vantor::steamLibraryPaths(deep).join('|'), QStringLiteral("/a"));
+    }
 };
 
 VANTOR_TEST_MAIN(LaunchTest, QCoreApplication)
