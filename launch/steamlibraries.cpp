@@ -86,13 +86,8 @@ std::optional<QString> steamLaunchOptions(const QString &home)
                     file.isFile() && (newest.isNull() || file.lastModified() > newest))
                     newest = file.lastModified(), config = file.filePath();
         }
-        const QStringList path{QStringLiteral("UserLocalConfigStore"),
-                               QStringLiteral("Software"),
-                               QStringLiteral("Valve"),
-                               QStringLiteral("Steam"),
-                               QStringLiteral("apps"),
-                               QStringLiteral("70"),
-                               QStringLiteral("LaunchOptions")};
+        const QStringList path =
+            QStringLiteral("UserLocalConfigStore/Software/Valve/Steam/apps/70/LaunchOptions").split(u'/');
         const Vdf store = readVdf(readSmallFile(config, localConfigLimit), path);
         if (const Vdf *options = store.at(path))
             return options->value;
