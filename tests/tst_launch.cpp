@@ -15,6 +15,7 @@
 #include "support/testmain.h"
 
 #include <QRegularExpression>
+#include <QSignalSpy>
 
 #include <csignal>
 
@@ -281,6 +282,18 @@ private slots:
         start.workingDirectory = game.path();
         const QStringList advice = adviceFor(output, start);
         QCOMPARE(advice.join('|'), expected);
+    }
+
+    // A game still running when the watch is over is let go: its ending later, even with an error, is no news.
+    void aGameLetGoIsNoNews()
+    {
+        QTemporaryDir game;
+        GameWatch watch;
+        QSignalSpy ended(&watch, &GameWatch::endedAtOnce), settled(&watch, &GameWatch::settled);
+        QVERIFY(watch.start({"/bin/sh", {"-c", "sleep 6; exit 1"}, game.path(), true, {}, {}, {}}, nullptr));
+        QTRY_COMPARE_WITH_TIMEOUT(settled.count(), 1, GameWatch::watchedMs + 500);
+        QTest::qWait(2000); // the game ends meanwhile
+        QVERIFY(!watch.watching() && ended.isEmpty() && settled.count() == 1);
     }
 
     // The Half-Life folders of every Steam client's folder there is ("a>b": a's library list, a few kilobytes long,
