@@ -290,9 +290,12 @@ private slots:
         QTemporaryDir game;
         GameWatch watch;
         QSignalSpy ended(&watch, &GameWatch::endedAtOnce), settled(&watch, &GameWatch::settled);
-        QVERIFY(watch.start({"/bin/sh", {"-c", "sleep 6; exit 1"}, game.path(), true, {}, {}, {}}, nullptr));
-        QTRY_COMPARE_WITH_TIMEOUT(settled.count(), 1, GameWatch::watchedMs + 500);
-        QTest::qWait(2000); // the game ends meanwhile
+        const QString script = "until [ -e stop ]; do sleep 0.05; done; touch ended; exit 1";
+        QVERIFY(watch.start({"/bin/sh", {"-c", script}, game.path(), true, {}, {}, {}}, nullptr));
+        QTRY_COMPARE_WITH_TIMEOUT(settled.count(), 1, GameWatch::watchedMs + 5000);
+        QVERIFY(QFile(game.filePath("stop")).open(QIODevice::WriteOnly));
+        QTRY_VERIFY(QFile::exists(game.filePath("ended")));
+        QTest::qWait(1000); // for its end to have come through
         QVERIFY(!watch.watching() && ended.isEmpty() && settled.count() == 1);
     }
 
