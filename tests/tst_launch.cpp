@@ -291,7 +291,7 @@ private slots:
         GameWatch watch;
         QSignalSpy ended(&watch, &GameWatch::endedAtOnce), settled(&watch, &GameWatch::settled);
         const QString script = "until [ -e stop ]; do sleep 0.05; done; touch ended; exit 1";
-        QVERIFY(watch.start({"/bin/sh", {"-c", script}, game.path(), true, {}, {}, {}}, nullptr));
+        QVERIFY(watch.start({"/bin/sh", {"-c", script}, game.path(), true, {"PATH=/usr/bin:/bin"}, {}, {}}, nullptr));
         QTRY_COMPARE_WITH_TIMEOUT(settled.count(), 1, GameWatch::watchedMs + 5000);
         QVERIFY(QFile(game.filePath("stop")).open(QIODevice::WriteOnly));
         QTRY_VERIFY(QFile::exists(game.filePath("ended")));
