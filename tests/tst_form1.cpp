@@ -3,6 +3,7 @@
 #include "support/storefile.h"
 #include "support/testmain.h"
 #include "launch/cfgfile.h"
+#include "ui/captionfit.h"
 #include "ui/languages.h"
 #include "ui/picker.h"
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls.h"
+#include "links.h"
 #include "frmdirnotfound.h"
 
 #include "launch/gamelaunch.h"

@@ -2,6 +2,8 @@
 
 #include "form1.h"
 
+#include "announce.h"
+#include "captionfit.h"
 #include "captions.h"
 #include "frmdirnotfound.h"
 

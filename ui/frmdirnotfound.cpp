@@ -1,5 +1,6 @@
 #include "frmdirnotfound.h"
 
+#include "captionfit.h"
 #include "controls.h"
 
 #include <QLabel>

@@ -1,5 +1,6 @@
 #include "picker.h"
 
+#include "captionfit.h"
 #include "controls.h"
 
 #include <QDir>

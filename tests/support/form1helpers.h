@@ -3,6 +3,7 @@
 // Finding and driving Form1's controls as a user would.
 
 #include "support/memoryview.h"
+#include "ui/announce.h"
 #include "ui/folderbrowse.h"
 #include "ui/form1.h"
 

@@ -1,0 +1,36 @@
+#pragma once
+
+// The link and button controls of Vantor's own: a label that acts as a web link, and a button whose caption wraps.
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace vantor {
+
+// A label that looks and acts like a web link: the mouse clicks it, the keyboard reaches it and opens it with Enter
+// or Space, and a screen reader hears a link.
+class LinkLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit LinkLabel(const QString &text, QWidget *parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// A push button whose caption wraps onto as many lines as its height allows; text() stays the one-line caption.
+class WrappingButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+} // namespace vantor
