@@ -100,7 +100,7 @@ void measureSteamOptions(const std::string &scratch, Report &report, bool verbos
     const QString home = QString::fromStdString(scratch + "/steam-home");
     bool found = true;
     const std::vector<double> ms = timeRepeatedly(
-        steamRepeats, [&] { found = found && steamLaunchOptions(home) == QStringLiteral("-novid +map c1a0"); });
+        steamRepeats, [&] { found = found && steamLaunchOptions(home, SteamClient::Unknown) == QStringLiteral("-novid +map c1a0"); });
     if (!found)
         return report.unmeasured(name, "the launch options were not found");
     if (verbose)

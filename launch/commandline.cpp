@@ -3,7 +3,10 @@
 #include "optionview.h"
 
 #include <QCoreApplication>
+#include <QProcess>
 #include <QRegularExpression>
+
+#include <algorithm>
 
 namespace vantor {
 namespace {
@@ -17,84 +20,51 @@ constexpr char placeholder[] = "%command%";
 
 } // namespace
 
-QList<ShellWord> shellWords(const QString &text, bool *balanced)
+LaunchPrefix readLaunchPrefix(const QString &customParameters, const QProcessEnvironment &environment)
 {
-    QList<ShellWord> words;
-    QChar quote;
-    for (qsizetype i = 0; i < text.size();) {
-        if (text[i].isSpace()) {
-            ++i;
-            continue;
-        }
-        ShellWord &word = words.emplace_back(ShellWord{{}, i, i});
-        for (; i < text.size() && (!quote.isNull() || !text[i].isSpace()); ++i) {
-            const QChar c = text[i], next = i + 1 < text.size() ? text[i + 1] : QChar();
-            if (quote == u'\'' && c == quote) {
-                quote = QChar();
-            } else if (quote == u'\'') { // everything stands for itself up to the closing quote
-                word.value += c;
-            } else if (quote == u'"') { // a backslash keeps only the few characters that double quotes give meaning
-                if (c == quote)
-                    quote = QChar();
-                else if (c == u'\\' && QStringLiteral("$`\"\\\n").contains(next) && !next.isNull())
-                    word.value += text[++i];
-                else
-                    word.value += c;
-            } else if (c == u'\'' || c == u'"') {
-                quote = c;
-            } else if (c == u'\\' && !next.isNull()) {
-                word.value += text[++i];
-            } else {
-                word.value += c;
-            }
-        }
-        word.end = i;
-    }
-    if (balanced)
-        *balanced = quote.isNull();
-    return words;
-}
-
-QString shellQuoted(QString word)
-{
-    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_@%+=:,./-]+$"));
-    if (plain.match(word).hasMatch())
-        return word;
-    return QLatin1Char('\'') + word.replace(QLatin1Char('\''), QLatin1String("'\\''")) + QLatin1Char('\'');
-}
-
-LaunchPrefix readLaunchPrefix(const QString &customParameters)
-{
-    bool balanced = true;
-    const QList<ShellWord> words = shellWords(customParameters, &balanced);
-    qsizetype at = -1, placeholders = 0;
-    for (qsizetype i = 0; i < words.size(); ++i)
-        if (words[i].value == QLatin1String(placeholder) && placeholders++ == 0)
-            at = i;
-    if (at < 0)
-        return {{}, {}, customParameters, {}};
+    const QList<ShellWord> plain = readShellWords(customParameters).words;
+    qsizetype placeholders = 0;
+    for (const ShellWord &word : plain)
+        placeholders += word.value == QLatin1String(placeholder);
     LaunchPrefix prefix;
+    prefix.parameters = customParameters;
+    if (placeholders == 0)
+        return prefix;
+    prefix.placeholder = true;
+    // The placeholder is found before anything is expanded: a variable that holds the word is no placeholder.
+    const ShellWord &at = *std::find_if(plain.begin(), plain.end(),
+                                        [](const ShellWord &word) { return word.value == QLatin1String(placeholder); });
+    const ShellReading before = readShellWords(customParameters.left(at.start), &environment);
+    const ShellReading after = readShellWords(customParameters.mid(at.end), &environment);
+    const ShellReading whole = readShellWords(customParameters);
     if (placeholders > 1)
         prefix.problem = QCoreApplication::translate("LaunchPrefix", "%command% stands there more than once");
-    else if (!balanced)
+    else if (!whole.balanced)
         prefix.problem = QCoreApplication::translate("LaunchPrefix", "a quote is not closed");
+    else
+        prefix.problem = before.problem.isEmpty() ? after.problem : before.problem;
     // Assignments first, as a shell reads them: a word like --backend=sdl after the wrapper's name is its argument.
     static const QRegularExpression assignment(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*="));
-    for (qsizetype i = 0; i < at; ++i)
-        (prefix.wrapper.isEmpty() && assignment.match(words[i].value).hasMatch() ? prefix.environment : prefix.wrapper)
-            << words[i].value;
-    prefix.parameters = customParameters.mid(words[at].end);
+    for (const ShellWord &word : before.words)
+        (prefix.wrapper.isEmpty() && assignment.match(word.value).hasMatch() ? prefix.environment : prefix.wrapper)
+            << word.value;
+    for (const ShellWord &word : after.words)
+        prefix.arguments << word.value;
+    prefix.typed = customParameters.left(at.start).trimmed();
+    prefix.parameters = customParameters.mid(at.end);
     if (prefix.parameters.startsWith(QLatin1Char(' ')))
         prefix.parameters.remove(0, 1); // the blank that parted them
     return prefix;
 }
 
-QString LaunchPrefix::shellWords() const
+QStringList gameArguments(const QString &parameters, const LaunchPrefix &prefix)
 {
-    QStringList words;
-    for (const QString &word : environment + wrapper)
-        words << shellQuoted(word);
-    return words.join(QLatin1Char(' '));
+    if (!prefix.placeholder)
+        return QProcess::splitCommand(parameters);
+    QString own = parameters;
+    if (const QString custom = QLatin1Char(' ') + prefix.parameters; prefix.parameters.size() && own.endsWith(custom))
+        own.chop(custom.size());
+    return QProcess::splitCommand(own) + prefix.arguments;
 }
 
 QString withoutLineBreaks(QString text)
@@ -139,7 +109,7 @@ QString commandLinePreview(const QString &parameters, const LaunchPrefix &prefix
     if (!prefix.problem.isEmpty())
         return QCoreApplication::translate("LaunchPrefix", "Custom Parameters cannot be read: %1").arg(prefix.problem);
     QString line =
-        (prefix.isEmpty() ? QString() : prefix.shellWords() + QLatin1Char(' ')) + QStringLiteral("hl.exe") + parameters;
+        (prefix.isEmpty() ? QString() : prefix.typed + QLatin1Char(' ')) + QStringLiteral("hl.exe") + parameters;
     // Besides the line breaks, the two characters that a text document takes for the edges of a frame.
     for (QChar &c : line)
         if (isLineBreak(c) || c == u'\uFDD0' || c == u'\uFDD1')

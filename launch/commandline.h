@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QList>
+#include "shellwords.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,32 +12,27 @@ class OptionView;
 // The name of the CFG file that a launch writes into the game's valve directory and has the game execute.
 inline constexpr char temporaryCfgName[] = "vantortemp.cfg";
 
-// A word of a command line as a shell splits it, and where it stands in the line.
-struct ShellWord {
-    QString value;
-    qsizetype start = 0, end = 0;
-};
-
-// The words of TEXT as a POSIX shell splits them at blanks, with its quotes and backslashes undone. BALANCED is
-// false when a quote is left open; the last word then runs to the end.
-QList<ShellWord> shellWords(const QString &text, bool *balanced = nullptr);
-
-// WORD as a shell takes it back: in single quotes where it holds anything but plain letters.
-QString shellQuoted(QString word);
-
-// Custom Parameters as Steam reads launch options: when they hold the word %command% once, what stands before it is
-// the launch prefix (its leading NAME=value words the game's environment, the rest the wrapper command that runs
-// the game) and what follows it the game's own parameters. Without %command%, all of it is parameters.
+// Custom Parameters as Steam reads launch options: when they hold the word %command% once, the whole text is read
+// by the shell's rules (quotes, backslashes, $NAME, ${NAME} and a leading ~ expanded from ENVIRONMENT; a command
+// substitution refused, never run). What stands before %command% is the launch prefix (its leading NAME=value words
+// the game's environment, the rest the wrapper command that runs the game) and what follows it the game's own
+// parameters. Without %command%, all of it is parameters, split as before.
 struct LaunchPrefix {
     QStringList environment; // NAME=value
     QStringList wrapper;
-    QString parameters;
-    QString problem; // why the text cannot be read so: empty when it can
+    QString typed;            // the prefix as it was typed, without the blanks around it
+    QString parameters;       // what follows %command% as it was typed; without it, all of Custom Parameters
+    QStringList arguments;    // with %command%: the game's parameters, as the shell gives them
+    bool placeholder = false; // %command% is there
+    QString problem;          // why the text cannot be read so: empty when it can
     bool isEmpty() const { return environment.isEmpty() && wrapper.isEmpty(); }
-    // The prefix as a shell line's words, each quoted as a shell takes it back.
-    QString shellWords() const;
 };
-LaunchPrefix readLaunchPrefix(const QString &customParameters);
+LaunchPrefix readLaunchPrefix(const QString &customParameters,
+                              const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment());
+
+// The game's arguments from the parameter string that ends in Custom Parameters: split as QProcess::splitCommand
+// splits them, but for the parameters after a %command%, which are the shell's words.
+QStringList gameArguments(const QString &parameters, const LaunchPrefix &prefix);
 
 // The parameter string for hl.exe: pieces that each begin with a blank, in a fixed order. Text from the fields
 // goes in exactly as typed, neither quoted nor trimmed; of Custom Parameters, what follows a %command%.

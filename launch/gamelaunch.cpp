@@ -37,6 +37,38 @@ bool flatpakHasSteam(const QString &home, const QString &system)
     return false;
 }
 
+// The interpreter that the #! line of SCRIPT names, with its one argument: found on the PATH for "/usr/bin/env
+// NAME", or where the named one is missing; /bin/sh when it names none.
+QStringList interpreterOf(const QString &script)
+{
+    QFile file(script);
+    QString line;
+    if (file.open(QIODevice::ReadOnly))
+        line = QString::fromLocal8Bit(file.readLine(512)).trimmed();
+    if (!line.startsWith(QLatin1String("#!")))
+        return {QStringLiteral("/bin/sh")};
+    QStringList words = line.mid(2).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (words.isEmpty())
+        return {QStringLiteral("/bin/sh")};
+    if (QFileInfo(words.first()).fileName() == QLatin1String("env")) {
+        words.removeFirst();
+        while (!words.isEmpty() && (words.first().startsWith(u'-') || words.first().contains(u'=')))
+            words.removeFirst();
+        if (words.isEmpty())
+            return {QStringLiteral("/bin/sh")};
+    }
+    // The system's own rule: the rest of the line is the interpreter's one argument.
+    QStringList runner{words.first()};
+    if (words.size() > 1)
+        runner << words.mid(1).join(QLatin1Char(' '));
+    if (!QFileInfo(runner.first()).isAbsolute() || !QFileInfo(runner.first()).isExecutable()) {
+        const QString found = QStandardPaths::findExecutable(QFileInfo(runner.first()).fileName());
+        if (!found.isEmpty())
+            runner.first() = found;
+    }
+    return runner;
+}
+
 QString bareGame(const QString &ownDirectory)
 {
     const QString beside = QDir(ownDirectory).filePath(QLatin1String(windowsGame));
@@ -62,6 +94,18 @@ GameStart wrapped(GameStart start, const LaunchPrefix &prefix)
     return start;
 }
 
+// hl.sh puts the game folder first on LD_LIBRARY_PATH; hl_linux started by Vantor itself needs the same, before
+// what the launch prefix or Vantor's own environment has there.
+void withGameLibraries(GameStart &start, const QString &folder)
+{
+    const QString name = QStringLiteral("LD_LIBRARY_PATH");
+    QString after = qEnvironmentVariable("LD_LIBRARY_PATH");
+    for (qsizetype i = start.environment.size() - 1; i >= 0; --i)
+        if (start.environment[i].section(QLatin1Char('='), 0, 0) == name)
+            after = start.environment.takeAt(i).section(QLatin1Char('='), 1);
+    start.environment << name + QLatin1Char('=') + folder + (after.isEmpty() ? QString() : QLatin1Char(':') + after);
+}
+
 GameStart starting(const QString &program, const QStringList &arguments, const QString &folder, bool direct = true)
 {
     GameStart start;
@@ -73,9 +117,8 @@ GameStart starting(const QString &program, const QStringList &arguments, const Q
 }
 
 // The start without the launch prefix.
-GameStart chooseDirectOrSteam(const GameFinds &finds, const QString &parameters, const QString &ownDirectory)
+GameStart chooseDirectOrSteam(const GameFinds &finds, const QStringList &arguments, const QString &ownDirectory)
 {
-    const QStringList arguments = QProcess::splitCommand(parameters);
     const QStringList applaunch{QStringLiteral("-applaunch"), QLatin1String(halfLifeAppId)};
     const GameStart native = starting(finds.steam, applaunch + arguments, finds.folder, false);
     const GameStart flatpak =
@@ -88,8 +131,9 @@ GameStart chooseDirectOrSteam(const GameFinds &finds, const QString &parameters,
             if (!client.program.isEmpty())
                 return client;
     }
-    if (finds.scriptToRead)
-        return starting(QStringLiteral("/bin/sh"), QStringList{finds.game} + arguments, finds.folder);
+    if (!finds.scriptRunner.isEmpty())
+        return starting(finds.scriptRunner.first(), finds.scriptRunner.mid(1) + QStringList{finds.game} + arguments,
+                        finds.folder);
     if (QFileInfo(finds.game).fileName() != QLatin1String(windowsGame))
         return starting(finds.game, arguments, finds.folder); // in its own folder, as Steam runs it
     if (finds.windowsGame && !finds.wine.isEmpty())
@@ -117,7 +161,8 @@ GameFinds findGame(const QString &gameDirectory, bool dirNotFoundMode, const QSt
             if (QFileInfo(finds.game).isFile())
                 break;
         }
-        finds.scriptToRead = finds.game.endsWith(QLatin1String("/hl.sh")) && !QFileInfo(finds.game).isExecutable();
+        if (finds.game.endsWith(QLatin1String("/hl.sh")) && !QFileInfo(finds.game).isExecutable())
+            finds.scriptRunner = interpreterOf(finds.game);
         const QString library = steamLibraryOf(finds.folder);
         finds.steamLibrary = !library.isEmpty();
         if (finds.steamLibrary) {
@@ -137,29 +182,47 @@ GameFinds findGame(const QString &gameDirectory, bool dirNotFoundMode, const QSt
 GameStart chooseGameStart(const GameFinds &finds, const QString &parameters, const QString &ownDirectory,
                           const LaunchPrefix &prefix)
 {
-    GameStart start = chooseDirectOrSteam(finds, parameters, ownDirectory);
+    GameStart start = chooseDirectOrSteam(finds, gameArguments(parameters, prefix), ownDirectory);
     if (!prefix.problem.isEmpty())
         start.problem =
             QCoreApplication::translate("LaunchPrefix", "Custom Parameters cannot be read: %1").arg(prefix.problem);
     else if (!start.direct && !prefix.isEmpty())
-        start.leftOut = prefix.shellWords(); // a running client starts its games in its own environment
+        start.leftOut = prefix.typed; // a running client starts its games in its own environment
     else if (start.direct)
         start = wrapped(start, prefix);
+    if (start.direct && QFileInfo(finds.game).fileName() == QLatin1String("hl_linux") && !finds.folder.isEmpty())
+        withGameLibraries(start, finds.folder);
     return start;
+}
+
+bool startsThroughSteam(const GameFinds &finds)
+{
+    return finds.steamLibrary && !(finds.steam.isEmpty() && finds.flatpak.isEmpty());
 }
 
 bool startThroughSteam(const GameStart &start)
 {
-    return QProcess::startDetached(start.program, start.arguments, start.workingDirectory);
+    QProcess client;
+    client.setProgram(start.program);
+    client.setArguments(start.arguments);
+    client.setWorkingDirectory(start.workingDirectory);
+    // The client may outlive the terminal that ran --run: none of it is the client's.
+    client.setStandardInputFile(QProcess::nullDevice());
+    client.setStandardOutputFile(QProcess::nullDevice());
+    client.setStandardErrorFile(QProcess::nullDevice());
+    return client.startDetached();
 }
 
 QString shellLine(const GameStart &start)
 {
-    QStringList words{QStringLiteral("cd"), shellQuoted(start.workingDirectory), QStringLiteral("&&"),
-                      QStringLiteral("exec")};
-    if (!start.environment.isEmpty()) // env sets them for the program alone, as Vantor does
-        words << QStringLiteral("env");
-    for (const QString &word : start.environment + QStringList{start.program} + start.arguments)
+    QStringList words{QStringLiteral("cd"), shellQuoted(start.workingDirectory), QStringLiteral("&&")};
+    // Assignments before exec set them for the program alone. (env would take a program whose path holds a "=" for
+    // one more.)
+    for (const QString &setting : start.environment)
+        words << setting.section(QLatin1Char('='), 0, 0) + QLatin1Char('=') +
+                     shellQuoted(setting.section(QLatin1Char('='), 1));
+    words << QStringLiteral("exec");
+    for (const QString &word : QStringList{start.program} + start.arguments)
         words << shellQuoted(word);
     return words.join(QLatin1Char(' '));
 }

@@ -23,10 +23,10 @@ struct GameStart {
 
 // What there is on this machine to start the game with.
 struct GameFinds {
-    QString folder;            // the game directory as it really is; empty in the directory-not-found mode
-    QString game;              // the game's own program: hl.sh, hl_linux or hl.exe, or the bare hl.exe
-    bool windowsGame = false;  // GAME is a Windows program, or has no run bit: the system cannot run it itself
-    bool scriptToRead = false; // GAME is hl.sh without its run bit: a shell runs it, as Steam would
+    QString folder;           // the game directory as it really is; empty in the directory-not-found mode
+    QString game;             // the game's own program: hl.sh, hl_linux or hl.exe, or the bare hl.exe
+    bool windowsGame = false; // GAME is a Windows program, or has no run bit: the system cannot run it itself
+    QStringList scriptRunner; // GAME is hl.sh without its run bit: the interpreter its #! line names runs it
     SteamClient library = SteamClient::Unknown; // the client that keeps the game's library, when it lies in one
     bool steamLibrary = false;
     QString steam;   // the Steam client on the PATH
@@ -41,18 +41,23 @@ struct GameFinds {
 GameFinds findGame(const QString &gameDirectory, bool dirNotFoundMode, const QString &ownDirectory, const QString &home,
                    const QString &system = QStringLiteral("/"));
 
-// The start of the game with the parameter string, as a shell would split it: through the Steam client that keeps
-// the game's library, else the other one; else the native edition, in the game's own folder; else hl.exe in Vantor's
+// The start of the game with the parameter string (its Custom Parameters split as gameArguments splits them): through
+// the Steam client that keeps the game's library, else the other one; else the native edition, in the game's own
+// folder (hl_linux with the game folder first on LD_LIBRARY_PATH, as hl.sh would set it); else hl.exe in Vantor's
 // own folder, through wine when the system cannot run it and wine is there. A direct start runs through the launch
 // prefix's wrapper (found on the PATH) with its environment; a start through Steam leaves the prefix out.
 GameStart chooseGameStart(const GameFinds &finds, const QString &parameters, const QString &ownDirectory,
                           const LaunchPrefix &prefix = {});
 
-// Asks Steam to start the game, without waiting for it. False when the client could not be started. A direct start
-// is GameWatch's.
+// Whether the game starts through a Steam client, which leaves a launch prefix out.
+bool startsThroughSteam(const GameFinds &finds);
+
+// Asks Steam to start the game, without waiting for it: the client runs in a session of its own, with none of
+// Vantor's terminal. False when the client could not be started. A direct start is GameWatch's.
 bool startThroughSteam(const GameStart &start);
 
-// The start as one line that a shell runs as it stands, from any folder: into the folder, then the program.
+// The start as one line that a shell runs as it stands, from any folder: into the folder, then the program with its
+// environment set for it alone.
 QString shellLine(const GameStart &start);
 
 } // namespace vantor

@@ -3,6 +3,7 @@
 #include "smallfile.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -25,12 +26,44 @@ QList<QProcess *> &gamesRunningOn()
     return *games;
 }
 
-QString logTail()
+// The end of what this start wrote, from FROM on: another game may have written before it.
+QString logTail(qint64 from)
 {
     QFile log(gameLogPath());
-    if (!log.open(QIODevice::ReadOnly) || !log.seek(std::max<qint64>(0, log.size() - logTailRead)))
+    if (!log.open(QIODevice::ReadOnly) || !log.seek(std::max(from, log.size() - logTailRead)))
         return {};
     return QString::fromLocal8Bit(log.readAll());
+}
+
+// Opens the log for a start: moved aside once it has grown past its limit, then a line that says when and what was
+// started. Returns where the game's output is to go (the log, or nowhere), where this start's lines begin, and why
+// the log could not be kept.
+struct LogPlace {
+    QString path;
+    qint64 from = 0;
+    QString problem;
+};
+
+LogPlace openLog(const GameStart &start)
+{
+    const QString path = gameLogPath(), folder = QFileInfo(path).path();
+    if (!QDir().mkpath(folder))
+        return {QProcess::nullDevice(), 0,
+                QCoreApplication::translate("GameWatch", "the folder %1 could not be made").arg(folder)};
+    if (const QFileInfo log(path); log.isFile() && log.size() > logLimit) {
+        QFile::remove(path + QStringLiteral(".1"));
+        QFile::rename(path, path + QStringLiteral(".1"));
+    }
+    // Appended to, never cut short: a game started before may still write to it.
+    QFile log(path);
+    if (!log.open(QIODevice::WriteOnly | QIODevice::Append))
+        return {QProcess::nullDevice(), 0, log.errorString()};
+    const QString said = QStringLiteral("==== %1 Vantor starts: %2\n")
+                             .arg(QDateTime::currentDateTime().toString(Qt::ISODate), shellLine(start));
+    if (log.write(said.toLocal8Bit()) < 0 || !log.flush())
+        return {QProcess::nullDevice(), 0, log.errorString()};
+    // The offset as the system has it: another game's lines may stand between the open and the write.
+    return {path, lseek(log.handle(), 0, SEEK_CUR), {}};
 }
 
 bool says(const QString &output, const char *pattern)
@@ -103,9 +136,10 @@ bool GameWatch::start(const GameStart &start, QString *whyNot)
             environment.insert(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
         game->setProcessEnvironment(environment);
     }
-    // The game writes its log itself, so that the log goes on when Vantor has gone.
-    if (QDir().mkpath(QFileInfo(gameLogPath()).path()))
-        game->setStandardOutputFile(gameLogPath());
+    // The game writes its log itself, so that the log goes on when Vantor has gone; where there can be no log, its
+    // output goes nowhere, never to Vantor, whose end would end a game that wrote to it.
+    const LogPlace log = openLog(start);
+    game->setStandardOutputFile(log.path, QIODevice::Append);
     game->setProcessChannelMode(QProcess::MergedChannels);
     // A session of its own: a hang-up of the terminal that Vantor ran in does not reach the game.
     game->setChildProcessModifier([] { setsid(); });
@@ -118,6 +152,12 @@ bool GameWatch::start(const GameStart &start, QString *whyNot)
     }
     m_game = game;
     m_start = start;
+    m_logFrom = log.from;
+    m_logProblem = log.problem.isEmpty()
+                       ? QString()
+                       : QCoreApplication::translate("GameWatch", "Its output could not be written to "
+                                                                  "%1: %2")
+                             .arg(gameLogPath(), log.problem);
     connect(game, &QProcess::finished, this, [this](int code, QProcess::ExitStatus how) {
         m_time.stop();
         m_game->deleteLater();
@@ -126,12 +166,12 @@ bool GameWatch::start(const GameStart &start, QString *whyNot)
             emit settled();
             return;
         }
-        const QString output = logTail();
+        const QString output = m_logProblem.isEmpty() ? logTail(m_logFrom) : QString();
         const QStringList lines = output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         emit endedAtOnce({how == QProcess::CrashExit ? QCoreApplication::translate("GameWatch", "a crash")
                                                      : QCoreApplication::translate("GameWatch", "status %1").arg(code),
-                          lines.mid(std::max<qsizetype>(0, lines.size() - lastLinesShown)),
-                          adviceFor(output, m_start)});
+                          lines.mid(std::max<qsizetype>(0, lines.size() - lastLinesShown)), adviceFor(output, m_start),
+                          m_logProblem});
     });
     m_time.start(watchedMs);
     return true;

@@ -15,11 +15,14 @@ struct GameEnding {
     QString status; // "status 1", or "a crash"
     QStringList lastLines;
     QStringList advice;
+    QString logProblem; // why the game's output could not be kept in the log; empty when it was
 };
 
-// Where the output of the game that Vantor last started itself goes: $XDG_STATE_HOME/vantor/game.log, or
-// ~/.local/state/vantor/game.log.
+// Where the output of the games that Vantor starts itself goes: $XDG_STATE_HOME/vantor/game.log, or
+// ~/.local/state/vantor/game.log. Each start adds a line that says when and what was started, then the game's own
+// output; a log grown past logLimit is moved to game.log.1 at the next start.
 QString gameLogPath();
+inline constexpr qint64 logLimit = 1 << 20;
 
 // What to do, by what the game said and, for a native start with a mod, by the mod's liblist.gam.
 QStringList adviceFor(const QString &output, const GameStart &start);
@@ -49,6 +52,8 @@ private:
 
     QProcess *m_game = nullptr;
     GameStart m_start;
+    qint64 m_logFrom = 0; // where this start's lines begin in the log
+    QString m_logProblem;
     QTimer m_time;
 };
 

@@ -1,5 +1,7 @@
 #include "importer.h"
 
+#include "importing.h"
+
 #include "cfgfile.h"
 #include "commandline.h"
 #include "numbers.h"
@@ -9,229 +11,135 @@
 
 #include <QFileInfo>
 #include <QList>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <set>
 #include <vector>
 
 namespace vantor {
+
+using namespace importing;
+
 namespace {
-
-// Sets options through the view as a user would type them, and keeps count.
-class Setter {
-public:
-    explicit Setter(OptionView &options) : m_options(options) {}
-
-    void check(std::string_view key, int state)
-    {
-        m_options.setCheck(key, state);
-        m_set.insert(key);
-    }
-    void position(std::string_view key, int position)
-    {
-        m_options.setPosition(key, position);
-        m_set.insert(key);
-    }
-    // A text longer than a user may type into the field is refused whole, unless Vantor itself wrote it: a picker
-    // or a slot can put a longer one into the field.
-    bool text(std::string_view key, const QString &text)
-    {
-        const int limit = option(key).typingLimit;
-        if (!vantorsOwn && limit > 0 && text.toUcs4().size() > limit)
-            return false;
-        m_options.setText(key, text);
-        m_set.insert(key);
-        return true;
-    }
-    bool isOn(std::string_view key) const { return m_options.isOn(key); }
-
-    int unused = 0;
-    bool vantorsOwn = false; // what is read is Vantor's own command line or CFG file
-    Imported result() const { return {int(m_set.size()), unused}; }
-
-private:
-    OptionView &m_options;
-    std::set<std::string_view> m_set;
-};
-
-// A console command and its value, as a line gives them. Vantor's own lines are taken as they stand (one blank
-// between the two, the value verbatim); a user's may have other blanks, a quoted value, upper case and a comment.
-struct Command {
-    QString name, value;
-};
-
-Command split(const QString &line, bool own)
-{
-    QString text = line;
-    if (!own) {
-        static const QRegularExpression comment(QStringLiteral("(^|\\s)//.*$"));
-        text = text.remove(comment).trimmed();
-    }
-    const qsizetype blank = text.indexOf(QLatin1Char(' '));
-    Command command{blank < 0 ? text : text.left(blank), blank < 0 ? QString() : text.mid(blank + 1)};
-    if (!own) {
-        command.name = command.name.toLower();
-        command.value = command.value.trimmed();
-        if (command.value.size() >= 2 && command.value.startsWith(u'"') && command.value.endsWith(u'"'))
-            command.value = command.value.mid(1, command.value.size() - 2);
-    }
-    return command;
-}
-
-Command split(std::string_view line) { return split(toQString(line), true); }
-
-// Sets the control that writes this line; false when no control writes it. NAMED gathers the keys of the boxes
-// whose lines were there.
-bool readCfgLine(Setter &set, const QString &line, bool own, std::set<std::string_view> &named)
-{
-    const Command command = split(line, own);
-    for (const auto lines : {leadingCfgLines(), trailingCfgLines()}) {
-        for (const SwitchedLine &switched : lines) {
-            const Command on = split(switched.on), off = split(switched.off);
-            const auto is = [&](const Command &line) {
-                return line.name == command.name && line.value == command.value;
-            };
-            if (!switched.field.empty() && on.name == command.name) {
-                if (withoutLineBreaks(command.value).isEmpty() || !set.text(switched.field, command.value))
-                    return false;
-                set.check(switched.key, 1);
-            } else if (switched.field.empty() && (is(on) || is(off))) {
-                set.check(switched.key, is(on) ? 1 : 0);
-            } else {
-                continue;
-            }
-            named.insert(switched.key);
-            return true;
-        }
-    }
-    for (const NumericLine &numeric : numericCfgLines()) {
-        const Command prefix = split(numeric.prefix);
-        if (prefix.name != command.name)
-            continue;
-        // The latency is written as its negative: "pushlatency -" and the field's text. A 16-bit field's line holds
-        // the rounded number, and one of 0 comes from a number that rounds to 0 (a 0 itself is left out): 0.5 is the
-        // text that gives that line back.
-        QString value = command.value.mid(prefix.value.size());
-        if (numericField(numeric.field)->sixteenBit && parseNumber(value) == 0.0)
-            value = QStringLiteral("0.5");
-        if (!command.value.startsWith(prefix.value) || value.isEmpty() || !set.text(numeric.field, value))
-            return false;
-        set.check(numericField(numeric.field)->checkKey, 1);
-        named.insert(numericField(numeric.field)->checkKey);
-        return true;
-    }
-    const auto slider = [&](std::string_view key, int step) {
-        const Option &opt = option(key);
-        const auto value = parseStoredInteger(command.value, opt.minimum * step, opt.maximum * step);
-        if (!value || *value % step != 0)
-            return false;
-        set.position(key, *value / step);
-        return true;
-    };
-    if (command.name == QLatin1String("skill"))
-        return slider("scrlskill", 1);
-    if (command.name == QLatin1String("scr_conspeed"))
-        return slider("scrlcon", consoleSpeed(1));
-    return false;
-}
 
 bool isSwitch(const QString &word) { return word.startsWith(u'-') || word.startsWith(u'+'); }
 
-// Where the program that starts the game stands in a command line's words: after the "cd FOLDER && exec env" that
-// --print writes, and after a launch prefix (NAME=value words and a wrapper, as the preview and --print show them).
-struct Program {
-    qsizetype prefixFrom = 0, prefixTo = 0;
-    qsizetype end = 0; // the first word after the program; 0 when the line names none
+bool isAssignment(const QString &word)
+{
+    static const QRegularExpression assignment(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*="));
+    return assignment.match(word).hasMatch();
+}
+
+// A command line read as a shell reads it, and where the program that starts the game stands in it: after the
+// "cd FOLDER && NAME=value exec" that --print writes, after a launch prefix (NAME=value words and a wrapper with its
+// own options), wherever the game's program stands.
+struct ReadLine {
+    QList<ShellWord> words;
+    bool printed = false;     // the line that --print shows
+    QStringList environment;  // the printed line's NAME=value words before exec
+    qsizetype prefixFrom = 0; // the words of the launch prefix
+    qsizetype prefixTo = 0;
+    qsizetype first = 0;  // the first of the game's parameters
+    bool program = false; // the line names the program
 };
 
-Program programOf(const QList<ShellWord> &words)
+ReadLine readLine(const QString &line)
 {
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    ShellReading reading = readShellWords(line, &environment);
+    if (!reading.problem.isEmpty()) // nothing is ever run: such a line is read as it is written
+        reading = readShellWords(line);
+    ReadLine read;
+    read.words = reading.words;
+    const auto value = [&](qsizetype i) { return i < read.words.size() ? read.words[i].value : QString(); };
+    const auto name = [&](qsizetype i) { return QFileInfo(value(i)).fileName(); };
     const auto are = [&](qsizetype from, const QStringList &expected) {
         for (qsizetype i = 0; i < expected.size(); ++i)
-            if (from + i >= words.size() || (!expected[i].isEmpty() && words[from + i].value != expected[i]))
+            if (value(from + i) != expected[i])
                 return false;
         return true;
     };
-    const auto name = [&](qsizetype i) { return i < words.size() ? QFileInfo(words[i].value).fileName() : QString(); };
-    // How many words the program takes at I: the Steam clients, wine or a shell with the game, the game itself.
-    const auto program = [&](qsizetype i) -> qsizetype {
-        if (name(i) == QLatin1String("steam") && are(i + 1, {"-applaunch", "70"}))
-            return 3;
-        if (name(i) == QLatin1String("flatpak") && are(i + 1, {"run", "com.valvesoftware.Steam", "-applaunch", "70"}))
-            return 5;
-        if ((name(i) == QLatin1String("wine") || name(i) == QLatin1String("sh")) &&
-            QStringList{"hl.exe", "hl.sh"}.contains(name(i + 1), Qt::CaseInsensitive))
-            return 2;
-        return QStringList{"hl.exe", "hl.sh", "hl_linux"}.contains(name(i), Qt::CaseInsensitive) ? 1 : 0;
-    };
-    qsizetype from = are(0, {"cd", "", "&&", "exec"}) ? 4 : 0;
-    from += are(from, {"env"});
-    for (qsizetype at = from; at < words.size() && !isSwitch(words[at].value); ++at)
-        if (const qsizetype taken = program(at))
-            return {from, at, at + taken};
-    return {};
+    qsizetype i = 0;
+    if (value(0) == QLatin1String("cd") && value(2) == QLatin1String("&&")) {
+        read.printed = true;
+        for (i = 3; isAssignment(value(i));)
+            read.environment << value(i++);
+        i += value(i) == QLatin1String("exec");
+        if (value(i) == QLatin1String("env")) // as --print wrote it before
+            for (++i; isAssignment(value(i));)
+                read.environment << value(i++);
+    }
+    read.prefixFrom = read.prefixTo = read.first = i;
+    for (qsizetype at = i; at < read.words.size(); ++at) {
+        // How many words the program takes: the Steam clients, Steam's placeholder, the game itself.
+        qsizetype taken = 0;
+        if (name(at) == QLatin1String("steam") && are(at + 1, {"-applaunch", "70"}))
+            taken = 3;
+        else if (name(at) == QLatin1String("flatpak") &&
+                 are(at + 1, {"run", "com.valvesoftware.Steam", "-applaunch", "70"}))
+            taken = 5;
+        else if (value(at) == QLatin1String("%command%") ||
+                 QStringList{"hl.exe", "hl.sh", "hl_linux"}.contains(name(at), Qt::CaseInsensitive))
+            taken = 1;
+        if (!taken)
+            continue;
+        // Wine or a shell that runs the game is Vantor's, not the user's wrapper.
+        const bool runner = at > i && value(at) != QLatin1String("%command%") &&
+                            QStringList{"wine", "wine64", "sh", "bash", "dash"}.contains(name(at - 1));
+        read.prefixTo = at - runner;
+        read.first = at + taken;
+        read.program = true;
+        break;
+    }
+    return read;
 }
 
-// Whether a control writes a line of this command into the CFG file (+mlook, say).
-bool isCfgCommand(const QString &name)
+// The launch prefix of a read line, each word as a user would type it: a wrapper found on the PATH by its name, and
+// without the game folder that Vantor puts first on LD_LIBRARY_PATH for hl_linux.
+QStringList prefixOf(const ReadLine &read)
 {
-    for (const auto lines : {leadingCfgLines(), trailingCfgLines()})
-        for (const SwitchedLine &line : lines)
-            if (split(line.on).name == name || split(line.off).name == name)
-                return true;
-    return false;
+    QStringList words = read.environment;
+    for (qsizetype i = read.prefixFrom; i < read.prefixTo; ++i)
+        words << read.words[i].value;
+    const QString folder = read.program ? QFileInfo(read.words[read.first - 1].value).path() : QString();
+    QStringList typed;
+    for (QString word : words) {
+        if (word.startsWith(QLatin1String("LD_LIBRARY_PATH=")) && read.program) {
+            const QString path = word.section(u'=', 1);
+            if (path == folder || path.startsWith(folder + u':')) {
+                const QString after = path.mid(folder.size() + 1);
+                if (after.isEmpty() || after == qEnvironmentVariable("LD_LIBRARY_PATH"))
+                    continue;
+                word = QStringLiteral("LD_LIBRARY_PATH=") + after;
+            }
+        }
+        if (!isAssignment(word) && typed.size() == read.environment.size() && word.contains(u'/') &&
+            QStandardPaths::findExecutable(QFileInfo(word).fileName()) == word)
+            word = QFileInfo(word).fileName();
+        typed << typedForShell(word);
+    }
+    return typed;
 }
 
 // The switches of the command line that a check box writes, in the builder's order.
 constexpr std::pair<const char *, const char *> switches[]{
     {"-numericping", "chknumping"}, {"-toconsole", "chktocon"}, {"-dev", "chkdev"}};
 
-} // namespace
-
-Imported importCommandLine(OptionView &options, const QString &line)
+// Sets the options that the parameters from FIRST on name (NAMED gathers their boxes), and returns the words that no
+// control takes, in groups: a switch with the words that follow it.
+QList<QStringList> readParameters(Setter &set, const QList<ShellWord> &all, qsizetype first,
+                                  std::set<std::string_view> &named)
 {
-    const QList<ShellWord> all = shellWords(line);
-    const Program program = programOf(all);
-    const qsizetype first = program.end;
-    const QString rest = first < all.size() ? line.mid(all[first].start) : QString();
-    // A launch prefix before the program goes back before %command% in the custom parameters.
-    const QString prefix =
-        program.prefixTo > program.prefixFrom
-            ? line.mid(all[program.prefixFrom].start, all[program.prefixTo - 1].end - all[program.prefixFrom].start) +
-                  QStringLiteral(" %command%")
-            : QString();
-    const auto customParameters = [&](const QString &custom) {
-        return prefix.isEmpty() || custom.isEmpty() ? prefix + custom : prefix + QLatin1Char(' ') + custom;
-    };
-    Setter set(options);
-
-    // Vantor's own line is read as the builder wrote it: the mod name and the custom parameters as they stand.
-    static const QRegularExpression own(
-        QStringLiteral("^-console( -numericping)?( -toconsole)?( -dev)?(?: -game (.*?))? \\+exec vantortemp\\.cfg"
-                       "(?: (.*))?$"),
-        QRegularExpression::DotMatchesEverythingOption);
-    if (const QRegularExpressionMatch match = own.match(rest); match.hasMatch()) {
-        set.vantorsOwn = true;
-        // Without the console, the custom map and CFG were off: either would have held it on.
-        if (match.capturedLength(2) == 0)
-            set.check("chkcfg", 0), set.check("chkmap", 0);
-        for (int i = 0; i < 3; ++i)
-            set.check(switches[i].second, match.capturedLength(i + 1) > 0 ? 1 : 0);
-        const bool mod = match.capturedStart(4) >= 0 && set.text("txtmod", match.captured(4));
-        set.unused += match.capturedStart(4) >= 0 && !mod;
-        set.check("chkmod", mod ? 1 : 0);
-        set.unused += !set.text("customcmd", customParameters(match.captured(5)));
-        set.check("chkdnf", 0); // the mark of a game folder that takes the CFG file
-        return set.result();
-    }
-
-    std::set<std::string_view> named;
-    QStringList custom;
+    QList<QStringList> rest;
+    bool groupOpen = false;
     for (qsizetype i = first; i < all.size(); ++i) {
         const QString &word = all[i].value;
         const auto known = std::find_if(std::begin(switches), std::end(switches),
                                         [&](const auto &pair) { return word == QLatin1String(pair.first); });
+        groupOpen = groupOpen && !isSwitch(word);
         if (word == QLatin1String("-console"))
             continue;
         if (known != std::end(switches)) {
@@ -262,8 +170,118 @@ Imported importCommandLine(OptionView &options, const QString &line)
             i = next - 1;
             continue;
         }
-        custom << line.mid(all[i].start, all[i].end - all[i].start);
+        if (groupOpen)
+            rest.last() << word;
+        else
+            rest << QStringList{word};
+        groupOpen = isSwitch(word);
     }
+    return rest;
+}
+
+// Custom Parameters made of a launch prefix and the game's words, each as a user would type it.
+QString customParameters(const QStringList &prefix, const QStringList &words)
+{
+    QStringList typed = prefix;
+    if (!prefix.isEmpty())
+        typed << QStringLiteral("%command%");
+    for (const QString &word : words)
+        typed << (prefix.isEmpty() ? typedForParameters(word) : typedForShell(word));
+    return typed.join(QLatin1Char(' '));
+}
+
+// Words in groups, as readParameters leaves them: a switch with the words that follow it.
+QList<QStringList> grouped(const QStringList &words)
+{
+    QList<QStringList> groups;
+    for (const QString &word : words) {
+        if (!groups.isEmpty() && !isSwitch(word) && isSwitch(groups.last().first()))
+            groups.last() << word;
+        else
+            groups << QStringList{word};
+    }
+    return groups;
+}
+
+QStringList flattened(const QList<QStringList> &groups)
+{
+    QStringList words;
+    for (const QStringList &group : groups)
+        words += group;
+    return words;
+}
+
+// Vantor's own line, as --print writes it, from the first parameter on: the mod and the custom parameters come
+// back as the shell gives them.
+bool readOwnPrintedLine(Setter &set, const ReadLine &read)
+{
+    const QList<ShellWord> &all = read.words;
+    qsizetype i = read.first;
+    const auto is = [&](const char *word) { return i < all.size() && all[i].value == QLatin1String(word) && ++i; };
+    if (!is("-console"))
+        return false;
+    bool on[3];
+    for (int k = 0; k < 3; ++k)
+        on[k] = is(switches[k].first);
+    const qsizetype mod = is("-game") ? i++ : -1;
+    if (!is("+exec") || !is("vantortemp.cfg") || mod >= all.size())
+        return false;
+    set.vantorsOwn = true;
+    if (!on[1])
+        set.check("chkcfg", 0), set.check("chkmap", 0);
+    for (int k = 0; k < 3; ++k)
+        set.check(switches[k].second, on[k] ? 1 : 0);
+    set.check("chkmod", mod >= 0 && set.text("txtmod", all[mod].value) ? 1 : 0);
+    QStringList custom;
+    for (; i < all.size(); ++i)
+        custom << all[i].value;
+    set.unused += !set.text("customcmd", customParameters(prefixOf(read), custom));
+    set.check("chkdnf", 0);
+    return true;
+}
+
+} // namespace
+
+Imported importCommandLine(OptionView &options, const QString &line)
+{
+    const ReadLine read = readLine(line);
+    const QList<ShellWord> &all = read.words;
+    const qsizetype first = read.first;
+    Setter set(options);
+    if (read.printed && readOwnPrintedLine(set, read))
+        return set.result();
+
+    // Vantor's own preview is read as the builder wrote it: the launch prefix, the mod name and the custom
+    // parameters as they stand.
+    const QString rest = first < all.size() ? line.mid(all[first].start) : QString();
+    static const QRegularExpression own(
+        QStringLiteral("^-console( -numericping)?( -toconsole)?( -dev)?(?: -game (.*?))? \\+exec vantortemp\\.cfg"
+                       "(?: (.*))?$"),
+        QRegularExpression::DotMatchesEverythingOption);
+    if (const QRegularExpressionMatch match = own.match(rest); !read.printed && match.hasMatch()) {
+        set.vantorsOwn = true;
+        const QString prefix =
+            read.prefixTo > read.prefixFrom
+                ? line.mid(all[read.prefixFrom].start, all[read.prefixTo - 1].end - all[read.prefixFrom].start) +
+                      QStringLiteral(" %command%")
+                : QString();
+        const QString custom = match.captured(5);
+        // Without the console, the custom map and CFG were off: either would have held it on.
+        if (match.capturedLength(2) == 0)
+            set.check("chkcfg", 0), set.check("chkmap", 0);
+        for (int i = 0; i < 3; ++i)
+            set.check(switches[i].second, match.capturedLength(i + 1) > 0 ? 1 : 0);
+        const bool mod = match.capturedStart(4) >= 0 && set.text("txtmod", match.captured(4));
+        set.unused += match.capturedStart(4) >= 0 && !mod;
+        set.check("chkmod", mod ? 1 : 0);
+        set.unused += !set.text("customcmd", prefix.isEmpty() || custom.isEmpty() ? prefix + custom
+                                                                                  : prefix + QLatin1Char(' ') + custom);
+        set.check("chkdnf", 0); // the mark of a game folder that takes the CFG file
+        return set.result();
+    }
+
+    std::set<std::string_view> named;
+    const QStringList custom = flattened(readParameters(set, all, first, named));
     // What the builder writes but the line lacks is off; the mode for a game folder that cannot be written carries
     // the CFG file's cheats, MMX and custom CFG as well.
     std::vector<std::string_view> written{"chknumping", "chktocon", "chkdev", "chkmod"};
@@ -272,35 +290,58 @@ Imported importCommandLine(OptionView &options, const QString &line)
     for (const std::string_view key : written)
         if (!named.count(key))
             set.check(key, 0);
-    set.unused += !set.text("customcmd", customParameters(custom.join(QLatin1Char(' '))));
+    set.unused += !set.text("customcmd", customParameters(prefixOf(read), custom));
     return set.result();
 }
 
-Imported importCfgFile(OptionView &options, const QString &text)
+Imported mergeLaunchOptions(OptionView &options, const QString &launchOptions)
 {
-    QStringList lines = text.split(QLatin1Char('\n'));
-    for (QString &line : lines)
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-    // Vantor's own file, by its header of three comment lines, is read whole.
-    const bool own = lines.first() == QLatin1String(cfgHeaderLine) && lines.size() > 3;
+    const auto snapshot = [&options] {
+        QStringList values;
+        for (const Option &opt : optionCatalogue())
+            values << (opt.kind == OptionKind::Check ? QString::number(options.check(opt.key))
+                       : opt.kind == OptionKind::Slider || opt.kind == OptionKind::ScrollBar
+                           ? QString::number(options.position(opt.key))
+                           : options.text(opt.key));
+        return values;
+    };
+    const QStringList before = snapshot();
+    const ReadLine read = readLine(launchOptions);
     Setter set(options);
-    set.vantorsOwn = own;
     std::set<std::string_view> named;
-    for (qsizetype i = own ? 3 : 0; i < lines.size(); ++i)
-        if (!lines[i].trimmed().isEmpty() && !readCfgLine(set, lines[i], own, named))
-            ++set.unused;
-    if (own) {
-        // A line written only with a value: its absence turns the box off.
-        for (const auto cfgLines : {leadingCfgLines(), trailingCfgLines()})
-            for (const SwitchedLine &line : cfgLines)
-                if (!line.field.empty() && !named.count(line.key))
-                    set.check(line.key, 0);
-        for (const NumericLine &line : numericCfgLines())
-            if (const std::string_view box = numericField(line.field)->checkKey; !named.count(box))
-                set.check(box, 0);
+    const QList<QStringList> theirs = readParameters(set, read.words, read.first, named);
+
+    // The words that no control takes join Custom Parameters, each once: the prefix's before %command%, the game's
+    // (a switch with the words that follow it) after.
+    const QString custom = options.text("customcmd");
+    const LaunchPrefix had = readLaunchPrefix(custom);
+    QStringList prefix;
+    for (const QString &word : had.environment + had.wrapper)
+        prefix << typedForShell(word);
+    const qsizetype ownPrefix = prefix.size();
+    for (const QString &word : prefixOf(read))
+        if (!prefix.contains(word))
+            prefix << word;
+    const QStringList ours = had.placeholder ? had.arguments : QProcess::splitCommand(had.parameters);
+    QList<QStringList> known = grouped(ours);
+    QStringList added;
+    for (const QStringList &group : theirs)
+        if (!known.contains(group))
+            added += group, known << group;
+    if (prefix.size() > ownPrefix) {
+        set.text("customcmd", customParameters(prefix, ours + added));
+    } else if (!added.isEmpty()) {
+        QStringList typed{custom};
+        typed.removeAll(QString());
+        for (const QString &word : added)
+            typed << (had.placeholder ? typedForShell(word) : typedForParameters(word));
+        set.text("customcmd", typed.join(QLatin1Char(' ')));
     }
-    return set.result();
+    const QStringList after = snapshot();
+    int changed = 0;
+    for (qsizetype i = 0; i < before.size(); ++i)
+        changed += before[i] != after[i];
+    return {changed, set.result().unused};
 }
 
 Imported importText(OptionView &options, const QString &text)
@@ -308,9 +349,9 @@ Imported importText(OptionView &options, const QString &text)
     QStringList lines = text.split(QLatin1Char('\n'));
     lines.removeIf([](const QString &line) { return line.trimmed().isEmpty(); });
     if (lines.size() == 1) {
-        const QList<ShellWord> line = shellWords(lines.first());
-        if (programOf(line).end > 0 ||
-            (isSwitch(line.first().value) && !isCfgCommand(split(lines.first(), false).name)))
+        const ReadLine line = readLine(lines.first());
+        if (line.program || (!line.words.isEmpty() && isSwitch(line.words.first().value) &&
+                             !isCfgCommand(split(lines.first(), false).name)))
             return importCommandLine(options, withoutLineBreaks(lines.first()));
     }
     return importCfgFile(options, text);

@@ -12,7 +12,7 @@
 namespace vantor {
 namespace {
 
-constexpr char halfLifeInLibrary[] = "/steamapps/common/Half-Life";
+constexpr char nativeHalfLife[] = "/.local/share/Steam/steamapps/common/Half-Life";
 constexpr char flatpakSteamFolder[] = "/.var/app/com.valvesoftware.Steam/";
 constexpr qint64 localConfigLimit = 16 << 20; // a large library's is a few MB
 constexpr char halfLifeManifest[] = "appmanifest_70.acf";
@@ -26,12 +26,17 @@ bool isNumber(const QString &text)
 
 QStringList steamRoots(const QString &home)
 {
-    QStringList roots;
-    for (const char *root :
-         {"/.local/share/Steam", "/.steam/steam", "/.var/app/com.valvesoftware.Steam/.local/share/Steam",
-          "/.var/app/com.valvesoftware.Steam/data/Steam", "/snap/steam/common/.local/share/Steam"})
-        if (QFileInfo(home + QLatin1String(root)).isDir())
+    QStringList roots, real;
+    for (const char *root : {"/.local/share/Steam", "/.steam/steam", "/.steam/root", "/.steam/debian-installation",
+                             "/.var/app/com.valvesoftware.Steam/.local/share/Steam",
+                             "/.var/app/com.valvesoftware.Steam/data/Steam", "/snap/steam/common/.local/share/Steam"}) {
+        // ~/.steam/steam and ~/.steam/root are mostly links to one of the others: each folder is named once.
+        const QString folder = QFileInfo(home + QLatin1String(root)).canonicalFilePath();
+        if (!folder.isEmpty() && QFileInfo(folder).isDir() && !real.contains(folder)) {
+            real << folder;
             roots << home + QLatin1String(root);
+        }
+    }
     return roots;
 }
 
@@ -51,26 +56,77 @@ QStringList steamLibraryPaths(const QByteArray &vdf)
     return paths;
 }
 
+namespace {
+
+// FOLDER's entry of that name, or of that name in another case where there is none; the exact name where neither is.
+QString entryOf(const QString &folder, const QString &name)
+{
+    const QString exact = folder + QLatin1Char('/') + name;
+    if (QFileInfo::exists(exact))
+        return exact;
+    // Libraries on NTFS or exFAT disks from older clients write SteamApps and Common.
+    const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QString &entry : entries)
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return folder + QLatin1Char('/') + entry;
+    return exact;
+}
+
+// The libraries of a Steam client: its own folder and those its lists name.
+QStringList steamLibraries(const QString &root)
+{
+    QStringList libraries{root};
+    // Today's client keeps its master list in config/; steamapps/ holds a copy that may lag behind it.
+    for (const QString &list : {root + QStringLiteral("/config/libraryfolders.vdf"),
+                                entryOf(root, QStringLiteral("steamapps")) + QStringLiteral("/libraryfolders.vdf")})
+        for (const QString &library : steamLibraryPaths(readSmallFile(list)))
+            if (!libraries.contains(library))
+                libraries << library;
+    return libraries;
+}
+
+// Where Steam keeps Half-Life in a library: the folder its manifest names, Half-Life where it names none.
+QString halfLifeFolderIn(const QString &library)
+{
+    const QString steamapps = entryOf(library, QStringLiteral("steamapps"));
+    const Vdf manifest = readVdf(readSmallFile(steamapps + QLatin1Char('/') + QLatin1String(halfLifeManifest)));
+    const Vdf *installdir = manifest.at({QStringLiteral("AppState"), QStringLiteral("installdir")});
+    return entryOf(steamapps, QStringLiteral("common")) + QLatin1Char('/') +
+           (installdir && !installdir->value.isEmpty() ? installdir->value : QStringLiteral("Half-Life"));
+}
+
+SteamClient steamClientOf(const QString &root)
+{
+    // By the folder it really is, whatever links lead there.
+    return QFileInfo(root).canonicalFilePath().contains(QLatin1String(flatpakSteamFolder)) ? SteamClient::Flatpak
+                                                                                           : SteamClient::Native;
+}
+
+} // namespace
+
 QStringList steamHalfLifeFolders(const QString &home)
 {
-    const QStringList roots = steamRoots(home);
-    QStringList libraries = roots;
-    for (const QString &root : roots)
-        libraries += steamLibraryPaths(readSmallFile(root + QStringLiteral("/steamapps/libraryfolders.vdf")));
+    QStringList libraries;
+    for (const QString &root : steamRoots(home))
+        libraries += steamLibraries(root);
     QStringList folders;
     for (const QString &library : libraries) {
-        // ~/.steam/steam is mostly a link to ~/.local/share/Steam: the same folder is named once.
-        const QString folder = QFileInfo(library + QLatin1String(halfLifeInLibrary)).canonicalFilePath();
+        // Libraries named twice, or through a link, are one.
+        const QString folder = QFileInfo(halfLifeFolderIn(library)).canonicalFilePath();
         if (!folder.isEmpty() && QFileInfo(folder).isDir() && !folders.contains(folder))
             folders << folder;
     }
     return folders;
 }
 
-std::optional<QString> steamLaunchOptions(const QString &home)
+std::optional<QString> steamLaunchOptions(const QString &home, SteamClient client)
 {
     constexpr quint64 firstAccount = 76561197960265728ULL; // a SteamID64 less this is the user's folder
-    for (const QString &root : steamRoots(home)) {
+    QStringList roots = steamRoots(home);
+    // The client that starts the game first.
+    std::stable_partition(roots.begin(), roots.end(),
+                          [client](const QString &root) { return steamClientOf(root) == client; });
+    for (const QString &root : roots) {
         const Vdf logins = readVdf(readSmallFile(root + QStringLiteral("/config/loginusers.vdf")));
         QString config;
         if (const Vdf *users = logins.child(QStringLiteral("users")))
@@ -98,20 +154,18 @@ std::optional<QString> steamLaunchOptions(const QString &home)
 QString usualHalfLifeFolder(const QString &home)
 {
     const QStringList found = steamHalfLifeFolders(home);
-    return found.isEmpty() ? home + QLatin1String("/.local/share/Steam") + QLatin1String(halfLifeInLibrary)
-                           : found.first();
+    return found.isEmpty() ? home + QLatin1String(nativeHalfLife) : found.first();
 }
 
 SteamClient libraryOwner(const QString &library, const QString &home)
 {
     const QString real = QFileInfo(library).canonicalFilePath();
-    for (const QString &root : steamRoots(home)) {
-        QStringList kept{root};
-        kept += steamLibraryPaths(readSmallFile(root + QStringLiteral("/steamapps/libraryfolders.vdf")));
-        for (const QString &path : kept)
-            if (!real.isEmpty() && QFileInfo(path).canonicalFilePath() == real)
-                return root.contains(QLatin1String(flatpakSteamFolder)) ? SteamClient::Flatpak : SteamClient::Native;
-    }
+    if (real.isEmpty())
+        return SteamClient::Unknown;
+    for (const QString &root : steamRoots(home))
+        for (const QString &path : steamLibraries(root))
+            if (QFileInfo(path).canonicalFilePath() == real)
+                return steamClientOf(root);
     return SteamClient::Unknown;
 }
 
@@ -119,11 +173,14 @@ QString steamLibraryOf(const QString &gameDirectory)
 {
     const QString real = QFileInfo(gameDirectory).canonicalFilePath();
     QDir steamapps = QFileInfo(real).dir();
-    if (real.isEmpty() || steamapps.dirName() != QLatin1String("common") || !steamapps.cdUp() ||
-        steamapps.dirName() != QLatin1String("steamapps") ||
+    if (real.isEmpty() || steamapps.dirName().compare(QLatin1String("common"), Qt::CaseInsensitive) != 0 ||
+        !steamapps.cdUp() || steamapps.dirName().compare(QLatin1String("steamapps"), Qt::CaseInsensitive) != 0 ||
         !QFileInfo(steamapps.filePath(QLatin1String(halfLifeManifest))).isFile())
         return {};
     steamapps.cdUp();
+    // Only the folder that the manifest names is Steam's Half-Life: a copy beside it is not.
+    if (QFileInfo(halfLifeFolderIn(steamapps.path())).canonicalFilePath() != real)
+        return {};
     return steamapps.path();
 }
 

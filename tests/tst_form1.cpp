@@ -568,21 +568,30 @@ private slots:
         shownFor(
             3, "0 options set, 1 line not used", [&] { drop(&text, "chkdev"); }, title);
 
-        // Steam's launch options for Half-Life, of the user who logged in last, read as a pasted line is.
+        // Steam's launch options for Half-Life, of the user who logged in last, brought in as a few switches: what
+        // they name is set, every other option stays, words no control takes join Custom Parameters once.
+        const char *kept = "chkdev|chknumping|chktocon|customcmd|txtmap";
+        const QString before = shown(form, kept);
         form.importSteamOptions->trigger();
         QCOMPARE(title(), "Steam keeps no launch options for Half-Life");
+        QCOMPARE(shown(form, kept), before);
         const QString steam = QDir::home().filePath(".steam/steam"), config = steam + "/userdata/1/config";
         QFile logins(steam + "/config/loginusers.vdf"), options(config + "/localconfig.vdf");
         QVERIFY(QDir().mkpath(steam + "/config") && QDir().mkpath(config) && logins.open(QIODevice::WriteOnly) &&
                 logins.write(R"("users" { "76561197960265729" { "MostRecent" "1" } })") > 0 &&
                 options.open(QIODevice::WriteOnly) &&
                 options.write(R"("UserLocalConfigStore" { "Software" { "Valve" { "Steam" { "apps" { "70" { )"
-                              R"("LaunchOptions" "SDL_VIDEODRIVER=x11 %command% -novid +map c2a5" } } } } } })") > 0);
+                              R"("LaunchOptions" "SDL_VIDEODRIVER=x11 %command% -novid -numericping +map c2a5" )"
+                              R"(} } } } } })") > 0);
         logins.close(), options.close();
         form.importSteamOptions->trigger();
+        QCOMPARE(shown(form, QStringLiteral("cmdlinfram|") + kept),
+                 "cmdlinfram=2 options set|chkdev=1|chknumping=1|chktocon=1|"
+                 "customcmd=SDL_VIDEODRIVER=x11 %command% -zone 2048 -novid|txtmap=c2a5");
+        form.importSteamOptions->trigger(); // twice changes nothing more
         QVERIFY(QDir(QDir::home().filePath(".steam")).removeRecursively());
-        QCOMPARE(shown(form, "cmdlinfram|customcmd|txtmap|chktocon"),
-                 "cmdlinfram=7 options set|customcmd=SDL_VIDEODRIVER=x11 %command% -novid|txtmap=c2a5|chktocon=1");
+        QCOMPARE(shown(form, "cmdlinfram|customcmd"),
+                 "cmdlinfram=0 options set|customcmd=SDL_VIDEODRIVER=x11 %command% -zone 2048 -novid");
     }
 
     // The help text cannot be changed. Where each comic panel stands after the clicks, "-" for a hidden one; the

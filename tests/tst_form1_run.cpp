@@ -131,25 +131,36 @@ private slots:
         QTRY_COMPARE(ending.count(), 1);
     }
 
-    // A start through Steam cannot carry a launch prefix: the preview's tooltip says what it leaves out.
+    // A start through Steam cannot carry a launch prefix: the preview shows the start without it, and its tooltip
+    // says what it leaves out and what Steam adds itself.
     void steamLeavesThePrefixOut()
     {
         QTemporaryDir library;
-        const QString game = library.filePath("steamapps/common/Half-Life");
-        QVERIFY(QDir().mkpath(game) &&
+        const QString game = library.filePath("steamapps/common/Half-Life"),
+                      config = QDir::home().filePath(".local/share/Steam/userdata/1/config");
+        QFile options(config + "/localconfig.vdf");
+        QVERIFY(QDir().mkpath(game) && QDir().mkpath(config) &&
                 QFile(library.filePath("steamapps/appmanifest_70.acf")).open(QIODevice::WriteOnly) &&
-                writeFakeProgram(m_bin.filePath("steam")));
+                writeFakeProgram(m_bin.filePath("steam")) && options.open(QIODevice::WriteOnly) &&
+                options.write(R"("UserLocalConfigStore" { "Software" { "Valve" { "Steam" { "apps" { "70" { )"
+                              R"("LaunchOptions" "-novid" } } } } } })") > 0);
+        options.close();
         Form1 form;
-        act(form, "hldir:" + game + "|customcmd=MANGOHUD=1 mangohud %command% -novid");
-        QVERIFY(QFile::remove(m_bin.filePath("steam")));
-        QCOMPARE(
-            control(form, "prntcmdline")->toolTip(),
-            "This is the command line that will be executed, like from the DOS prompt\n\nSteam starts Half-Life in its "
-            "own environment, so Vantor leaves out MANGOHUD=1 mangohud: they belong in Steam's launch options for "
-            "Half-Life.");
-        act(form, "customcmd:-novid");
-        QCOMPARE(control(form, "prntcmdline")->toolTip(),
-                 "This is the command line that will be executed, like from the DOS prompt");
+        act(form, "hldir:" + game + "|customcmd=MANGOHUD=1  mangohud %command% -nojoy");
+        const QString usual = "This is the command line that will be executed, like from the DOS prompt";
+        QTRY_COMPARE(control(form, "prntcmdline")->toolTip(),
+                     usual + "\n\nSteam starts Half-Life in its own environment, so Vantor leaves out MANGOHUD=1  "
+                             "mangohud: they belong in Steam's launch options for Half-Life.\n\nSteam adds its own "
+                             "launch options: -novid");
+        QCOMPARE(shown(form, "prntcmdline"),
+                 "prntcmdline=hl.exe -console -numericping -toconsole +exec vantortemp.cfg -nojoy");
+        act(form, "customcmd:-nojoy");
+        QCOMPARE(control(form, "prntcmdline")->toolTip(), usual + "\n\nSteam adds its own launch options: -novid");
+        QVERIFY(QFile::remove(m_bin.filePath("steam")) && QDir(QDir::home().filePath(".local")).removeRecursively());
+        act(form, "hldir:" + library.path() + "|hldir:" + game + "|customcmd:MANGOHUD=1 mangohud %command%");
+        QTRY_COMPARE(shown(form, "prntcmdline"),
+                     "prntcmdline=MANGOHUD=1 mangohud hl.exe -console -numericping -toconsole +exec vantortemp.cfg");
+        QCOMPARE(control(form, "prntcmdline")->toolTip(), usual);
     }
 
     // The failure course, then what the missing-directory flag stops and what it does not.

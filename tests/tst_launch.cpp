@@ -68,11 +68,14 @@ private slots:
     {
         QFETCH(QString, custom);
         QFETCH(QString, expected);
-        const LaunchPrefix prefix = readLaunchPrefix(custom);
-        QCOMPARE(
-            QStringList({prefix.environment.join(','), prefix.wrapper.join(','), prefix.parameters, prefix.problem})
-                .join(QLatin1Char('|')),
-            expected);
+        QProcessEnvironment environment;
+        environment.insert("HOME", "/home/u");
+        environment.insert("FOO", "a  b");
+        const LaunchPrefix prefix = readLaunchPrefix(custom, environment);
+        QCOMPARE(QStringList({prefix.environment.join(','), prefix.wrapper.join(','), prefix.parameters,
+                              prefix.arguments.join(','), prefix.problem})
+                     .join(QLatin1Char('|')),
+                 expected);
         QCOMPARE(commandLinePreview(" -console", prefix).endsWith(" -console"), prefix.problem.isEmpty());
     }
 
@@ -218,18 +221,26 @@ private slots:
         QTemporaryDir root;
         const QString home = root.filePath("home"),
                       library = files.section(QRegularExpression("\\bin:"), 1).section(' ', 0, 0);
-        const QString game =
-            library.isEmpty() ? root.filePath("game") : home + '/' + library + "/steamapps/common/Half-Life";
+        const QString game = library.isEmpty() ? root.filePath("game")
+                                               : home + '/' + library +
+                                                     (files.contains("cased") ? "/SteamApps/Common/Half-Life"
+                                                                              : "/steamapps/common/Half-Life");
         for (const char *folder : {"own", "bin"})
             QVERIFY(QDir(root.path()).mkpath(folder));
-        QVERIFY(QDir().mkpath(game) &&
-                (library.isEmpty() || QFile(game + "/../../appmanifest_70.acf").open(QIODevice::WriteOnly)));
+        const QString installdir = files.section(QRegularExpression("\\bmanifest:"), 1).section(' ', 0, 0);
+        QFile manifest(game + "/../../appmanifest_70.acf");
+        QVERIFY(QDir().mkpath(game) && (library.isEmpty() || files.contains("nomanifest") ||
+                                        (manifest.open(QIODevice::WriteOnly) &&
+                                         manifest.write("\"AppState\" { \"appid\" \"70\" \"installdir\" \"" +
+                                                        installdir.toUtf8() + "\" }") > 0 &&
+                                         manifest.flush())));
         for (const QString &file : files.split(' ', Qt::SkipEmptyParts)) {
             const QString name = file.section(':', 0, 0), kind = file.section(':', 1);
-            QFile list(home + '/' + kind.section('>', 0, 0) + "/steamapps/libraryfolders.vdf");
-            if (name == "client" || name == "list")
+            QFile list(home + '/' + kind.section('>', 0, 0) + (name == "config" ? "/config" : "/steamapps") +
+                       "/libraryfolders.vdf");
+            if (name == "client" || name == "list" || name == "config")
                 QVERIFY(QDir().mkpath(QFileInfo(list).path()));
-            if (name == "list")
+            if (name == "list" || name == "config")
                 QVERIFY(list.open(QIODevice::WriteOnly) &&
                         list.write("\"libraryfolders\" { \"1\" { \"path\" \"" +
                                    (home + '/' + kind.section('>', 1)).toUtf8() + "\" } }") > 0);
@@ -238,9 +249,14 @@ private slots:
                                       "/flatpak/app/com.valvesoftware.Steam"));
             if (name.startsWith("hl") || name.contains('/')) {
                 const QString path = name.contains('/') ? root.filePath(name) : game + '/' + name;
+                // Its first bytes: a Windows program's, or a #! line without the run bit.
+                const QByteArray head = kind == "mz"        ? "MZ\x90"
+                                        : kind == "bash"    ? "#!/bin/bash\n"
+                                        : kind == "envbash" ? "#!/usr/bin/env bash\n"
+                                                            : "";
                 QFile program(path);
-                QVERIFY(writeFakeProgram(path, kind != "windows") &&
-                        (kind != "mz" || (program.open(QIODevice::WriteOnly) && program.write("MZ\x90") > 0)));
+                QVERIFY(writeFakeProgram(path, kind.isEmpty() || kind == "mz") &&
+                        (head.isEmpty() || (program.open(QIODevice::WriteOnly) && program.write(head) > 0)));
             }
         }
         QVERIFY(QFile::link(game, root.filePath("link")));
@@ -248,17 +264,21 @@ private slots:
                               : files.contains("dotdot") ? game + "/../Half-Life"
                                                          : game;
         qputenv("PATH", QFile::encodeName(root.filePath("bin")));
+        qputenv("LD_LIBRARY_PATH", "/opt/lib");
         const GameFinds found = findGame(given, files.contains("dnf"), root.filePath("own"), home, root.path());
+        const LaunchPrefix prefix = readLaunchPrefix(custom);
         const GameStart start =
-            chooseGameStart(found, " -dev +map \"c1 a0\" \"it's\"", root.filePath("own"), readLaunchPrefix(custom));
+            chooseGameStart(found, " -dev +map \"c1 a0\" \"it's\" " + prefix.parameters, root.filePath("own"), prefix);
         const QString how = !start.problem.isEmpty() ? "not, " + start.problem
                             : start.direct
                                 ? QString("direct")
                                 : "steam" + (start.leftOut.isEmpty() ? "" : ", leaving out " + start.leftOut);
-        QCOMPARE(
-            how + ": " + shellLine(start),
-            expected.replace("GAME", game).replace("OWN", root.filePath("own")).replace("BIN", root.filePath("bin")) +
-                " -dev +map 'c1 a0' 'it'\\''s'");
+        if (!expected.contains(" ARGS"))
+            expected += " ARGS";
+        QCOMPARE(how + ": " + shellLine(start), expected.replace("GAME", game)
+                                                    .replace("OWN", root.filePath("own"))
+                                                    .replace("BIN", root.filePath("bin"))
+                                                    .replace(" ARGS", " -dev +map 'c1 a0' 'it'\\''s'"));
     }
 
     // What Vantor advises for a game that ended at once, from its output and, for a mod started natively, the mod's
@@ -366,7 +386,7 @@ private slots:
         QFile list(steam + "/config/loginusers.vdf");
         QVERIFY(QDir().mkpath(steam + "/config") && list.open(QIODevice::WriteOnly) && list.write(logins + " }") > 0);
         list.close();
-        QCOMPARE(steamLaunchOptions(home.path()).value_or("none"), expected);
+        QCOMPARE(steamLaunchOptions(home.path(), SteamClient::Unknown).value_or("none"), expected);
     }
 
     // Real-world library lists, and broken ones: the paths they name.

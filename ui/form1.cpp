@@ -5,15 +5,18 @@
 #include "frmdirnotfound.h"
 
 #include "launch/commandline.h"
+#include "launch/gamelaunch.h"
 #include "launch/numericfields.h"
 #include "launch/options.h"
 #include "settings/deleteall.h"
+#include "launch/steamlibraries.h"
 #include "settings/slots.h"
 
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QGroupBox>
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -95,14 +98,17 @@ QString Form1::makecmdline()
 {
     const QString parameters = buildParameters(*this);
     const LaunchPrefix prefix = readLaunchPrefix(customcmd->text());
-    const QString preview = commandLinePreview(parameters, prefix);
-    // A start through Steam cannot carry a launch prefix: the preview's tooltip says what it leaves out.
+    // A start through Steam cannot carry a launch prefix: the preview shows the start without it, and its tooltip
+    // says what is left out and what Steam adds itself.
+    const bool throughSteam = startsThroughSteam(m_finds) && prefix.problem.isEmpty();
+    const QString preview = commandLinePreview(parameters, throughSteam ? LaunchPrefix() : prefix);
     QString tip = captions::said(captions::commandLineTip);
-    if (!prefix.isEmpty() && prefix.problem.isEmpty())
-        if (const QString leftOut = gameToStart(parameters).leftOut; !leftOut.isEmpty())
-            tip += QStringLiteral("\n\n") + tr("Steam starts Half-Life in its own environment, so Vantor leaves out "
-                                               "%1: they belong in Steam's launch options for Half-Life.")
-                                                .arg(leftOut);
+    if (throughSteam && !prefix.isEmpty())
+        tip += QStringLiteral("\n\n") + tr("Steam starts Half-Life in its own environment, so Vantor leaves out "
+                                           "%1: they belong in Steam's launch options for Half-Life.")
+                                            .arg(prefix.typed);
+    if (throughSteam && m_steamOptions && !m_steamOptions->trimmed().isEmpty())
+        tip += QStringLiteral("\n\n") + tr("Steam adds its own launch options: %1").arg(*m_steamOptions);
     prntcmdline->setToolTip(tip);
     // Setting the preview raises a change even for equal text, and its change rebuilds: compare first. The text
     // shown may differ from the text set (a no-break space reads back as a blank), so our own setting raises none.
@@ -111,6 +117,14 @@ QString Form1::makecmdline()
         prntcmdline->setPlainText(preview);
     }
     return parameters;
+}
+
+void Form1::findTheGame()
+{
+    const QString ownDirectory = QCoreApplication::applicationDirPath();
+    m_finds = findGame(hldir->text(), chkdnf->state() == 1, ownDirectory, QDir::homePath());
+    m_steamOptions = startsThroughSteam(m_finds) ? steamLaunchOptions(QDir::homePath(), m_finds.library) : std::nullopt;
+    makecmdline();
 }
 
 void Form1::chktoconClicked()
@@ -171,6 +185,12 @@ void Form1::wireOptions()
     connect(chkcfg, &QCheckBox::stateChanged, this, &Form1::chkcfgClicked);
     connect(chkmap, &QCheckBox::stateChanged, this, &Form1::chkmapClicked);
     connect(chkdnf, &QCheckBox::stateChanged, this, &Form1::dnfsub);
+    // Finding the game reads the folder and Steam's files: once the window is up, and once for a burst of changes.
+    m_findLater = new QTimer(this);
+    m_findLater->setSingleShot(true);
+    connect(m_findLater, &QTimer::timeout, this, &Form1::findTheGame);
+    connect(hldir, &QLineEdit::textChanged, m_findLater, qOverload<>(&QTimer::start));
+    connect(chkdnf, &QCheckBox::stateChanged, m_findLater, qOverload<>(&QTimer::start));
 
     for (TextField *field : {txtmod, txtcfg, customcmd})
         connect(field, &QLineEdit::textChanged, this, [this] { makecmdline(); });

@@ -11,8 +11,10 @@
 #include "settings/store.h"
 
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
+#include <optional>
 #include <string_view>
 #include <unordered_map>
 
@@ -279,6 +281,12 @@ private:
     bool m_helpLoaded = false;
     bool m_picturesLoaded = false;
     QPointer<frmdirnotfound> m_dirNotFound;
+    // What there is to start the game with, and Steam's own launch options for it: found when the Game directory
+    // changes, so that a keystroke reads no file.
+    void findTheGame();
+    GameFinds m_finds;
+    std::optional<QString> m_steamOptions;
+    QTimer *m_findLater = nullptr;
     GameWatch *m_watch = nullptr;
     bool m_endWhenWatched = false; // Run closed the window: the program ends once the game's start is watched
 };

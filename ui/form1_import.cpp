@@ -36,16 +36,17 @@ void Form1::wireImport()
     addAction(importClipboard);
     connect(importClipboard, &QAction::triggered, this,
             [this] { importOptions(QGuiApplication::clipboard()->text()); });
-    // Steam's own launch options for Half-Life, read as a pasted command line is: Steam's files are only read.
+    // Steam's own launch options for Half-Life, of the client that starts the game, brought in as a few switches:
+    // what they name is set, the rest stays as it was. Steam's files are only read.
     importSteamOptions = new QAction(tr("Bring in Steam's Launch Options"), this);
     importSteamOptions->setObjectName(QStringLiteral("importSteamOptions"));
     connect(importSteamOptions, &QAction::triggered, this, [this] {
-        const std::optional<QString> options = steamLaunchOptions(QDir::homePath());
+        const std::optional<QString> options = steamLaunchOptions(QDir::homePath(), m_finds.library);
         if (!options || options->trimmed().isEmpty())
             sayForAMoment(cmdlinfram, tr("Steam keeps no launch options for Half-Life"), captions::commandLineFrame,
                           importedSeconds);
         else if (!m_ending)
-            showImported(importCommandLine(*this, *options));
+            showImported(mergeLaunchOptions(*this, *options));
     });
     prntcmdline->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(prntcmdline, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
