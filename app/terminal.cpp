@@ -19,7 +19,15 @@
 namespace vantor {
 namespace {
 
-enum Status : int { done, usageError, slotNotSaved, noGameDirectory, cfgNotWritten, gameNotStarted, gameEndedAtOnce };
+enum Status : int {
+    done,
+    usageError,
+    slotNotSaved,
+    gameDirectoryNotChosen,
+    cfgNotWritten,
+    gameNotStarted,
+    gameEndedAtOnce
+};
 
 constexpr char platformVariable[] = "QT_QPA_PLATFORM";
 
@@ -137,8 +145,22 @@ int fail(Status status, const QString &reason)
 
 bool inDirNotFoundMode(const Form1 &form) { return form.check("chkdnf") == 1; }
 
-int printLaunch(Form1 &form)
+// Why the window would start nothing that anybody chose: no Game directory chosen yet, outside the mode that uses
+// none. Empty when there is one.
+QString noGameDirectory(const Form1 &form, const Store &store)
 {
+    const QString never = QLatin1String(gameDirectoryNeverChosen);
+    const QString stored = store.read(QLatin1String(otherSection), QLatin1String(gameDirectoryKey), never);
+    // The window would use its fallback folder, which nobody chose.
+    if (inDirNotFoundMode(form) || (!stored.isEmpty() && stored != never))
+        return {};
+    return QCoreApplication::translate("Terminal", "no Game directory has been chosen; choose one in Vantor's window");
+}
+
+int printLaunch(Form1 &form, const Store &store)
+{
+    if (const QString none = noGameDirectory(form, store); !none.isEmpty())
+        return fail(gameDirectoryNotChosen, none);
     // In Run's order: writing the CFG file repairs the numeric fields before the command line is built.
     const QByteArray cfg = inDirNotFoundMode(form) ? QByteArray() : cfgFileContent(form);
     const GameStart start = form.gameToStart(form.makecmdline());
@@ -153,13 +175,8 @@ int printLaunch(Form1 &form)
 // Status done, or why the game was not started.
 std::pair<Status, QString> runGame(Form1 &form, const Store &store)
 {
-    const bool dirNotFoundMode = inDirNotFoundMode(form);
-    const QString never = QLatin1String(gameDirectoryNeverChosen);
-    const QString stored = store.read(QLatin1String(otherSection), QLatin1String(gameDirectoryKey), never);
-    // The window would use its fallback folder, which nobody chose; that mode uses no folder at all.
-    if (!dirNotFoundMode && (stored.isEmpty() || stored == never))
-        return {noGameDirectory, QCoreApplication::translate(
-                                     "Terminal", "no Game directory has been chosen; choose one in Vantor's window")};
+    if (const QString none = noGameDirectory(form, store); !none.isEmpty())
+        return {gameDirectoryNotChosen, none};
 
     const QString cfgName = QLatin1String(temporaryCfgName);
     if (form.writeCfg(cfgName) == Form1::CfgWrite::Failed)
@@ -187,11 +204,19 @@ std::pair<Status, QString> runGame(Form1 &form, const Store &store)
     }
     if (!ended)
         return {done, QString()};
-    QStringList said{
-        QCoreApplication::translate("Terminal", "Half-Life ended at once (%1). Its last lines:").arg(ended->status)};
-    for (const QString &line : ended->lastLines)
-        said << QStringLiteral("  ") + line;
-    said << ended->advice << QCoreApplication::translate("Terminal", "All of its output: %1").arg(gameLogPath());
+    QStringList said;
+    if (ended->logProblem.isEmpty()) {
+        said << QCoreApplication::translate("Terminal", "Half-Life ended at once (%1). Its last lines:")
+                    .arg(ended->status);
+        for (const QString &line : ended->lastLines)
+            said << QStringLiteral("  ") + line;
+    } else {
+        said << QCoreApplication::translate("Terminal", "Half-Life ended at once (%1).").arg(ended->status)
+             << ended->logProblem;
+    }
+    said << ended->advice;
+    if (ended->logProblem.isEmpty())
+        said << QCoreApplication::translate("Terminal", "All of its output: %1").arg(gameLogPath());
     return {gameEndedAtOnce, said.join(QLatin1Char('\n'))};
 }
 
@@ -259,7 +284,7 @@ std::variant<int, StartUp> Terminal::act()
     // The Default slot loads as at start-up, but without choosing its option button: that would write the store.
     Form1 form(StartUp{slot ? slot : defaultSlot(store), false});
     if (parser.isSet(options.print))
-        return printLaunch(form);
+        return printLaunch(form, store);
     const auto [status, reason] = runGame(form, store);
     return status == done ? std::variant<int, StartUp>(done) : failed(status, reason);
 }

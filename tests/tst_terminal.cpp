@@ -9,6 +9,8 @@
 #include <QElapsedTimer>
 #include <QProcess>
 
+#include <unistd.h>
+
 namespace {
 
 // The desktop's notification service as a menu entry meets it: it records what it is told, and the user takes the
@@ -63,10 +65,13 @@ private slots:
         QFETCH(QString, started);
         QTemporaryDir root, bin;
         // Any letters, and blanks; or where a Steam library keeps the game, with the game's manifest.
+        // With "odd", a name that a shell line must quote with care.
         const QDir game(root.filePath(folder.contains("steam") ? "Steam Bibliothek/steamapps/common/Half-Life"
+                                      : folder.contains("odd") ? "g=1 'x' $HOME `id`"
                                                                : "Half-Life für Ærø 日本"));
         const auto named = [&](QString text) {
             return text.replace(QLatin1String("GAME"), game.path())
+                .replace(QLatin1String("ROOT"), root.path())
                 .replace(QLatin1String("STATE"), root.filePath("state"))
                 .replace(QLatin1String("BIN"), bin.path())
                 .replace(QLatin1String("OWN"), QFileInfo(QStringLiteral(VANTOR_BINARY)).absolutePath())
@@ -76,20 +81,41 @@ private slots:
         // A game that ends at once, saying why, or one that runs on and says when it ends.
         const QByteArray fails = "sleep 1; echo '[S_API FAIL] SteamAPI_Init() failed; unable to locate a running "
                                  "instance of Steam'; exit 1\n",
-                         runsOn = "sleep 7; : > \"$0.after\"\n";
-        for (const char *program : {"hl.exe", "hl.sh"})
+                         runsOn = "sleep 7; echo still here; : > \"$0.after\"\n";
+        for (const char *program : {"hl.exe", "hl.sh", "hl_linux"})
             if (folder.contains(program))
-                QVERIFY(writeFakeProgram(game.filePath(program), true,
-                                         folder.contains(":fails")     ? fails
-                                         : folder.contains(":runs-on") ? runsOn
-                                                                       : ""));
+                QVERIFY(
+                    writeFakeProgram(game.filePath(program), !folder.contains(":bash"),
+                                     folder.contains(":fails")     ? fails
+                                     : folder.contains(":runs-on") ? runsOn
+                                     : QByteArray(program) == "hl_linux"
+                                         ? QByteArray("echo \"LD_LIBRARY_PATH=$LD_LIBRARY_PATH\" >> \"$0.record\"\n")
+                                         : QByteArray()));
+        if (folder.contains(":bash")) { // Valve's script: bash alone runs it, and it lacks its run bit
+            QFile script(game.filePath("hl.sh"));
+            QVERIFY(script.open(QIODevice::ReadWrite));
+            const QByteArray text = script.readAll().replace("#!/bin/sh\n", "#!/bin/bash\n[ x == x ] || exit 9\n");
+            QVERIFY(script.seek(0) && script.write(text) == text.size());
+        }
+        // The game's log cannot be kept: its folder is a file, or the log a folder.
+        if (folder.contains("nolog"))
+            QVERIFY(QDir().mkpath(root.filePath("state")) &&
+                    QFile(root.filePath("state/vantor")).open(QIODevice::WriteOnly));
+        if (folder.contains("logdir"))
+            QVERIFY(QDir().mkpath(root.filePath("state/vantor/game.log")));
+        // A Steam client that says whether it runs in a session of its own, with none of the terminal's output.
         if (folder.contains("steam"))
             QVERIFY(QFile(game.filePath("../../appmanifest_70.acf")).open(QIODevice::WriteOnly) &&
-                    writeFakeProgram(bin.filePath("steam")));
+                    writeFakeProgram(bin.filePath("steam"), true,
+                                     "s=$(cut -d' ' -f6 /proc/$$/stat); o=$(readlink /proc/$$/fd/1 /proc/$$/fd/2)\n"
+                                     "[ \"$s\" != \"$TEST_SESSION\" ] && [ \"$o\" = \"/dev/null\n/dev/null\" ] && "
+                                     "echo alone >> \"$0.record\"\n"));
         QVERIFY(writeFakeProgram(bin.filePath(QStringLiteral("hl.exe"))));
         // A wrapper that runs the game, and tells what it had in its environment.
-        QVERIFY(writeFakeProgram(bin.filePath("gamemoderun"), true,
-                                 "echo \"SDL_VIDEODRIVER=$SDL_VIDEODRIVER\" >> \"$0.record\"; exec \"$@\"\n"));
+        QVERIFY(
+            writeFakeProgram(bin.filePath("gamemoderun"), true,
+                             "printf '%s\\n' \"SDL_VIDEODRIVER=$SDL_VIDEODRIVER\" \"A=$A\" \"HOME=${HOME:+set}\" >> "
+                             "\"$0.record\"; exec \"$@\"\n"));
         if (!store.isEmpty())
             storefile::write(named(store).toUtf8());
 
@@ -100,6 +126,8 @@ private slots:
         environment.insert(QStringLiteral("PATH"), bin.path());
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb")); // asked for, but unreachable
         environment.insert(QStringLiteral("XDG_STATE_HOME"), root.filePath("state"));
+        environment.insert(QStringLiteral("LD_LIBRARY_PATH"), QStringLiteral("/opt/lib"));
+        environment.insert(QStringLiteral("TEST_SESSION"), QString::number(getsid(0)));
         QStringList words = named(arguments).split(' ');
         for (; words.first().contains('=') && !words.first().startsWith('-'); words.removeFirst()) // LANGUAGE=ru …
             environment.insert(words.first().section('=', 0, 0), words.first().section('=', 1));
@@ -118,7 +146,7 @@ private slots:
         QCOMPARE(out.contains("\r\n// this file can be safely deleted.\r\n"),
                  !status && arguments.contains("--print") && !store.contains("chkdnf=1"));
         QCOMPARE(QFile::exists(game.filePath(QStringLiteral("valve/vantortemp.cfg"))),
-                 started.contains("GAME") || (status >= 5 && arguments.contains("--run")));
+                 arguments.contains("--run") && (started.contains("GAME") || status >= 5));
         QFile stored(storefile::path());
         QCOMPARE(stored.open(QIODevice::ReadOnly) ? QString::fromUtf8(stored.readAll()) : QString(), named(store));
 
@@ -126,6 +154,13 @@ private slots:
         for (QString &word : expected)
             word = named(word);
         const QString program = named(started.isEmpty() ? QStringLiteral("GAME/hl.exe") : expected.value(1));
+        // What --print shows starts the same, run by a shell from any folder.
+        if (!started.isEmpty() && arguments.contains(QLatin1String("--print"))) {
+            QProcess shell;
+            shell.setProcessEnvironment(environment);
+            shell.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QString::fromUtf8(out).section('\n', 0, 0)});
+            QVERIFY(shell.waitForFinished(10000));
+        }
         if (!started.isEmpty())
             QTRY_COMPARE(fakeProgramRecord(program), QStringList{expected[0]} + expected.mid(2));
         else if (arguments.contains(QLatin1String("--run")))
