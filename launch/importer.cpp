@@ -186,7 +186,10 @@ QString customParameters(const QStringList &prefix, const QStringList &words)
     if (!prefix.isEmpty())
         typed << QStringLiteral("%command%");
     for (const QString &word : words)
-        typed << (prefix.isEmpty() ? typedForParameters(word) : typedForShell(word));
+        if (!prefix.isEmpty())
+            typed << typedForShell(word);
+        else if (!word.isEmpty()) // the game's parameters have no way to write one, nor ever give one
+            typed << typedForParameters(word);
     return typed.join(QLatin1Char(' '));
 }
 

@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QMimeData>
+#include <QProcess>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -57,10 +58,11 @@ QString captionOf(const QWidget *widget)
     return captioned ? widget->property("text").toString() : QString(); // a field's text is no caption
 }
 
-// Sets the options at random, texts beyond the typing limits included, the directory-not-found mode off.
-void randomState(Form1 &form, std::mt19937 &random)
+// Sets the options at random, texts of those letters beyond the typing limits included, the directory-not-found mode
+// off.
+void randomState(Form1 &form, std::mt19937 &random,
+                 const QString &letters = QStringLiteral(" \"+-./:;\n019abmxzAZ\u00e9//exec map"))
 {
-    const QString letters = QStringLiteral(" \"+-./:;\n019abmxzAZ\u00e9//exec map");
     for (const Option &opt : optionCatalogue()) {
         QString text;
         for (auto length = random() % (opt.typingLimit + 9); length > 0; --length)
@@ -592,6 +594,69 @@ private slots:
         QVERIFY(QDir(QDir::home().filePath(".steam")).removeRecursively());
         QCOMPARE(shown(form, "cmdlinfram|customcmd"),
                  "cmdlinfram=0 options set|customcmd=SDL_VIDEODRIVER=x11 %command% -zone 2048 -novid");
+    }
+
+    // The way back, for random states with quotes, blanks, $, ' and = in Custom Parameters and names, with and without
+    // a launch prefix, wrappers with options included: the preview, and the line that vantor --print shows, each
+    // pasted into a window at other values, then the CFG file, give the same preview and CFG file again. (Custom
+    // Parameters are typed as the way back writes them; a mod's name goes whole through the command line only
+    // without blanks and double quotes.)
+    void wayBack()
+    {
+        GameFolder folder(false);
+        QTemporaryDir bin;
+        QVERIFY(writeFakeProgram(folder.dir.filePath("hl.sh")));
+        for (const char *wrapper : {"gamemoderun", "mangohud", "gamescope"})
+            QVERIFY(writeFakeProgram(bin.filePath(wrapper)));
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(bin.path()));
+        const QStringList prefixes{
+            "", "", "A=1 gamemoderun", "mangohud --dlsym", "gamescope -f -W 1280 --", "B=\"it's\" C=a=b"};
+        // Each word typed for the game's parameters, and for a shell, as after %command%.
+        const std::pair<const char *, const char *> words[]{{"-novid", "-novid"},
+                                                            {"+name", "+name"},
+                                                            {"\"John Doe\"", "\"John Doe\""},
+                                                            {"it's", "\"it's\""},
+                                                            {"$x", "\"\\$x\""},
+                                                            {"a=b", "a=b"},
+                                                            {"\"\"\"\"q\"\"\"\"", "\"\\\"q\\\"\""},
+                                                            {"back\\slash", "\"back\\\\slash\""},
+                                                            {"5$", "\"5\\$\""}};
+        std::mt19937 random(29);
+        for (int round = 0; round < 10; ++round) {
+            Form1 form, other;
+            randomState(form, random, QStringLiteral(" \"$'=.019ab"));
+            randomState(other, random);
+            QString mod;
+            for (auto length = random() % 6; length > 0; --length)
+                mod += QStringLiteral("$'=.ab")[qsizetype(random() % 6)];
+            const QString prefix = prefixes[qsizetype(random() % prefixes.size())];
+            QStringList custom{prefix.isEmpty() ? QString() : prefix + " %command%"};
+            for (auto count = random() % 5; count > 0; --count) {
+                const auto &word = words[random() % std::size(words)];
+                custom << (prefix.isEmpty() ? word.first : word.second);
+            }
+            custom.removeAll(QString());
+            act(form, "txtmod:" + mod + "|customcmd:" + custom.join(' '));
+            storefile::write("[General]\ndef=1\n[other]\nhldir=" + folder.dir.path().toUtf8() + "\n");
+            form.saveset(1);
+            const QByteArray cfg = cfgFileContent(form); // repairs the numeric fields first, as Run does
+            const QString line = preview(form);
+            QProcess print;
+            print.start(QStringLiteral(VANTOR_BINARY), {"--print"});
+            QVERIFY(print.waitForFinished(30000) && print.exitCode() == 0);
+            const QByteArray printed = print.readAllStandardOutput();
+            QCOMPARE(printed.mid(printed.indexOf('\n') + 1), cfg);
+            for (const QString &text : {line, QString::fromUtf8(printed.left(printed.indexOf('\n')))}) {
+                for (const QString &pasted : {text, QString::fromLocal8Bit(cfg)}) {
+                    QGuiApplication::clipboard()->setText(pasted);
+                    other.importClipboard->trigger();
+                }
+                QCOMPARE(preview(other), line);
+                QCOMPARE(cfgFileContent(other), cfg);
+            }
+        }
+        qputenv("PATH", path);
     }
 
     // The help text cannot be changed. Where each comic panel stands after the clicks, "-" for a hidden one; the

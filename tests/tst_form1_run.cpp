@@ -15,6 +15,8 @@
 #include <QStringListModel>
 
 #include <memory>
+
+#include <sys/inotify.h>
 #include <unistd.h>
 
 using namespace vantor;
@@ -154,6 +156,17 @@ private slots:
                              "launch options: -novid");
         QCOMPARE(shown(form, "prntcmdline"),
                  "prntcmdline=hl.exe -console -numericping -toconsole +exec vantortemp.cfg -nojoy");
+        // Keystrokes read no file: the game folder, the library and Steam's were read when the folder was chosen.
+        const int reads = inotify_init1(IN_NONBLOCK);
+        for (const QString &folder : {game, library.filePath("steamapps"), config, m_bin.path()})
+            QVERIFY(inotify_add_watch(reads, QFile::encodeName(folder).constData(), IN_OPEN | IN_ACCESS) >= 0);
+        char events[4096];
+        act(form, "customcmd= +name x");
+        QTest::qWait(200);
+        QCOMPARE(read(reads, events, sizeof events), -1);
+        act(form, "hldir:" + library.path() + "|hldir:" + game);
+        QVERIFY(QTest::qWaitFor([&] { return read(reads, events, sizeof events) > 0; })); // where reads are, seen
+        close(reads);
         act(form, "customcmd:-nojoy");
         QCOMPARE(control(form, "prntcmdline")->toolTip(), usual + "\n\nSteam adds its own launch options: -novid");
         QVERIFY(QFile::remove(m_bin.filePath("steam")) && QDir(QDir::home().filePath(".local")).removeRecursively());

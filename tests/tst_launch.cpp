@@ -106,7 +106,8 @@ private slots:
         QFETCH(QString, expected);
         MemoryView view;
         view.apply({"chkcfg=1", "chkmap=1", "chkmlook=0"});
-        const Imported imported = importText(view, text);
+        const Imported imported =
+            text.startsWith("merge:") ? mergeLaunchOptions(view, text.mid(6)) : importText(view, text);
         QStringList seen;
         for (const QString &entry : expected.split('|'))
             seen << (entry.contains('=')
@@ -317,6 +318,36 @@ private slots:
         QTRY_VERIFY(QFile::exists(game.filePath("ended")));
         QTest::qWait(1000); // for its end to have come through
         QVERIFY(!watch.watching() && ended.isEmpty() && settled.count() == 1);
+    }
+
+    // Two games share the log: each start is appended, after a line that says when and what was started, and the
+    // lines a message shows are that start's own; a log grown past its limit is moved aside first.
+    void twoGamesShareTheLog()
+    {
+        QTemporaryDir game;
+        const QString log = gameLogPath();
+        QFile old(log);
+        QVERIFY(QDir().mkpath(QFileInfo(log).path()) && old.open(QIODevice::WriteOnly) &&
+                old.write(QByteArray(logLimit + 1, 'o')) == logLimit + 1);
+        old.close();
+        GameWatch first, second;
+        QStringList shown;
+        connect(&second, &GameWatch::endedAtOnce, this, [&](const GameEnding &ending) { shown = ending.lastLines; });
+        const QString waits = "echo first; until [ -e stop ]; do sleep 0.05; done; echo first again";
+        QVERIFY(first.start({"/bin/sh", {"-c", waits}, game.path(), true, {}, {}, {}}, nullptr));
+        QTRY_VERIFY(contentOf(log).endsWith("first\n"));
+        QVERIFY(second.start({"/bin/sh", {"-c", "echo second; exit 2"}, game.path(), true, {}, {}, {}}, nullptr));
+        QTRY_COMPARE(shown, QStringList{"second"});
+        QVERIFY(QFile(game.filePath("stop")).open(QIODevice::WriteOnly));
+        QTRY_VERIFY(contentOf(log).endsWith("first again\n"));
+        const QString header =
+            "^==== \\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d Vantor starts: cd \\S+ && exec /bin/sh -c ";
+        const QStringList lines = QString(contentOf(log)).split('\n');
+        QCOMPARE(lines.size(), 6);
+        QVERIFY2(lines[0].contains(QRegularExpression(header + "'echo first;.*again'$")), qPrintable(lines[0]));
+        QVERIFY2(lines[2].contains(QRegularExpression(header + "'echo second; exit 2'$")), qPrintable(lines[2]));
+        QCOMPARE(lines.mid(3), (QStringList{"second", "first again", ""}));
+        QCOMPARE(contentOf(log + ".1"), QByteArray(logLimit + 1, 'o'));
     }
 
     // The Half-Life folders of every Steam client's folder there is ("a>b": a's library list, a few kilobytes long,

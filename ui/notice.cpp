@@ -53,11 +53,16 @@ bool notify(const QString &summary, const QString &body, bool offerWindow, bool 
     QDBusInterface notifications{QLatin1String(service), QLatin1String(path), QLatin1String(service), bus};
     if (!notifications.isValid())
         return false;
+    // A server that reads markup in the body would take a game's "<" or "&" for some: the body is shown as written.
+    const QDBusReply<QStringList> capabilities = notifications.call(QStringLiteral("GetCapabilities"));
+    const QString shown = capabilities.isValid() && capabilities.value().contains(QLatin1String("body-markup"))
+                              ? body.toHtmlEscaped()
+                              : body;
     const QStringList actions =
         offerWindow ? QStringList{QLatin1String(openAction), QCoreApplication::translate("Notice", "Open Vantor")}
                     : QStringList{};
     const QDBusReply<uint> id = notifications.call(QStringLiteral("Notify"), QStringLiteral("Vantor"), 0u,
-                                                   QStringLiteral("example.corvana.Vantor"), summary, body, actions,
+                                                   QStringLiteral("example.corvana.Vantor"), summary, shown, actions,
                                                    QVariantMap{}, offerWindow ? answerWaitMs : -1);
     if (!id.isValid())
         return false;
