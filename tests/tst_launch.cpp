@@ -222,8 +222,8 @@ private slots:
             library.isEmpty() ? root.filePath("game") : home + '/' + library + "/steamapps/common/Half-Life";
         for (const char *folder : {"own", "bin"})
             QVERIFY(QDir(root.path()).mkpath(folder));
-        QVERIFY(QDir().mkpath(game) &&
-                (library.isEmpty() || QFile(game + "/../../appmanifest_70.acf").open(QIODevice::WriteOnly)));
+        QVERIFY(QDir().mkpath(game) && (library.isEmpty() || files.contains("nomanifest") ||
+                                        QFile(game + "/../../appmanifest_70.acf").open(QIODevice::WriteOnly)));
         for (const QString &file : files.split(' ', Qt::SkipEmptyParts)) {
             const QString name = file.section(':', 0, 0), kind = file.section(':', 1);
             QFile list(home + '/' + kind.section('>', 0, 0) + "/steamapps/libraryfolders.vdf");
@@ -335,13 +335,14 @@ private slots:
     }
 
     // Steam's launch options for Half-Life, of the user who logged in last: two users, each with a localconfig.vdf,
-    // the second's older and written with keys in other case.
+    // the second's older and written with keys in other case; a file up to 16 MB is read, as a large library's is.
     void steamOptions_data() { cases(__func__); }
 
     void steamOptions()
     {
         QFETCH(QString, marked);
         QFETCH(QString, gone);
+        QFETCH(QString, bytes);
         QFETCH(QString, expected);
         QTemporaryDir home;
         const QString steam = home.filePath(".local/share/Steam");
@@ -353,7 +354,9 @@ private slots:
         QByteArray logins = "\"users\" {";
         for (const auto &[account, config] : users) {
             QFile file(steam + "/userdata/" + account + "/config/localconfig.vdf");
+            const qsizetype padding = QByteArray(account) == "1001" ? bytes.toLongLong() - qstrlen(config) : 0;
             QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly) &&
+                    (padding <= 0 || file.write("//" + QByteArray(padding - 3, 'x') + '\n') == padding) &&
                     file.write(config) > 0 && file.flush() &&
                     file.setFileTime(QDateTime::currentDateTime().addDays(-QByteArray(account).toInt() % 10),
                                      QFileDevice::FileModificationTime));
