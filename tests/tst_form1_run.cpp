@@ -104,13 +104,16 @@ private slots:
     }
 
     // A game started directly is watched: with Close on Run, the window goes at once; a game that ends at once with
-    // an error brings it back, with its last lines and what to do, and the watch says nothing more; one that ends
-    // well lets Vantor end.
+    // an error brings it back, with its last eight lines, each on a line of its own, and what to do, and the watch
+    // says nothing more. Then, with Close off, a Run leaves Vantor open; with it on, a game that ends well lets
+    // Vantor end.
     void watchingTheGame()
     {
         GameFolder folder(false);
         const QString game = folder.dir.filePath("hl.sh");
-        QVERIFY(writeFakeProgram(game, true, "echo 'Steam must be running to play this game'; exit 3\n"));
+        QVERIFY(writeFakeProgram(game, true,
+                                 "for i in 1 2 3 4 5 6 7 8 9; do echo \"line $i\"; done\n"
+                                 "echo 'Steam must be running to play this game'; exit 3\n"));
         Form1 form;
         form.show();
         act(form, "hldir:" + folder.dir.path());
@@ -118,25 +121,33 @@ private slots:
         click(form, "butgonow");
         QVERIFY(!form.isVisible());
         QTRY_VERIFY(form.isVisible());
-        const auto *message = form.findChild<QMessageBox *>("gameEnded");
+        auto *message = form.findChild<QMessageBox *>("gameEnded");
         QVERIFY(message && message->isVisible() &&
                 message->text() == "Half-Life ended as soon as it started (status 3).");
-        for (const char *part :
-             {"start Steam first", "Steam must be running to play this game", ".local/state/vantor/game.log"})
+        for (const char *part : {"start Steam first",
+                                 "\nline 3\nline 4\nline 5\nline 6\nline 7\nline 8\nline 9\nSteam must be running "
+                                 "to play this game\n",
+                                 ".local/state/vantor/game.log"})
             QVERIFY2(message->informativeText().contains(part), qPrintable(message->informativeText()));
+        QVERIFY(!message->informativeText().contains("line 2"));
         QTest::qWait(GameWatch::watchedMs + 500); // the watch is over, and says nothing more
         QVERIFY(form.isVisible() && ending.isEmpty() && settled.isEmpty());
+        message->close();
         QVERIFY(writeFakeProgram(game, true, "exit 0\n"));
-        click(form, "butgonow");
+        act(form, "chkclosrun|butgonow");
+        QTRY_COMPARE(settled.count(), 1);
+        QVERIFY(form.isVisible() && ending.isEmpty());
+        act(form, "chkclosrun|butgonow");
         QTRY_COMPARE(ending.count(), 1);
     }
 
-    // A start through Steam cannot carry a launch prefix: the preview's tooltip says what it leaves out.
+    // A start through Steam cannot carry a launch prefix: the preview's tooltip says what it leaves out. With Close
+    // on Run, Vantor ends once it has asked Steam to start the game.
     void steamLeavesThePrefixOut()
     {
         QTemporaryDir library;
         const QString game = library.filePath("steamapps/common/Half-Life");
-        QVERIFY(QDir().mkpath(game) &&
+        QVERIFY(QDir().mkpath(game + "/valve") &&
                 QFile(library.filePath("steamapps/appmanifest_70.acf")).open(QIODevice::WriteOnly) &&
                 writeFakeProgram(m_bin.filePath("steam")));
         Form1 form;
@@ -150,6 +161,13 @@ private slots:
         act(form, "customcmd:-novid");
         QCOMPARE(control(form, "prntcmdline")->toolTip(),
                  "This is the command line that will be executed, like from the DOS prompt");
+        QVERIFY(writeFakeProgram(m_bin.filePath("steam")));
+        QSignalSpy ending(&form, &Form1::programEnding);
+        form.show();
+        click(form, "butgonow");
+        QTRY_VERIFY(!fakeProgramRecord(m_bin.filePath("steam")).isEmpty());
+        QVERIFY(ending.count() == 1 && !form.isVisible());
+        QVERIFY(QFile::remove(m_bin.filePath("steam")));
     }
 
     // The failure course, then what the missing-directory flag stops and what it does not.
