@@ -83,6 +83,7 @@ private slots:
                                          folder.contains(":fails")     ? fails
                                          : folder.contains(":runs-on") ? runsOn
                                          : folder.contains(":killed")  ? QByteArray("kill -KILL $$\n")
+                                         : folder.contains(":crashes") ? QByteArray("sh -c 'kill -KILL $$'; exit $?\n")
                                                                        : ""));
         if (folder.contains("steam"))
             QVERIFY(QFile(game.filePath("../../appmanifest_70.acf")).open(QIODevice::WriteOnly) &&
