@@ -10,6 +10,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+#include <csignal>
+
 #include <unistd.h>
 
 namespace vantor {
@@ -168,8 +170,10 @@ bool GameWatch::start(const GameStart &start, QString *whyNot)
         }
         const QString output = m_logProblem.isEmpty() ? logTail(m_logFrom) : QString();
         const QStringList lines = output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        emit endedAtOnce({how == QProcess::CrashExit ? QCoreApplication::translate("GameWatch", "a crash")
-                                                     : QCoreApplication::translate("GameWatch", "status %1").arg(code),
+        // A shell says that a signal ended its program as 128 and the signal's number: so hl.sh says a crash.
+        const bool crashed = how == QProcess::CrashExit || (code > 128 && code < 128 + NSIG);
+        emit endedAtOnce({crashed ? QCoreApplication::translate("GameWatch", "a crash")
+                                  : QCoreApplication::translate("GameWatch", "status %1").arg(code),
                           lines.mid(std::max<qsizetype>(0, lines.size() - lastLinesShown)), adviceFor(output, m_start),
                           m_logProblem});
     });

@@ -17,6 +17,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QToolTip>
 
 #include <random>
@@ -731,7 +733,10 @@ private slots:
         Form1 form;
         form.show();
         act(form, "corvanalink"); // a link opens with a click, Space, Enter, or a screen reader's action
-        QTest::keyClick(control(form, "corvanalink"), Qt::Key_X); // and with no other key
+        const QPoint onLink = control(form, "corvanalink")->mapTo(&form, QPoint(6, 6));
+        QTest::mousePress(form.windowHandle(), Qt::LeftButton, {}, onLink);
+        QTest::mouseRelease(form.windowHandle(), Qt::LeftButton, {}, onLink + QPoint(0, 40)); // let go elsewhere
+        QTest::keyClick(control(form, "corvanalink"), Qt::Key_X);                             // and with no other key
         act(form, "butperf");
         QTest::keyClick(control(form, "Image1"), Qt::Key_Space);
         QTest::keyClick(control(form, "Image1"), Qt::Key_Enter, Qt::KeypadModifier);
@@ -769,7 +774,8 @@ private slots:
     }
 
     // Whatever is pasted into the fields that the command line carries, they hold it whole, and the preview shows it
-    // on one line and settles (text that reads back otherwise than it was set once set off a rebuild without end).
+    // on one line and settles (text that reads back otherwise than it was set once set off a rebuild without end). A
+    // line longer than the preview stays one line, to be scrolled sideways.
     void pastedTextKeepsThePreviewOneLine()
     {
         const QString text = QStringLiteral(" \u00A0a\rb\nc\u2028d\u2029\uFDD0\t\u0001");
@@ -783,6 +789,10 @@ private slots:
             QCOMPARE(form.text(name), text);
         }
         QVERIFY2(!preview(form).contains(QRegularExpression(QStringLiteral("[\r\n]"))), qPrintable(preview(form)));
+        act(form, "customcmd:" + QString("-zone 2048 ").repeated(20));
+        auto *shown = control<QPlainTextEdit>(form, "prntcmdline");
+        QTRY_COMPARE(shown->document()->firstBlock().layout()->lineCount(), 1);
+        QVERIFY(shown->horizontalScrollBar()->isVisible() && shown->horizontalScrollBar()->maximum() > 0);
     }
 
     void numericFieldsOnFocusLoss()
@@ -794,7 +804,13 @@ private slots:
         control(form, "txtfpslan")->setFocus();
         QFocusEvent menuOpens(QEvent::FocusOut, Qt::PopupFocusReason);
         QCoreApplication::sendEvent(control(form, "txtfpslan"), &menuOpens);
-        QCOMPARE(form.text("txtfpslan"), QString()); // empty while edited, and a context menu is no leaving
+        QWidget elsewhere; // the user turns to another window, and back
+        elsewhere.show();
+        elsewhere.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form) && control(form, "txtfpslan")->hasFocus());
+        QCOMPARE(form.text("txtfpslan"), QString()); // empty while edited: a context menu or a window is no leaving
         control(form, "txtmaxp")->setFocus();
         control(form, "txtrate")->setFocus();
         QCOMPARE(shown(form, "txtfpslan|txtmaxp"), QStringLiteral("txtfpslan=45|txtmaxp=16"));

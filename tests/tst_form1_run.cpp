@@ -106,13 +106,16 @@ private slots:
     }
 
     // A game started directly is watched: with Close on Run, the window goes at once; a game that ends at once with
-    // an error brings it back, with its last lines and what to do, and the watch says nothing more; one that ends
-    // well lets Vantor end.
+    // an error brings it back, with its last eight lines, each on a line of its own, and what to do, and the watch
+    // says nothing more. Then, with Close off, a Run leaves Vantor open; with it on, a game that ends well lets
+    // Vantor end.
     void watchingTheGame()
     {
         GameFolder folder(false);
         const QString game = folder.dir.filePath("hl.sh");
-        QVERIFY(writeFakeProgram(game, true, "echo 'Steam must be running to play this game'; exit 3\n"));
+        QVERIFY(writeFakeProgram(game, true,
+                                 "for i in 1 2 3 4 5 6 7 8 9; do echo \"line $i\"; done\n"
+                                 "echo 'Steam must be running to play this game'; exit 3\n"));
         Form1 form;
         form.show();
         act(form, "hldir:" + folder.dir.path());
@@ -120,28 +123,36 @@ private slots:
         click(form, "butgonow");
         QVERIFY(!form.isVisible());
         QTRY_VERIFY(form.isVisible());
-        const auto *message = form.findChild<QMessageBox *>("gameEnded");
+        auto *message = form.findChild<QMessageBox *>("gameEnded");
         QVERIFY(message && message->isVisible() &&
                 message->text() == "Half-Life ended as soon as it started (status 3).");
-        for (const char *part :
-             {"start Steam first", "Steam must be running to play this game", ".local/state/vantor/game.log"})
+        for (const char *part : {"start Steam first",
+                                 "\nline 3\nline 4\nline 5\nline 6\nline 7\nline 8\nline 9\nSteam must be running "
+                                 "to play this game\n",
+                                 ".local/state/vantor/game.log"})
             QVERIFY2(message->informativeText().contains(part), qPrintable(message->informativeText()));
+        QVERIFY(!message->informativeText().contains("line 2"));
         QTest::qWait(GameWatch::watchedMs + 500); // the watch is over, and says nothing more
         QVERIFY(form.isVisible() && ending.isEmpty() && settled.isEmpty());
+        message->close();
         QVERIFY(writeFakeProgram(game, true, "exit 0\n"));
-        click(form, "butgonow");
+        act(form, "chkclosrun|butgonow");
+        QTRY_COMPARE(settled.count(), 1);
+        QVERIFY(form.isVisible() && ending.isEmpty());
+        act(form, "chkclosrun|butgonow");
         QTRY_COMPARE(ending.count(), 1);
     }
 
     // A start through Steam cannot carry a launch prefix: the preview shows the start without it, and its tooltip
-    // says what it leaves out and what Steam adds itself.
+    // says what it leaves out and what Steam adds itself. With Close on Run, Vantor ends once it has asked Steam to
+    // start the game.
     void steamLeavesThePrefixOut()
     {
         QTemporaryDir library;
         const QString game = library.filePath("steamapps/common/Half-Life"),
                       config = QDir::home().filePath(".local/share/Steam/userdata/1/config");
         QFile options(config + "/localconfig.vdf");
-        QVERIFY(QDir().mkpath(game) && QDir().mkpath(config) &&
+        QVERIFY(QDir().mkpath(game + "/valve") && QDir().mkpath(config) &&
                 QFile(library.filePath("steamapps/appmanifest_70.acf")).open(QIODevice::WriteOnly) &&
                 writeFakeProgram(m_bin.filePath("steam")) && options.open(QIODevice::WriteOnly) &&
                 options.write(R"("UserLocalConfigStore" { "Software" { "Valve" { "Steam" { "apps" { "70" { )"
@@ -174,6 +185,13 @@ private slots:
         QTRY_COMPARE(shown(form, "prntcmdline"),
                      "prntcmdline=MANGOHUD=1 mangohud hl.exe -console -numericping -toconsole +exec vantortemp.cfg");
         QCOMPARE(control(form, "prntcmdline")->toolTip(), usual);
+        QVERIFY(writeFakeProgram(m_bin.filePath("steam")));
+        QSignalSpy ending(&form, &Form1::programEnding);
+        form.show();
+        click(form, "butgonow");
+        QTRY_VERIFY(!fakeProgramRecord(m_bin.filePath("steam")).isEmpty());
+        QVERIFY(ending.count() == 1 && !form.isVisible());
+        QVERIFY(QFile::remove(m_bin.filePath("steam")));
     }
 
     // The failure course, then what the missing-directory flag stops and what it does not.

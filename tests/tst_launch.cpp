@@ -341,8 +341,8 @@ private slots:
         QTRY_COMPARE(shown, QStringList{"second"});
         QVERIFY(QFile(game.filePath("stop")).open(QIODevice::WriteOnly));
         QTRY_VERIFY(contentOf(log).endsWith("first again\n"));
-        const QString header =
-            "^==== \\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d Vantor starts: cd \\S+ && (PATH=/usr/bin:/bin )?exec /bin/sh -c ";
+        const QString header = "^==== \\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d Vantor starts: cd \\S+ && "
+                               "(PATH=/usr/bin:/bin )?exec /bin/sh -c ";
         const QStringList lines = QString(contentOf(log)).split('\n');
         QCOMPARE(lines.size(), 6);
         QVERIFY2(lines[0].contains(QRegularExpression(header + "'echo first;.*again'$")), qPrintable(lines[0]));
@@ -387,13 +387,14 @@ private slots:
     }
 
     // Steam's launch options for Half-Life, of the user who logged in last: two users, each with a localconfig.vdf,
-    // the second's older and written with keys in other case.
+    // the second's older and written with keys in other case; a file up to 16 MB is read, as a large library's is.
     void steamOptions_data() { cases(__func__); }
 
     void steamOptions()
     {
         QFETCH(QString, marked);
         QFETCH(QString, gone);
+        QFETCH(QString, bytes);
         QFETCH(QString, expected);
         QTemporaryDir home;
         const QString steam = home.filePath(".local/share/Steam");
@@ -405,7 +406,9 @@ private slots:
         QByteArray logins = "\"users\" {";
         for (const auto &[account, config] : users) {
             QFile file(steam + "/userdata/" + account + "/config/localconfig.vdf");
+            const qsizetype padding = QByteArray(account) == "1001" ? bytes.toLongLong() - qstrlen(config) : 0;
             QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly) &&
+                    (padding <= 0 || file.write("//" + QByteArray(padding - 3, 'x') + '\n') == padding) &&
                     file.write(config) > 0 && file.flush() &&
                     file.setFileTime(QDateTime::currentDateTime().addDays(-QByteArray(account).toInt() % 10),
                                      QFileDevice::FileModificationTime));

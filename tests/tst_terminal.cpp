@@ -23,10 +23,10 @@ public:
     QStringList told;
 
 public slots:
-    uint Notify(const QString &app, uint, const QString &, const QString &summary, const QString &body,
+    uint Notify(const QString &app, uint, const QString &icon, const QString &summary, const QString &body,
                 const QStringList &actions, const QVariantMap &, int expires)
     {
-        told << QStringList{app, summary, body, actions.join(','), QString::number(expires)}.join('|');
+        told << QStringList{app, icon, summary, body, actions.join(','), QString::number(expires)}.join('|');
         QTimer::singleShot(100, this, [this, id = ++m_id, offered = !actions.isEmpty()] {
             const auto send = [&](const char *name, const QVariant &value) {
                 m_bus.send(
@@ -88,6 +88,8 @@ private slots:
                     writeFakeProgram(game.filePath(program), !folder.contains(":bash"),
                                      folder.contains(":fails")     ? fails
                                      : folder.contains(":runs-on") ? runsOn
+                                     : folder.contains(":killed")  ? QByteArray("kill -KILL $$\n")
+                                     : folder.contains(":crashes") ? QByteArray("sh -c 'kill -KILL $$'; exit $?\n")
                                      : QByteArray(program) == "hl_linux"
                                          ? QByteArray("echo \"LD_LIBRARY_PATH=$LD_LIBRARY_PATH\" >> \"$0.record\"\n")
                                          : QByteArray()));
@@ -195,7 +197,9 @@ private slots:
     void menuEntriesSayWhy()
     {
         QProcess daemon, vantor;
-        daemon.start("dbus-daemon", {"--session", "--nofork", "--print-address"});
+        // Its socket in the test's own folder, which goes when the test ends, whatever happens before.
+        daemon.start("dbus-daemon", {"--session", "--nofork", "--print-address",
+                                     "--address=unix:dir=" + qEnvironmentVariable("XDG_RUNTIME_DIR")});
         QVERIFY(daemon.waitForReadyRead(10000));
         const QString address = QString::fromUtf8(daemon.readLine()).trimmed();
         QDBusConnection bus = QDBusConnection::connectToBus(address, "notifications");
@@ -211,15 +215,40 @@ private slots:
         vantor.start(QStringLiteral(VANTOR_BINARY), {"--run", "--notify", "--slot", "2"});
         QTRY_COMPARE(service.told.size(), 2);
         QCOMPARE(service.told,
-                 (QStringList{"Vantor|Vantor could not start Half-Life|No Game directory has been chosen; "
-                              "choose one in Vantor's window.||-1", // gone when the desktop sees fit
+                 (QStringList{"Vantor|example.corvana.Vantor|Vantor could not start Half-Life|No Game directory has "
+                              "been chosen; choose one in Vantor's window.||-1", // gone when the desktop sees fit
                               // the offer stands for two minutes, and Vantor waits as long
-                              "Vantor|Vantor could not start Half-Life|Slot 2 is not saved.|open,Open Vantor|120000"}));
+                              "Vantor|example.corvana.Vantor|Vantor could not start Half-Life|Slot 2 is not saved.|"
+                              "open,Open Vantor|120000"}));
         QTest::qWait(1000); // the window opened, and stays
         QCOMPARE(vantor.state(), QProcess::Running);
         vantor.kill();
-        daemon.kill();
+        daemon.terminate(); // only SIGTERM lets it remove its socket
         QVERIFY(vantor.waitForFinished() && daemon.waitForFinished());
+        QVERIFY(!QFile::exists(address.section("path=", 1).section(',', 0, 0)));
+    }
+
+    // On Wayland the window gives the compositor the desktop entry's name as its app id, by which docks and task
+    // switchers find the entry's name and icon.
+    void waylandKnowsTheDesktopEntry()
+    {
+        QProcess compositor, vantor;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        compositor.setProcessChannelMode(QProcess::MergedChannels);
+        compositor.start(QStringLiteral(VANTOR_QML_TOOL),
+                         {QStringLiteral(VANTOR_TEST_DATA "/../support/compositor.qml")});
+        QVERIFY2(compositor.waitForStarted(), "no qml tool: scripts/ensure-deps.sh test installs it");
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(qEnvironmentVariable("XDG_RUNTIME_DIR") + "/vantor-test"), 30000);
+        environment.insert("QT_QPA_PLATFORM", "wayland");
+        environment.insert("WAYLAND_DISPLAY", "vantor-test");
+        vantor.setProcessEnvironment(environment);
+        vantor.start(QStringLiteral(VANTOR_BINARY));
+        QByteArray told;
+        QTRY_VERIFY_WITH_TIMEOUT((told += compositor.readAll()).contains("app id: "), 30000);
+        QCOMPARE(told.mid(told.indexOf("app id: ") + 8).split('\n').first(), QByteArray(VANTOR_APP_ID));
+        vantor.kill();
+        compositor.kill();
+        QVERIFY(vantor.waitForFinished() && compositor.waitForFinished());
     }
 };
 
