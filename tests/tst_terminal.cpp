@@ -21,8 +21,10 @@ class Notifications : public QObject {
 public:
     explicit Notifications(QDBusConnection bus) : m_bus(bus) {}
     QStringList told;
+    bool readsMarkup = false;
 
 public slots:
+    QStringList GetCapabilities() { return readsMarkup ? QStringList{"body", "body-markup"} : QStringList{"body"}; }
     uint Notify(const QString &app, uint, const QString &icon, const QString &summary, const QString &body,
                 const QStringList &actions, const QVariantMap &, int expires)
     {
@@ -223,8 +225,20 @@ private slots:
         QTest::qWait(1000); // the window opened, and stays
         QCOMPARE(vantor.state(), QProcess::Running);
         vantor.kill();
+        QVERIFY(vantor.waitForFinished());
+        // A service that reads markup in the body is given the game's words as they were written.
+        GameFolder folder(false);
+        QVERIFY(writeFakeProgram(folder.dir.filePath("hl.sh"), true, "echo '<b>&</b>'; exit 1\n"));
+        storefile::write("[other]\nhldir=" + folder.dir.path().toUtf8() + "\n");
+        service.readsMarkup = true;
+        vantor.start(QStringLiteral(VANTOR_BINARY), {"--run", "--notify"});
+        QTRY_COMPARE(service.told.size(), 3);
+        QVERIFY2(service.told.last().contains("|Half-Life ended at once (status 1). Its last lines:\n  &lt;b&gt;&amp;"
+                                              "&lt;/b&gt;\n"),
+                 qPrintable(service.told.last()));
+        QTRY_COMPARE(vantor.state(), QProcess::NotRunning);
         daemon.terminate(); // only SIGTERM lets it remove its socket
-        QVERIFY(vantor.waitForFinished() && daemon.waitForFinished());
+        QVERIFY(daemon.waitForFinished());
         QVERIFY(!QFile::exists(address.section("path=", 1).section(',', 0, 0)));
     }
 
