@@ -125,6 +125,14 @@
         <source>status %1</source>
         <translation>Status %1</translation>
     </message>
+    <message>
+        <source>the folder %1 could not be made</source>
+        <translation>der Ordner %1 ließ sich nicht anlegen</translation>
+    </message>
+    <message>
+        <source>Its output could not be written to %1: %2</source>
+        <translation>Seine Ausgabe ließ sich nicht nach %1 schreiben: %2</translation>
+    </message>
 </context>
 <context>
     <name>LaunchPrefix</name>
@@ -143,6 +151,14 @@
     <message>
         <source>the wrapper %1 is not on the PATH</source>
         <translation>der Wrapper %1 ist nicht im PATH</translation>
+    </message>
+    <message>
+        <source>a command substitution ($(…) or `…`) is never run</source>
+        <translation>eine Befehlsersetzung ($(…) oder `…`) wird nie ausgeführt</translation>
+    </message>
+    <message>
+        <source>only $NAME and ${NAME} are expanded, not %1</source>
+        <translation>ersetzt werden nur $NAME und ${NAME}, nicht %1</translation>
     </message>
 </context>
 <context>
@@ -608,6 +624,10 @@
         <source>Slot %1 is not saved</source>
         <translation>Slot %1 ist nicht gesichert</translation>
     </message>
+    <message>
+        <source>Half-Life ended at once (%1).</source>
+        <translation>Half-Life war sofort wieder beendet (%1).</translation>
+    </message>
 </context>
 <context>
     <name>vantor::FilePicker</name>
@@ -927,6 +947,10 @@
     <message>
         <source>Please select your \Half-Life\ directory:</source>
         <translation>Bitte wähl deinen Ordner \Half-Life\:</translation>
+    </message>
+    <message>
+        <source>Steam adds its own launch options: %1</source>
+        <translation>Steam fügt seine eigenen Startoptionen hinzu: %1</translation>
     </message>
 </context>
 <context>

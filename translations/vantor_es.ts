@@ -125,6 +125,14 @@
         <source>status %1</source>
         <translation>código %1</translation>
     </message>
+    <message>
+        <source>the folder %1 could not be made</source>
+        <translation>no se pudo crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>Its output could not be written to %1: %2</source>
+        <translation>Su salida no se pudo escribir en %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LaunchPrefix</name>
@@ -143,6 +151,14 @@
     <message>
         <source>the wrapper %1 is not on the PATH</source>
         <translation>el wrapper %1 no está en el PATH</translation>
+    </message>
+    <message>
+        <source>a command substitution ($(…) or `…`) is never run</source>
+        <translation>una sustitución de órdenes ($(…) o `…`) nunca se ejecuta</translation>
+    </message>
+    <message>
+        <source>only $NAME and ${NAME} are expanded, not %1</source>
+        <translation>solo se expanden $NAME y ${NAME}, no %1</translation>
     </message>
 </context>
 <context>
@@ -608,6 +624,10 @@
         <source>Slot %1 is not saved</source>
         <translation>La ranura %1 no está guardada</translation>
     </message>
+    <message>
+        <source>Half-Life ended at once (%1).</source>
+        <translation>Half-Life se cerró enseguida (%1).</translation>
+    </message>
 </context>
 <context>
     <name>vantor::FilePicker</name>
@@ -927,6 +947,10 @@
     <message>
         <source>Please select your \Half-Life\ directory:</source>
         <translation>Elige tu directorio \Half-Life\:</translation>
+    </message>
+    <message>
+        <source>Steam adds its own launch options: %1</source>
+        <translation>Steam añade sus propias opciones de lanzamiento: %1</translation>
     </message>
 </context>
 <context>

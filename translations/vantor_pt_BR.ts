@@ -125,6 +125,14 @@
         <source>status %1</source>
         <translation>status %1</translation>
     </message>
+    <message>
+        <source>the folder %1 could not be made</source>
+        <translation>não foi possível criar a pasta %1</translation>
+    </message>
+    <message>
+        <source>Its output could not be written to %1: %2</source>
+        <translation>Não foi possível gravar a saída dele em %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LaunchPrefix</name>
@@ -143,6 +151,14 @@
     <message>
         <source>the wrapper %1 is not on the PATH</source>
         <translation>o wrapper %1 não está no PATH</translation>
+    </message>
+    <message>
+        <source>a command substitution ($(…) or `…`) is never run</source>
+        <translation>uma substituição de comando ($(…) ou `…`) nunca é executada</translation>
+    </message>
+    <message>
+        <source>only $NAME and ${NAME} are expanded, not %1</source>
+        <translation>só $NAME e ${NAME} são expandidos, não %1</translation>
     </message>
 </context>
 <context>
@@ -608,6 +624,10 @@
         <source>Slot %1 is not saved</source>
         <translation>O slot %1 não está salvo</translation>
     </message>
+    <message>
+        <source>Half-Life ended at once (%1).</source>
+        <translation>O Half-Life fechou na hora (%1).</translation>
+    </message>
 </context>
 <context>
     <name>vantor::FilePicker</name>
@@ -927,6 +947,10 @@
     <message>
         <source>Please select your \Half-Life\ directory:</source>
         <translation>Escolha a sua pasta \Half-Life\:</translation>
+    </message>
+    <message>
+        <source>Steam adds its own launch options: %1</source>
+        <translation>A Steam acrescenta as próprias opções de inicialização: %1</translation>
     </message>
 </context>
 <context>

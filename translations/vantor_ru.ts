@@ -125,6 +125,14 @@
         <source>status %1</source>
         <translation>код %1</translation>
     </message>
+    <message>
+        <source>the folder %1 could not be made</source>
+        <translation>не удалось создать папку %1</translation>
+    </message>
+    <message>
+        <source>Its output could not be written to %1: %2</source>
+        <translation>Не удалось записать его вывод в %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LaunchPrefix</name>
@@ -143,6 +151,14 @@
     <message>
         <source>the wrapper %1 is not on the PATH</source>
         <translation>обёртки %1 нет в PATH</translation>
+    </message>
+    <message>
+        <source>a command substitution ($(…) or `…`) is never run</source>
+        <translation>подстановка команд ($(…) или `…`) никогда не выполняется</translation>
+    </message>
+    <message>
+        <source>only $NAME and ${NAME} are expanded, not %1</source>
+        <translation>подставляются только $NAME и ${NAME}, но не %1</translation>
     </message>
 </context>
 <context>
@@ -608,6 +624,10 @@
         <source>Slot %1 is not saved</source>
         <translation>Слот %1 не сохранён</translation>
     </message>
+    <message>
+        <source>Half-Life ended at once (%1).</source>
+        <translation>Half-Life сразу завершился (%1).</translation>
+    </message>
 </context>
 <context>
     <name>vantor::FilePicker</name>
@@ -929,6 +949,10 @@
     <message>
         <source>Please select your \Half-Life\ directory:</source>
         <translation>Выбери свою папку \Half-Life\:</translation>
+    </message>
+    <message>
+        <source>Steam adds its own launch options: %1</source>
+        <translation>Steam добавляет свои параметры запуска: %1</translation>
     </message>
 </context>
 <context>
