@@ -135,10 +135,11 @@ void Form1::gameEndedAtOnce(const GameEnding &ending)
                         tr("Half-Life ended as soon as it started (%1).").arg(ending.status), QMessageBox::Close, this);
     message->setObjectName(QStringLiteral("gameEnded"));
     message->setAttribute(Qt::WA_DeleteOnClose);
-    message->setInformativeText(
-        (ending.advice + QStringList{tr("Its last lines:"), ending.lastLines.join(QLatin1Char('\n')),
-                                     tr("All of its output: %1").arg(gameLogPath())})
-            .join(QStringLiteral("\n\n")));
+    const QStringList output = ending.logProblem.isEmpty()
+                                   ? QStringList{tr("Its last lines:"), ending.lastLines.join(QLatin1Char('\n')),
+                                                 tr("All of its output: %1").arg(gameLogPath())}
+                                   : QStringList{ending.logProblem};
+    message->setInformativeText((ending.advice + output).join(QStringLiteral("\n\n")));
     message->open();
 }
 
