@@ -106,6 +106,7 @@ QStringList prefixOf(const ReadLine &read)
         words << read.words[i].value;
     const QString folder = read.program ? QFileInfo(read.words[read.first - 1].value).path() : QString();
     QStringList typed;
+    bool wrapper = true; // the first word after the environment
     for (QString word : words) {
         if (word.startsWith(QLatin1String("LD_LIBRARY_PATH=")) && read.program) {
             const QString path = word.section(u'=', 1);
@@ -116,9 +117,11 @@ QStringList prefixOf(const ReadLine &read)
                 word = QStringLiteral("LD_LIBRARY_PATH=") + after;
             }
         }
-        if (!isAssignment(word) && typed.size() == read.environment.size() && word.contains(u'/') &&
-            QStandardPaths::findExecutable(QFileInfo(word).fileName()) == word)
-            word = QFileInfo(word).fileName();
+        if (wrapper && !isAssignment(word)) {
+            wrapper = false;
+            if (word.contains(u'/') && QStandardPaths::findExecutable(QFileInfo(word).fileName()) == word)
+                word = QFileInfo(word).fileName();
+        }
         typed << typedForShell(word);
     }
     return typed;
