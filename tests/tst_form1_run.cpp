@@ -144,20 +144,30 @@ private slots:
     }
 
     // A start through Steam cannot carry a launch prefix: the preview shows the start without it, and its tooltip
-    // says what it leaves out and what Steam adds itself. With Close on Run, Vantor ends once it has asked Steam to
-    // start the game.
+    // says what it leaves out and what the client that starts the game adds itself (here the Flatpak's, whose list
+    // names the library, though the native client has options too). With Close on Run, Vantor ends once it has asked
+    // Steam to start the game.
     void steamLeavesThePrefixOut()
     {
         QTemporaryDir library;
-        const QString game = library.filePath("steamapps/common/Half-Life"),
-                      config = QDir::home().filePath(".local/share/Steam/userdata/1/config");
-        QFile options(config + "/localconfig.vdf");
-        QVERIFY(QDir().mkpath(game + "/valve") && QDir().mkpath(config) &&
-                QFile(library.filePath("steamapps/appmanifest_70.acf")).open(QIODevice::WriteOnly) &&
-                writeFakeProgram(m_bin.filePath("steam")) && options.open(QIODevice::WriteOnly) &&
-                options.write(R"("UserLocalConfigStore" { "Software" { "Valve" { "Steam" { "apps" { "70" { )"
-                              R"("LaunchOptions" "-novid" } } } } } })") > 0);
-        options.close();
+        const QString game = library.filePath("steamapps/common/Half-Life"), home = QDir::homePath(),
+                      flatpak = home + "/.var/app/com.valvesoftware.Steam/.local/share/Steam",
+                      config = flatpak + "/userdata/1/config";
+        const auto write = [](const QString &path, const QByteArray &text) {
+            QFile file(path);
+            return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) && file.write(text) >= 0;
+        };
+        const QByteArray options = R"("UserLocalConfigStore" { "Software" { "Valve" { "Steam" { "apps" { "70" { )"
+                                   R"("LaunchOptions" "OPTIONS" } } } } } })";
+        QVERIFY(QDir().mkpath(game + "/valve") &&
+                QDir().mkpath(home + "/.local/share/flatpak/app/com.valvesoftware.Steam") &&
+                write(library.filePath("steamapps/appmanifest_70.acf"), {}) &&
+                write(flatpak + "/steamapps/libraryfolders.vdf",
+                      "\"libraryfolders\" { \"1\" { \"path\" \"" + library.path().toUtf8() + "\" } }") &&
+                write(config + "/localconfig.vdf", QByteArray(options).replace("OPTIONS", "-novid")) &&
+                write(home + "/.local/share/Steam/userdata/1/config/localconfig.vdf",
+                      QByteArray(options).replace("OPTIONS", "-native")) &&
+                writeFakeProgram(m_bin.filePath("flatpak")));
         Form1 form;
         act(form, "hldir:" + game + "|customcmd=MANGOHUD=1  mangohud %command% -nojoy");
         const QString usual = "This is the command line that will be executed, like from the DOS prompt";
@@ -180,18 +190,21 @@ private slots:
         close(reads);
         act(form, "customcmd:-nojoy");
         QCOMPARE(control(form, "prntcmdline")->toolTip(), usual + "\n\nSteam adds its own launch options: -novid");
-        QVERIFY(QFile::remove(m_bin.filePath("steam")) && QDir(QDir::home().filePath(".local")).removeRecursively());
-        act(form, "hldir:" + library.path() + "|hldir:" + game + "|customcmd:MANGOHUD=1 mangohud %command%");
-        QTRY_COMPARE(shown(form, "prntcmdline"),
-                     "prntcmdline=MANGOHUD=1 mangohud hl.exe -console -numericping -toconsole +exec vantortemp.cfg");
-        QCOMPARE(control(form, "prntcmdline")->toolTip(), usual);
-        QVERIFY(writeFakeProgram(m_bin.filePath("steam")));
         QSignalSpy ending(&form, &Form1::programEnding);
         form.show();
         click(form, "butgonow");
-        QTRY_VERIFY(!fakeProgramRecord(m_bin.filePath("steam")).isEmpty());
+        QTRY_COMPARE(fakeProgramRecord(m_bin.filePath("flatpak")),
+                     (QStringList{game, "run", "com.valvesoftware.Steam", "-applaunch", "70", "-console",
+                                  "-numericping", "-toconsole", "+exec", "vantortemp.cfg", "-nojoy"}));
         QVERIFY(ending.count() == 1 && !form.isVisible());
-        QVERIFY(QFile::remove(m_bin.filePath("steam")));
+        // Without a client, the game starts directly, the prefix with it.
+        QVERIFY(QFile::remove(m_bin.filePath("flatpak")) && QDir(home + "/.local").removeRecursively() &&
+                QDir(home + "/.var").removeRecursively());
+        Form1 direct;
+        act(direct, "customcmd:MANGOHUD=1 mangohud %command%");
+        QTRY_COMPARE(shown(direct, "prntcmdline"),
+                     "prntcmdline=MANGOHUD=1 mangohud hl.exe -console -numericping -toconsole +exec vantortemp.cfg");
+        QCOMPARE(control(direct, "prntcmdline")->toolTip(), usual);
     }
 
     // The failure course, then what the missing-directory flag stops and what it does not.

@@ -106,6 +106,8 @@ private slots:
         QFETCH(QString, expected);
         MemoryView view;
         view.apply({"chkcfg=1", "chkmap=1", "chkmlook=0"});
+        if (text.startsWith("merge:") && text.contains('|'))
+            view.setText("customcmd", text.mid(6).section('|', 0, 0)), text = "merge:" + text.section('|', 1);
         const Imported imported =
             text.startsWith("merge:") ? mergeLaunchOptions(view, text.mid(6)) : importText(view, text);
         QStringList seen;
@@ -245,6 +247,9 @@ private slots:
                 QVERIFY(list.open(QIODevice::WriteOnly) &&
                         list.write("\"libraryfolders\" { \"1\" { \"path\" \"" +
                                    (home + '/' + kind.section('>', 1)).toUtf8() + "\" } }") > 0);
+            if (name == "alias") // a link in the home folder to a client's folder
+                QVERIFY(QDir().mkpath(QFileInfo(home + '/' + kind.section('=', 0, 0)).path()) &&
+                        QFile::link(home + '/' + kind.section('=', 1), home + '/' + kind.section('=', 0, 0)));
             if (name.endsWith("flatpak-steam")) // for the user, or for the whole system
                 QVERIFY(QDir().mkpath((name == "flatpak-steam" ? home + "/.local/share" : root.filePath("var/lib")) +
                                       "/flatpak/app/com.valvesoftware.Steam"));
@@ -252,7 +257,7 @@ private slots:
                 const QString path = name.contains('/') ? root.filePath(name) : game + '/' + name;
                 // Its first bytes: a Windows program's, or a #! line without the run bit.
                 const QByteArray head = kind == "mz"        ? "MZ\x90"
-                                        : kind == "bash"    ? "#!/bin/bash\n"
+                                        : kind == "bash"    ? "#! /bin/bash\n"
                                         : kind == "envbash" ? "#!/usr/bin/env bash\n"
                                                             : "";
                 QFile program(path);
@@ -326,10 +331,11 @@ private slots:
     {
         QTemporaryDir game;
         const QString log = gameLogPath();
-        QFile old(log);
+        QFile old(log), older(log + ".1");
+        const QByteArray grown((1 << 20) + 1, 'o'); // past a MiB
         QVERIFY(QDir().mkpath(QFileInfo(log).path()) && old.open(QIODevice::WriteOnly) &&
-                old.write(QByteArray(logLimit + 1, 'o')) == logLimit + 1);
-        old.close();
+                old.write(grown) == grown.size() && older.open(QIODevice::WriteOnly) && older.write("older") == 5);
+        old.close(), older.close();
         GameWatch first, second;
         QStringList shown;
         connect(&second, &GameWatch::endedAtOnce, this, [&](const GameEnding &ending) { shown = ending.lastLines; });
@@ -348,7 +354,7 @@ private slots:
         QVERIFY2(lines[0].contains(QRegularExpression(header + "'echo first;.*again'$")), qPrintable(lines[0]));
         QVERIFY2(lines[2].contains(QRegularExpression(header + "'echo second; exit 2'$")), qPrintable(lines[2]));
         QCOMPARE(lines.mid(3), (QStringList{"second", "first again", ""}));
-        QCOMPARE(contentOf(log + ".1"), QByteArray(logLimit + 1, 'o'));
+        QCOMPARE(contentOf(log + ".1"), grown);
     }
 
     // The Half-Life folders of every Steam client's folder there is ("a>b": a's library list, a few kilobytes long,
@@ -421,7 +427,14 @@ private slots:
         QFile list(steam + "/config/loginusers.vdf");
         QVERIFY(QDir().mkpath(steam + "/config") && list.open(QIODevice::WriteOnly) && list.write(logins + " }") > 0);
         list.close();
-        QCOMPARE(steamLaunchOptions(home.path(), SteamClient::Unknown).value_or("none"), expected);
+        // The Flatpak's client, when it starts the game, is asked first.
+        const SteamClient client = marked == "flatpak" ? SteamClient::Flatpak : SteamClient::Unknown;
+        QFile flatpak(home.filePath(".var/app/com.valvesoftware.Steam/data/Steam/userdata/7/config/localconfig.vdf"));
+        QVERIFY(client != SteamClient::Flatpak ||
+                (QDir().mkpath(QFileInfo(flatpak).path()) && flatpak.open(QIODevice::WriteOnly) &&
+                 flatpak.write(QByteArray(users[1].second).replace("-dev", "-flatpak")) > 0));
+        flatpak.close();
+        QCOMPARE(steamLaunchOptions(home.path(), client).value_or("none"), expected);
     }
 
     // Real-world library lists, and broken ones: the paths they name.

@@ -230,13 +230,16 @@ private slots:
         GameFolder folder(false);
         QVERIFY(writeFakeProgram(folder.dir.filePath("hl.sh"), true, "echo '<b>&</b>'; exit 1\n"));
         storefile::write("[other]\nhldir=" + folder.dir.path().toUtf8() + "\n");
-        service.readsMarkup = true;
-        vantor.start(QStringLiteral(VANTOR_BINARY), {"--run", "--notify"});
-        QTRY_COMPARE(service.told.size(), 3);
-        QVERIFY2(service.told.last().contains("|Half-Life ended at once (status 1). Its last lines:\n  &lt;b&gt;&amp;"
-                                              "&lt;/b&gt;\n"),
-                 qPrintable(service.told.last()));
-        QTRY_COMPARE(vantor.state(), QProcess::NotRunning);
+        for (const bool markup : {false, true}) {
+            service.readsMarkup = markup;
+            vantor.start(QStringLiteral(VANTOR_BINARY), {"--run", "--notify"});
+            QTRY_COMPARE(service.told.size(), 3 + markup);
+            QTRY_COMPARE(vantor.state(), QProcess::NotRunning);
+            const QString said = markup ? "&lt;b&gt;&amp;&lt;/b&gt;" : "<b>&</b>";
+            QVERIFY2(
+                service.told.last().contains("|Half-Life ended at once (status 1). Its last lines:\n  " + said + '\n'),
+                qPrintable(service.told.last()));
+        }
         daemon.terminate(); // only SIGTERM lets it remove its socket
         QVERIFY(daemon.waitForFinished());
         QVERIFY(!QFile::exists(address.section("path=", 1).section(',', 0, 0)));
