@@ -55,7 +55,18 @@ ReadLine readLine(const QString &line)
     ReadLine read;
     read.words = reading.words;
     const auto value = [&](qsizetype i) { return i < read.words.size() ? read.words[i].value : QString(); };
-    const auto name = [&](qsizetype i) { return QFileInfo(value(i)).fileName(); };
+    // A program's name after its folder, written with / or, as a Windows shortcut has it, with \ (which the shell's
+    // reading undoes where it stands unquoted).
+    const auto name = [&](qsizetype i) {
+        static const QRegularExpression separator(QStringLiteral("[/\\\\]"));
+        if (i >= read.words.size())
+            return QString();
+        const ShellWord &word = read.words[i];
+        const QString written = line.mid(word.start, word.end - word.start).remove(u'"').remove(u'\'');
+        return written.section(separator, -1).compare(QLatin1String("hl.exe"), Qt::CaseInsensitive) == 0
+                   ? written.section(separator, -1)
+                   : value(i).section(separator, -1);
+    };
     const auto are = [&](qsizetype from, const QStringList &expected) {
         for (qsizetype i = 0; i < expected.size(); ++i)
             if (value(from + i) != expected[i])

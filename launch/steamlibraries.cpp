@@ -95,11 +95,16 @@ QString halfLifeFolderIn(const QString &library)
            (installdir && !installdir->value.isEmpty() ? installdir->value : QStringLiteral("Half-Life"));
 }
 
-SteamClient steamClientOf(const QString &root)
+// By the folder it really is, whatever links lead there: in the Flatpak's own folder under HOME (itself perhaps a
+// link to another disk), or in one by that name.
+SteamClient steamClientOf(const QString &root, const QString &home)
 {
-    // By the folder it really is, whatever links lead there.
-    return QFileInfo(root).canonicalFilePath().contains(QLatin1String(flatpakSteamFolder)) ? SteamClient::Flatpak
-                                                                                           : SteamClient::Native;
+    const QString real = QFileInfo(root).canonicalFilePath(),
+                  flatpak = QFileInfo(home + QLatin1String(flatpakSteamFolder)).canonicalFilePath();
+    return (!flatpak.isEmpty() && real.startsWith(flatpak + QLatin1Char('/'))) ||
+                   real.contains(QLatin1String(flatpakSteamFolder))
+               ? SteamClient::Flatpak
+               : SteamClient::Native;
 }
 
 } // namespace
@@ -125,7 +130,7 @@ std::optional<QString> steamLaunchOptions(const QString &home, SteamClient clien
     QStringList roots = steamRoots(home);
     // The client that starts the game first.
     std::stable_partition(roots.begin(), roots.end(),
-                          [client](const QString &root) { return steamClientOf(root) == client; });
+                          [&](const QString &root) { return steamClientOf(root, home) == client; });
     for (const QString &root : roots) {
         const Vdf logins = readVdf(readSmallFile(root + QStringLiteral("/config/loginusers.vdf")));
         QString config;
@@ -165,7 +170,7 @@ SteamClient libraryOwner(const QString &library, const QString &home)
     for (const QString &root : steamRoots(home))
         for (const QString &path : steamLibraries(root))
             if (QFileInfo(path).canonicalFilePath() == real)
-                return steamClientOf(root);
+                return steamClientOf(root, home);
     return SteamClient::Unknown;
 }
 

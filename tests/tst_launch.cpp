@@ -249,6 +249,7 @@ private slots:
                                    (home + '/' + kind.section('>', 1)).toUtf8() + "\" } }") > 0);
             if (name == "alias") // a link in the home folder to a client's folder
                 QVERIFY(QDir().mkpath(QFileInfo(home + '/' + kind.section('=', 0, 0)).path()) &&
+                        QDir().mkpath(home + '/' + kind.section('=', 1)) &&
                         QFile::link(home + '/' + kind.section('=', 1), home + '/' + kind.section('=', 0, 0)));
             if (name.endsWith("flatpak-steam")) // for the user, or for the whole system
                 QVERIFY(QDir().mkpath((name == "flatpak-steam" ? home + "/.local/share" : root.filePath("var/lib")) +
