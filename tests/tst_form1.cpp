@@ -365,7 +365,7 @@ private slots:
                 });
                 QTimer::singleShot(100 * i + 50, &form, [&] {
                     seen << caption(form, "butdelsav") + (storefile::read().isEmpty() ? " (deleted)" : "") +
-                                (announced().contains(caption(form, "butdelsav")) ? "" : " (unsaid)");
+                                (notified() == caption(form, "butdelsav") ? "" : " (unsaid)");
                     sizes << control(form, "butdelsav")->font().pixelSize();
                     click(form, "save2");
                 });
@@ -473,7 +473,7 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         act(form, clicks);
-        QSet<QString> tabbed;
+        QStringList tabbed; // as Tab reaches them, then Shift+Tab
         for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
             for (int step = 0; step < 45; ++step) {
                 QWidget *focus = form.focusWidget();
@@ -484,11 +484,21 @@ private slots:
                 QVERIFY2(form.focusWidget() != focus, qPrintable(focus->objectName()));
             }
         }
-        for (const QString &name :
-             (reach + " buthldir hldir butmkcfg txtmkcfg chkclosrun chksavrun butgonow butdelsav resetset butclose")
-                 .split(' ')) {
-            const bool covered = name.startsWith('!'), tabs = control(form, name.mid(covered))->isEnabled() && !covered;
-            QVERIFY2(reachable(form, name.mid(covered)) != covered && tabbed.contains(name) == tabs, qPrintable(name));
+        const QStringList named = reach.split(' ');
+        qsizetype last = -1; // where Tab reached the control named before; the first has the focus
+        for (const QString &name : named + QString("buthldir hldir butmkcfg txtmkcfg chkclosrun chksavrun butgonow "
+                                                   "butdelsav resetset butclose")
+                                               .split(' ')) {
+            QWidget *widget = control(form, name.mid(name.startsWith('!')));
+            const bool covered = name.startsWith('!'), tabs = widget->isEnabled() && !covered;
+            const qsizetype at = tabbed.indexOf(name);
+            QVERIFY2(reachable(form, widget->objectName()) != covered && (at >= 0) == tabs &&
+                         QAccessible::queryAccessibleInterface(widget)->state().invisible == covered,
+                     qPrintable(name));
+            if (tabs && named.contains(name)) {
+                QVERIFY2(last < 0 ? at == 0 : at > last, qPrintable(name + " in " + tabbed.join(' ')));
+                last = at;
+            }
         }
     }
 
@@ -523,10 +533,23 @@ private slots:
         Form1 form;
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
-        emit control<QPlainTextEdit>(form, "prntcmdline")->customContextMenuRequested(QPoint(5, 5));
-        QTRY_VERIFY(QApplication::activePopupWidget());
-        for (const char *action : {"importClipboard", "importSteamOptions"})
-            QVERIFY(QApplication::activePopupWidget()->actions().contains(form.findChild<QAction *>(action)));
+        // The preview's menu offers both, opened with the right mouse button or, reached with Shift+Tab, with
+        // Shift+F10; its last item brings in Steam's launch options, here none.
+        auto *line = control<QPlainTextEdit>(form, "prntcmdline");
+        QTest::mouseClick(form.windowHandle(), Qt::RightButton, {}, line->viewport()->mapTo(&form, QPoint(5, 5)));
+        for (int opened = 0; opened < 2; ++opened) {
+            QTRY_VERIFY(QApplication::activePopupWidget());
+            QList<QAction *> items = QApplication::activePopupWidget()->actions();
+            QCOMPARE(items.at(items.size() - 2)->text() + '|' + items.last()->text(),
+                     "Paste Command Line or CFG|Bring in Steam's Launch Options");
+            if (opened)
+                items.last()->trigger();
+            QApplication::activePopupWidget()->close();
+            control(form, "customcmd")->setFocus();
+            QTest::keyClick(form.focusWidget(), Qt::Key_Backtab);
+            QTest::keyClick(line, Qt::Key_F10, Qt::ShiftModifier);
+        }
+        QCOMPARE(control<QGroupBox>(form, "cmdlinfram")->title(), "Steam keeps no launch options for Half-Life");
         QApplication::activePopupWidget()->close();
         const auto title = [&] { return control<QGroupBox>(form, "cmdlinfram")->title(); };
         QGuiApplication::clipboard()->setText("hl.exe -dev -console +map c2a5 -zone 2048");
@@ -569,8 +592,6 @@ private slots:
             3, "0 options set, 1 line not used", [&] { drop(&text, "chkdev"); }, title);
 
         // Steam's launch options for Half-Life, of the user who logged in last, read as a pasted line is.
-        form.importSteamOptions->trigger();
-        QCOMPARE(title(), "Steam keeps no launch options for Half-Life");
         const QString steam = QDir::home().filePath(".steam/steam"), config = steam + "/userdata/1/config";
         QFile logins(steam + "/config/loginusers.vdf"), options(config + "/localconfig.vdf");
         QVERIFY(QDir().mkpath(steam + "/config") && QDir().mkpath(config) && logins.open(QIODevice::WriteOnly) &&

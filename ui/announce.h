@@ -2,16 +2,15 @@
 
 // What Vantor says for a moment, passed on to a screen reader.
 
-#include <functional>
+#include <QString>
 
 class QWidget;
 
 namespace vantor {
 
-// Tells a screen reader that the control's text has just changed to say something for a moment: feedback that a
-// sighted user sees in place. A listener set with listenToAnnouncements hears it too (without a screen reader, as
-// a test runs, Qt passes nothing on).
-void announce(QWidget *control);
-void listenToAnnouncements(std::function<void(QWidget *)> listener);
+// Tells a screen reader SAID, which CONTROL now shows for the given seconds: feedback that a sighted user sees in
+// place. Screen readers speak a notification as it appears, wherever the focus is; a name that changes on a
+// control without the focus they pass over (and Qt 6.4 passes no alert on), so the window shows a notification.
+void announce(QWidget *control, const QString &said, double seconds);
 
 } // namespace vantor
