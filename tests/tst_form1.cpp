@@ -145,9 +145,11 @@ private slots:
         QMap<QString, QStringList> looks; // the names of the controls that look so
         QStringList heard;                // the names of the controls that take the focus, window by window
         for (QWidget *widget : controls) {
-            const QString spoken = QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+            const QString spoken = QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name),
+                          described = QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
             texts << widget->objectName() + '\t' + captionOf(widget) + '\t' + widget->toolTip() + '\t' +
-                         (spoken == captionOf(widget) ? QString() : spoken);
+                         (spoken == captionOf(widget) ? QString() : spoken) +
+                         (described.isEmpty() || described == widget->toolTip() ? QString() : '\t' + described);
             if (widget->focusPolicy() != Qt::NoFocus)
                 heard << widget->window()->objectName() + ": " + spoken;
             QVERIFY2(captionFits(widget), qPrintable(widget->objectName()));
@@ -646,6 +648,45 @@ private slots:
                          .arg(control<QLabel>(form, name)->pixmap().width())
                          .arg(control<QLabel>(form, name)->pixmap().height());
         QCOMPARE(sizes.join(' '), "635x195 635x195 583x188 599x189 222x222 32x32");
+        // A screen reader is offered each panel as a picture (described: texts.tsv), and the backdrop as none.
+        for (const char *name : {"brask1", "brask2", "brask3", "brask4", "braskback"})
+            QVERIFY2((QAccessible::queryAccessibleInterface(control(form, name))->role() == QAccessible::Graphic) ==
+                         (name != QLatin1String("braskback")),
+                     name);
+    }
+
+    // Console Speed reached with Tab shows where the keyboard is: a mark around it of at least 3:1 against what it
+    // covers, in a light palette and a dark one.
+    void consoleSpeedShowsItsFocus()
+    {
+        const QPalette desktop = QApplication::palette();
+        const auto luminance = [](QRgb pixel) {
+            double sum = 0;
+            for (const auto &[part, weight] :
+                 {std::pair{qRed(pixel), 0.2126}, {qGreen(pixel), 0.7152}, {qBlue(pixel), 0.0722}})
+                sum += weight * (part <= 10 ? part / 3295.0 : std::pow((part / 255.0 + 0.055) / 1.055, 2.4));
+            return sum + 0.05;
+        };
+        for (const QColor window : {QColor(0xef, 0xef, 0xef), QColor(0x30, 0x30, 0x30)}) {
+            QApplication::setPalette(QPalette(window));
+            Form1 form;
+            form.show();
+            QVERIFY(QTest::qWaitForWindowActive(&form));
+            QWidget *bar = control(form, "scrlcon");
+            const QImage before = bar->grab().toImage();
+            control(form, "scrlskill")->setFocus();
+            QTest::keyClick(form.focusWidget(), Qt::Key_Tab);
+            QCOMPARE(form.focusWidget(), bar);
+            const QImage after = bar->grab().toImage();
+            int marked = 0;
+            for (int y = 0; y < after.height(); ++y)
+                for (int x = 0; x < after.width(); ++x) {
+                    const double a = luminance(before.pixel(x, y)), b = luminance(after.pixel(x, y));
+                    marked += std::max(a, b) / std::min(a, b) >= 3;
+                }
+            QVERIFY2(marked >= bar->width(), qPrintable(QString("%1 pixels marked").arg(marked)));
+        }
+        QApplication::setPalette(desktop);
     }
 
     // A tooltip wider than the window's text shows on lines of a readable width; a short one on one line.

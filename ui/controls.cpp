@@ -8,8 +8,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMimeData>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
+#include <QPainter>
 #include <QValidator>
 
 #include <algorithm>
@@ -104,11 +103,11 @@ void ConsoleSpeedBar::paintEvent(QPaintEvent *event)
     QScrollBar::paintEvent(event);
     if (!hasFocus())
         return;
-    QStylePainter painter(this);
-    QStyleOptionFocusRect focus;
-    focus.initFrom(this);
-    focus.state |= QStyle::State_KeyboardFocusChange; // a scroll bar has no focus mark of its own, however reached
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    // Neither the style's scroll bar nor its faint focus frame shows the focus well: a line in the text's colour,
+    // which stands out from the window in any palette, does.
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 LevelSlider::LevelSlider(QWidget *parent) : QSlider(Qt::Horizontal, parent) { knowControls(); }

@@ -356,8 +356,9 @@ void Form1::buildComicPage()
            "not start...\" Pim, a little blue bird, flies up: \"Cheer up, Brask! Let us have a look.\""),
         tr("Indoors, a computer's screen says \"Dir not found!\" Brask, surprised: \"Oh! It looks in the wrong "
            "folder!\" Pim: \"Browse for the game!\""),
-        tr("The screen now says \"Half-Life OK\". Pim: \"Now press 'Run Half-Life Now!'\" Brask, smiling: \"There "
-           "it is! The game folder.\""),
+        tr("The screen now says \"Half-Life OK\". Pim: \"Now press '%1'\" Brask, smiling: \"There it is! The game "
+           "folder.\"")
+            .arg(captions::said(captions::run)),
         tr("Outside in the sunshine, among stars, Brask beams: \"It runs! Thanks, Pim!\" Pim: \"Told you, Brask. "
            "Happy gaming!\"")};
     QLabel *panels[] = {brask1, brask2, brask3, brask4};

@@ -38,18 +38,20 @@ inline void click(QWidget &form, const QString &name)
 }
 
 // Does each action in turn, separated by '|': "name" clicks the control, "name=text" types the text into it,
-// "name~position" drags a slider there and holds it, and "name:value" sets it as the program would (a check box's
-// state, a slider's position, a field's text).
+// "name>key" presses the key there, "name~position" drags a slider there and holds it, and "name:value" sets it as
+// the program would (a check box's state, a slider's position, a field's text).
 inline void act(vantor::Form1 &form, const QString &actions)
 {
     for (const QString &action : actions.split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
-        const qsizetype at = action.indexOf(QRegularExpression(QStringLiteral("[=:~]")));
+        const qsizetype at = action.indexOf(QRegularExpression(QStringLiteral("[=:~>]")));
         QWidget *widget = control(form, action.left(at));
         const QString value = action.mid(at + 1);
         if (at < 0)
             click(form, action);
         else if (action[at] == QLatin1Char('='))
             QTest::keyClicks(widget, value);
+        else if (action[at] == QLatin1Char('>'))
+            QTest::keyClick(widget, QKeySequence::fromString(value)[0].key());
         else if (auto *slider = qobject_cast<QAbstractSlider *>(widget); slider && action[at] == QLatin1Char('~'))
             slider->setSliderDown(true), slider->setSliderPosition(value.toInt());
         else if (auto *field = qobject_cast<QLineEdit *>(widget))
@@ -60,12 +62,14 @@ inline void act(vantor::Form1 &form, const QString &actions)
 }
 
 // The controls named before each '=' of EXPECTED ("name=value|..."), each with the value it shows now: a check box's
-// state (0, 1, 2), a slider's position, a text, caption or title.
+// state (0, 1, 2), a slider's position, a text, caption or title; after "name@", what a screen reader hears of its
+// value.
 inline QString shown(QWidget &form, const QString &expected)
 {
     QStringList values;
     for (const QString &entry : expected.split(QLatin1Char('|'))) {
-        QWidget *widget = control(form, entry.section(QLatin1Char('='), 0, 0));
+        const QString name = entry.section(QLatin1Char('='), 0, 0);
+        QWidget *widget = control(form, name.chopped(name.endsWith(QLatin1Char('@'))));
         QString value = widget->property(qobject_cast<QGroupBox *>(widget) ? "title" : "text").toString();
         if (auto *box = qobject_cast<vantor::OptionCheckBox *>(widget))
             value = QString::number(box->state());
@@ -73,7 +77,10 @@ inline QString shown(QWidget &form, const QString &expected)
             value = QString::number(slider->value());
         else if (auto *text = qobject_cast<QPlainTextEdit *>(widget))
             value = text->toPlainText();
-        values << entry.section(QLatin1Char('='), 0, 0) + '=' + value;
+        if (QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(widget); name.endsWith('@'))
+            value = heard->valueInterface() ? heard->valueInterface()->currentValue().toString()
+                                            : heard->text(QAccessible::Description);
+        values << name + '=' + value;
     }
     return values.join(QLatin1Char('|'));
 }
