@@ -8,8 +8,10 @@ binary=$(realpath "${1:?usage: screenreader_test.sh VANTOR_BINARY}")
 here=$(dirname "$(realpath "$0")")
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/vantor-sr.XXXXXX")
 pids=()
-# The buses end with SIGTERM, which has them remove their sockets.
-trap 'for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill -TERM ${pids[i]} 2>/dev/null; wait ${pids[i]} || :; done; rm -rf "$tmp"' EXIT
+# Everything started ends, the last first, whatever has ended already; the buses end with SIGTERM, which has them
+# remove their sockets.
+trap 'set +e; for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill -TERM ${pids[i]}; wait ${pids[i]}; done 2>/dev/null
+      rm -rf "$tmp"' EXIT
 trap 'exit 143' INT TERM HUP
 fail() { echo "screenreader: FAIL: $*" >&2 && exit 1; }
 for tool in Xvfb xdotool dbus-daemon /usr/libexec/at-spi-bus-launcher; do
