@@ -536,7 +536,8 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         // The preview's menu offers both, opened with the right mouse button or, reached with Shift+Tab, with
-        // Shift+F10; its last item brings in Steam's launch options, here none.
+        // Shift+F10; its last item brings in Steam's launch options, here none. Its text is selected and copied with
+        // keys.
         auto *line = control<QPlainTextEdit>(form, "prntcmdline");
         QTest::mouseClick(form.windowHandle(), Qt::RightButton, {}, line->viewport()->mapTo(&form, QPoint(5, 5)));
         for (int opened = 0; opened < 2; ++opened) {
@@ -553,6 +554,10 @@ private slots:
         }
         QCOMPARE(control<QGroupBox>(form, "cmdlinfram")->title(), "Steam keeps no launch options for Half-Life");
         QApplication::activePopupWidget()->close();
+        QTest::keyClick(line, Qt::Key_Home);
+        QTest::keyClick(line, Qt::Key_End, Qt::ShiftModifier);
+        QTest::keyClick(line, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), startPreview);
         const auto title = [&] { return control<QGroupBox>(form, "cmdlinfram")->title(); };
         QGuiApplication::clipboard()->setText("hl.exe -dev -console +map c2a5 -zone 2048");
         const auto pastePlain = [&] {

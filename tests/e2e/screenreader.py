@@ -1,44 +1,34 @@
-"""Drives the running Vantor as a screen reader's user does, through the accessibility layer and the keyboard, and
-hears what a screen reader speaks of its own accord: each notification as it is shown, and the value of the control
-with the focus as it changes. Fails, saying what it heard, unless it heard each message in turn. Argument: the test's folder (screenreader_test.sh)."""
-import os
-import shutil
-import subprocess
-import sys
-import time
-
+"""Drives the running Vantor as a screen reader's user does, through the accessibility bus and the keyboard, and hears
+what a screen reader speaks of its own accord: each notification as it shows, and the focused control's value as it
+changes. Fails, saying what it heard, unless it heard each message in turn. Argument: the test's folder."""
+import os, shutil, subprocess, sys, time
 import pyatspi
 from gi.repository import GLib
 
-folder = sys.argv[1]
-heard = []
-menus = []  # the popup menus shown
+folder, heard, menus = sys.argv[1], [], []
 
 
 def hear(event):
-    if event.type.startswith("object:state-changed:showing"):
-        if event.detail1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
-            heard.append(event.source.name)
-        elif event.detail1 and event.source.getRole() == pyatspi.ROLE_POPUP_MENU:
-            menus.append(event.source)
-    elif event.source.getState().contains(pyatspi.STATE_FOCUSED):
+    role = event.source.getRole()
+    if event.type.startswith("object:state-changed:showing") and event.detail1:
+        (heard.append(event.source.name) if role == pyatspi.ROLE_NOTIFICATION else
+         menus.append(event.source) if role == pyatspi.ROLE_POPUP_MENU else None)
+    elif event.type.endswith("accessible-value") and event.source.getState().contains(pyatspi.STATE_FOCUSED):
         heard.append(f"{event.source.queryValue().currentValue:g}")
 
 
-def wait(done, what, seconds=20):
-    deadline = time.monotonic() + seconds
+def wait(done, what):
+    deadline = time.monotonic() + 20
     while not done():
         if time.monotonic() > deadline:
             sys.exit(f"screenreader: no {what}; heard {heard}")
-        if not GLib.MainContext.default().iteration(False):
-            time.sleep(0.02)
+        GLib.MainContext.default().iteration(False) or time.sleep(0.02)
 
 
 def everything(accessible):
     yield accessible
-    for i in range(accessible.childCount):
-        if accessible.getChildAtIndex(i) is not None:
-            yield from everything(accessible.getChildAtIndex(i))
+    for child in (accessible.getChildAtIndex(i) for i in range(accessible.childCount)):
+        yield from everything(child) if child is not None else ()
 
 
 def vantor():
@@ -48,7 +38,7 @@ def vantor():
 pyatspi.Registry.registerEventListener(hear, "object:state-changed:showing", "object:property-change:accessible-value")
 wait(lambda: vantor() and vantor()[0].childCount, "Vantor on the accessibility bus")
 window = vantor()[0].getChildAtIndex(0)
-if window.getRoleName() != "frame" or window.name != "Vantor, by Tovrik":
+if (window.getRoleName(), window.name) != ("frame", "Vantor, by Tovrik"):
     sys.exit(f"screenreader: the window is told as {window.getRoleName()} {window.name!r}")
 controls = {a.name: a for a in everything(window)}  # by the names they have at rest
 
@@ -61,29 +51,23 @@ def keys(*names):
     subprocess.run(["xdotool", "key", "--delay", "100", *names], check=True)
 
 
-def focus(name, *keys_then):
+def focus(name, *then):
     subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Vantor, by ", "windowfocus", "--sync"],
                    check=True, timeout=20)
     controls[name].queryComponent().grabFocus()
     wait(lambda: controls[name].getState().contains(pyatspi.STATE_FOCUSED), f"focus on {name}")
-    keys(*keys_then)
+    keys(*then)
 
 
-def preview_menu(key):
-    """Opens the command line's context menu with the key, from the keyboard's focus on the command line."""
-    shown = len(menus)
-    focus("Current Command Line", key)
-    wait(lambda: len(menus) > shown, f"menu after {key}")
-    offered = [i.name for i in everything(menus[-1]) if i.getRole() == pyatspi.ROLE_MENU_ITEM]
-    if offered[-2:] != ["Paste Command Line or CFG", "Bring in Steam's Launch Options"] or len(menus) > shown + 1:
-        sys.exit(f"screenreader: {key} opened {len(menus) - shown} menus, the last offering {offered}")
-
-
-def bring_in_steam_options():
-    preview_menu("Menu")
-    keys("Escape")
-    preview_menu("shift+F10")
-    keys("Up", "Return")  # the menu's last item
+def bring_in_steam_options():  # from the command line's menu, opened with the keyboard
+    for key, then in [("Menu", "Escape"), ("shift+F10", "Up Return")]:
+        shown = len(menus)
+        focus("Current Command Line", key)
+        wait(lambda: len(menus) > shown, f"menu after {key}")
+        offered = [i.name for i in everything(menus[-1]) if i.getRole() == pyatspi.ROLE_MENU_ITEM]
+        if offered[-2:] != ["Paste Command Line or CFG", "Bring in Steam's Launch Options"] or len(menus) > shown + 1:
+            sys.exit(f"screenreader: {key} opened {len(menus) - shown} menus, the last offering {offered}")
+        keys(*then.split())
 
 
 def store_unwritable():
@@ -92,16 +76,13 @@ def store_unwritable():
     os.mkdir(settings)
 
 
-def filename(name):
-    return lambda: controls["CFG file name"].queryEditableText().setTextContents(name)
-
-
 said = []
 for actions, message in [
         ([press("Save Slot 1")], "Saved"),
         ([store_unwritable, press("Save Slot 2")], "Not saved!"),
         ([press("Make CFG File:")], "Enter a filename!"),
-        ([filename("mine"), press("Make CFG File:")], "CFG file created"),
+        ([lambda: controls["CFG file name"].queryEditableText().setTextContents("mine"), press("Make CFG File:")],
+         "CFG file created"),
         ([press("Run Half-Life Now!")], "Could not start hl.exe!"),
         ([lambda: focus("Console Speed", "Right")], "1100"),
         ([lambda: focus("Skill Level", "Right")], "Medium"),
@@ -117,4 +98,4 @@ for actions, message in [
     wait(lambda: len(heard) >= len(said), repr(message))
 if heard != said:
     sys.exit(f"screenreader: heard {heard}, not {said}")
-print(f"screenreader: each of the {len(said)} messages was heard as a notification")
+print(f"screenreader: each of the {len(said)} messages was heard")
