@@ -5,7 +5,7 @@ import os, shutil, subprocess, sys, time
 import pyatspi
 from gi.repository import GLib
 
-folder, heard, menus = sys.argv[1], [], []
+folder, heard, menus, focused = sys.argv[1], [], [], []
 
 
 def hear(event):
@@ -15,6 +15,8 @@ def hear(event):
          menus.append(event.source) if role == pyatspi.ROLE_POPUP_MENU else None)
     elif event.type.endswith("accessible-value") and event.source.getState().contains(pyatspi.STATE_FOCUSED):
         heard.append(f"{event.source.queryValue().currentValue:g}")
+    elif event.type.startswith("object:state-changed:focused") and event.detail1:
+        focused.append(event.source)
 
 
 def wait(done, what):
@@ -35,8 +37,11 @@ def vantor():
     return [a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "vantor"]
 
 
-pyatspi.Registry.registerEventListener(hear, "object:state-changed:showing", "object:property-change:accessible-value")
 wait(lambda: vantor() and vantor()[0].childCount, "Vantor on the accessibility bus")
+# Registered once the program is up, which then hears of them as they come: listeners registered while it starts
+# may go unnoticed by it.
+pyatspi.Registry.registerEventListener(hear, "object:state-changed:showing", "object:property-change:accessible-value",
+                                       "object:state-changed:focused")
 window = vantor()[0].getChildAtIndex(0)
 if (window.getRoleName(), window.name) != ("frame", "Vantor, by Tovrik"):
     sys.exit(f"screenreader: the window is told as {window.getRoleName()} {window.name!r}")
@@ -56,7 +61,8 @@ def focus(name, *then):
                    check=True, timeout=20)
     controls[name].queryComponent().grabFocus()
     wait(lambda: controls[name].getState().contains(pyatspi.STATE_FOCUSED), f"focus on {name}")
-    keys(*then)
+    if then:
+        keys(*then)
 
 
 def bring_in_steam_options():  # from the command line's menu, opened with the keyboard
@@ -76,6 +82,8 @@ def store_unwritable():
     os.mkdir(settings)
 
 
+focus("Custom Parameters")  # the program tells of it once it knows of every listener
+wait(lambda: "Custom Parameters" in [a.name for a in focused], "word of the focus")
 said = []
 for actions, message in [
         ([press("Save Slot 1")], "Saved"),

@@ -27,8 +27,9 @@ echo '"users" { "76561197960265729" { "MostRecent" "1" } }' >"$tmp/home/.steam/s
 echo '"UserLocalConfigStore" { "Software" { "Valve" { "Steam" { "apps" { "70" { "LaunchOptions" "-dev +map c2a5" } } } } } }' \
     >"$tmp/home/.steam/steam/userdata/1/config/localconfig.vdf"
 
+# The server is not to reset as its last client leaves, or a program that connects meanwhile finds none.
 mkfifo "$tmp/displayfd"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/displayfd" 2>"$tmp/xvfb.log" &
+Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/displayfd" 2>"$tmp/xvfb.log" &
 pids+=($!)
 read -r -t 20 display <"$tmp/displayfd" || fail "Xvfb did not start: $(cat "$tmp/xvfb.log")"
 dbus-daemon --session --nofork --address="unix:dir=$tmp" --print-address=4 4>"$tmp/address" 2>/dev/null &
@@ -41,4 +42,4 @@ env PATH="$tmp/bin" LANGUAGE=en HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/config" Q
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LSAN_OPTIONS="suppressions=$here/../lsan.supp:print_suppressions=0" \
     "$binary" >"$tmp/vantor.log" 2>&1 &
 pids+=($!)
-timeout 120 /usr/bin/python3 "$here/screenreader.py" "$tmp" || fail "$(cat "$tmp/vantor.log")"
+timeout 120 /usr/bin/python3 "$here/screenreader.py" "$tmp" || fail "$(cat "$tmp/vantor.log" "$tmp/xvfb.log")"
