@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that a step of the Makefile needs, when any is missing:
 #   program   building and running Vantor (make run, make install)
-#   test      the whole suite (make test): a private X server, its key-presser, a session bus, the package tools, and
-#             Qt's Wayland compositor, run by its qml tool, with the plugin that brings the program onto it
+#   test      the whole suite (make test): a private X server, its key-presser, a session bus, the accessibility bus
+#             with a listener for it, the package tools, and Qt's Wayland compositor, run by its qml tool, with the
+#             plugin that brings the program onto it
 #   bench     the benchmark (make bench, make soak): X11's headers besides what the suite needs
 #   fuzz      make fuzz: clang and its libFuzzer and sanitizer runtimes besides what the suite needs
 #   deb       make deb: the package tools, and lintian to check the package
 set -euo pipefail
 
 program=(build-essential cmake ninja-build qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
-test=("${program[@]}" xvfb xauth xdotool x11-utils dbus-daemon dpkg-dev file desktop-file-utils appstream
-      qt6-wayland qml-qt6 qml6-module-qtquick qml6-module-qtqml-workerscript qml6-module-qtwayland-compositor)
+test=("${program[@]}" xvfb xauth xdotool x11-utils dbus-daemon at-spi2-core python3-pyatspi dpkg-dev file
+      desktop-file-utils appstream qt6-wayland qml-qt6 qml6-module-qtquick qml6-module-qtqml-workerscript
+      qml6-module-qtwayland-compositor)
 case "${1:-program}" in
     program) packages=("${program[@]}") ;;
     test) packages=("${test[@]}") ;;

@@ -149,9 +149,11 @@ private slots:
         QMap<QString, QStringList> looks; // the names of the controls that look so
         QStringList heard;                // the names of the controls that take the focus, window by window
         for (QWidget *widget : controls) {
-            const QString spoken = QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+            const QString spoken = QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name),
+                          described = QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
             texts << widget->objectName() + '\t' + captionOf(widget) + '\t' + widget->toolTip() + '\t' +
-                         (spoken == captionOf(widget) ? QString() : spoken);
+                         (spoken == captionOf(widget) ? QString() : spoken) +
+                         (described.isEmpty() || described == widget->toolTip() ? QString() : '\t' + described);
             if (widget->focusPolicy() != Qt::NoFocus)
                 heard << widget->window()->objectName() + ": " + spoken;
             QVERIFY2(captionFits(widget), qPrintable(widget->objectName()));
@@ -369,7 +371,7 @@ private slots:
                 });
                 QTimer::singleShot(100 * i + 50, &form, [&] {
                     seen << caption(form, "butdelsav") + (storefile::read().isEmpty() ? " (deleted)" : "") +
-                                (announced().contains(caption(form, "butdelsav")) ? "" : " (unsaid)");
+                                (notified() == caption(form, "butdelsav") ? "" : " (unsaid)");
                     sizes << control(form, "butdelsav")->font().pixelSize();
                     click(form, "save2");
                 });
@@ -477,7 +479,7 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         act(form, clicks);
-        QSet<QString> tabbed;
+        QStringList tabbed; // as Tab reaches them, then Shift+Tab
         for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
             for (int step = 0; step < 45; ++step) {
                 QWidget *focus = form.focusWidget();
@@ -488,11 +490,21 @@ private slots:
                 QVERIFY2(form.focusWidget() != focus, qPrintable(focus->objectName()));
             }
         }
-        for (const QString &name :
-             (reach + " buthldir hldir butmkcfg txtmkcfg chkclosrun chksavrun butgonow butdelsav resetset butclose")
-                 .split(' ')) {
-            const bool covered = name.startsWith('!'), tabs = control(form, name.mid(covered))->isEnabled() && !covered;
-            QVERIFY2(reachable(form, name.mid(covered)) != covered && tabbed.contains(name) == tabs, qPrintable(name));
+        const QStringList named = reach.split(' ');
+        qsizetype last = -1; // where Tab reached the control named before; the first has the focus
+        for (const QString &name : named + QString("buthldir hldir butmkcfg txtmkcfg chkclosrun chksavrun butgonow "
+                                                   "butdelsav resetset butclose")
+                                               .split(' ')) {
+            QWidget *widget = control(form, name.mid(name.startsWith('!')));
+            const bool covered = name.startsWith('!'), tabs = widget->isEnabled() && !covered;
+            const qsizetype at = tabbed.indexOf(name);
+            QVERIFY2(reachable(form, widget->objectName()) != covered && (at >= 0) == tabs &&
+                         QAccessible::queryAccessibleInterface(widget)->state().invisible == covered,
+                     qPrintable(name));
+            if (tabs && named.contains(name)) {
+                QVERIFY2(last < 0 ? at == 0 : at > last, qPrintable(name + " in " + tabbed.join(' ')));
+                last = at;
+            }
         }
     }
 
@@ -527,11 +539,29 @@ private slots:
         Form1 form;
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
-        emit control<QPlainTextEdit>(form, "prntcmdline")->customContextMenuRequested(QPoint(5, 5));
-        QTRY_VERIFY(QApplication::activePopupWidget());
-        for (const char *action : {"importClipboard", "importSteamOptions"})
-            QVERIFY(QApplication::activePopupWidget()->actions().contains(form.findChild<QAction *>(action)));
+        // The preview's menu offers both, opened with the right mouse button or, reached with Shift+Tab, with
+        // Shift+F10; its last item brings in Steam's launch options, here none. Its text is selected and copied with
+        // keys.
+        auto *line = control<QPlainTextEdit>(form, "prntcmdline");
+        QTest::mouseClick(form.windowHandle(), Qt::RightButton, {}, line->viewport()->mapTo(&form, QPoint(5, 5)));
+        for (int opened = 0; opened < 2; ++opened) {
+            QTRY_VERIFY(QApplication::activePopupWidget());
+            QList<QAction *> items = QApplication::activePopupWidget()->actions();
+            QCOMPARE(items.at(items.size() - 2)->text() + '|' + items.last()->text(),
+                     "Paste Command Line or CFG|Bring in Steam's Launch Options");
+            if (opened)
+                items.last()->trigger();
+            QApplication::activePopupWidget()->close();
+            control(form, "customcmd")->setFocus();
+            QTest::keyClick(form.focusWidget(), Qt::Key_Backtab);
+            QTest::keyClick(line, Qt::Key_F10, Qt::ShiftModifier);
+        }
+        QCOMPARE(control<QGroupBox>(form, "cmdlinfram")->title(), "Steam keeps no launch options for Half-Life");
         QApplication::activePopupWidget()->close();
+        QTest::keyClick(line, Qt::Key_Home);
+        QTest::keyClick(line, Qt::Key_End, Qt::ShiftModifier);
+        QTest::keyClick(line, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), startPreview);
         const auto title = [&] { return control<QGroupBox>(form, "cmdlinfram")->title(); };
         QGuiApplication::clipboard()->setText("hl.exe -dev -console +map c2a5 -zone 2048");
         const auto pastePlain = [&] {
@@ -701,6 +731,45 @@ private slots:
                          .arg(control<QLabel>(form, name)->pixmap().width())
                          .arg(control<QLabel>(form, name)->pixmap().height());
         QCOMPARE(sizes.join(' '), "635x195 635x195 583x188 599x189 222x222 32x32");
+        // A screen reader is offered each panel as a picture (described: texts.tsv), and the backdrop as none.
+        for (const char *name : {"brask1", "brask2", "brask3", "brask4", "braskback"})
+            QVERIFY2((QAccessible::queryAccessibleInterface(control(form, name))->role() == QAccessible::Graphic) ==
+                         (name != QLatin1String("braskback")),
+                     name);
+    }
+
+    // Console Speed reached with Tab shows where the keyboard is: a mark around it of at least 3:1 against what it
+    // covers, in a light palette and a dark one.
+    void consoleSpeedShowsItsFocus()
+    {
+        const QPalette desktop = QApplication::palette();
+        const auto luminance = [](QRgb pixel) {
+            double sum = 0;
+            for (const auto &[part, weight] :
+                 {std::pair{qRed(pixel), 0.2126}, {qGreen(pixel), 0.7152}, {qBlue(pixel), 0.0722}})
+                sum += weight * (part <= 10 ? part / 3295.0 : std::pow((part / 255.0 + 0.055) / 1.055, 2.4));
+            return sum + 0.05;
+        };
+        for (const QColor window : {QColor(0xef, 0xef, 0xef), QColor(0x30, 0x30, 0x30)}) {
+            QApplication::setPalette(QPalette(window));
+            Form1 form;
+            form.show();
+            QVERIFY(QTest::qWaitForWindowActive(&form));
+            QWidget *bar = control(form, "scrlcon");
+            const QImage before = bar->grab().toImage();
+            control(form, "scrlskill")->setFocus();
+            QTest::keyClick(form.focusWidget(), Qt::Key_Tab);
+            QCOMPARE(form.focusWidget(), bar);
+            const QImage after = bar->grab().toImage();
+            int marked = 0;
+            for (int y = 0; y < after.height(); ++y)
+                for (int x = 0; x < after.width(); ++x) {
+                    const double a = luminance(before.pixel(x, y)), b = luminance(after.pixel(x, y));
+                    marked += std::max(a, b) / std::min(a, b) >= 3;
+                }
+            QVERIFY2(marked >= bar->width(), qPrintable(QString("%1 pixels marked").arg(marked)));
+        }
+        QApplication::setPalette(desktop);
     }
 
     // A tooltip wider than the window's text shows on lines of a readable width; a short one on one line.

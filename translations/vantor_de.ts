@@ -893,10 +893,6 @@
         <translation>Brask - ein Comic vom Vantor-Autor</translation>
     </message>
     <message>
-        <source>The comic&apos;s background</source>
-        <translation>Der Hintergrund des Comics</translation>
-    </message>
-    <message>
         <source>Picture of comic panel %1</source>
         <translation>Bild des Comic-Panels %1</translation>
     </message>
@@ -951,6 +947,34 @@
     <message>
         <source>Steam adds its own launch options: %1</source>
         <translation>Steam fügt seine eigenen Startoptionen hinzu: %1</translation>
+    </message>
+    <message>
+        <source>Brask, a round orange fellow, stands sadly in the rain under a grey cloud: &quot;Rainy day. And my game will not start...&quot; Pim, a little blue bird, flies up: &quot;Cheer up, Brask! Let us have a look.&quot;</source>
+        <translation>Brask, ein runder oranger Kerl, steht traurig im Regen unter einer grauen Wolke: „Regentag. Und mein Spiel startet nicht …“ Pim, ein kleiner blauer Vogel, fliegt heran: „Kopf hoch, Brask! Lass uns mal nachsehen.“</translation>
+    </message>
+    <message>
+        <source>Indoors, a computer&apos;s screen says &quot;Dir not found!&quot; Brask, surprised: &quot;Oh! It looks in the wrong folder!&quot; Pim: &quot;Browse for the game!&quot;</source>
+        <translation>Drinnen zeigt ein Computerbildschirm „Dir not found!“ (Ordner nicht gefunden). Brask, überrascht: „Oh! Es sucht im falschen Ordner!“ Pim: „Such den Ordner des Spiels!“</translation>
+    </message>
+    <message>
+        <source>Outside in the sunshine, among stars, Brask beams: &quot;It runs! Thanks, Pim!&quot; Pim: &quot;Told you, Brask. Happy gaming!&quot;</source>
+        <translation>Draußen im Sonnenschein, zwischen Sternen, strahlt Brask: „Es läuft! Danke, Pim!“ Pim: „Hab ich doch gesagt, Brask. Viel Spaß beim Spielen!“</translation>
+    </message>
+    <message>
+        <source>Scroll Left</source>
+        <translation>Nach links</translation>
+    </message>
+    <message>
+        <source>Turns most options off: those that only a CFG file can carry, since Vantor then writes none.</source>
+        <translation>Schaltet die meisten Optionen ab: alle, die nur eine CFG-Datei übergeben kann, denn Vantor schreibt dann keine.</translation>
+    </message>
+    <message>
+        <source>Scroll Right</source>
+        <translation>Nach rechts</translation>
+    </message>
+    <message>
+        <source>The screen now says &quot;Half-Life OK&quot;. Pim: &quot;Now press &apos;%1&apos;&quot; Brask, smiling: &quot;There it is! The game folder.&quot;</source>
+        <translation>Jetzt zeigt der Bildschirm „Half-Life OK“. Pim: „Jetzt drück auf ‚%1‘“ Brask lächelt: „Da ist er! Der Ordner des Spiels.“</translation>
     </message>
 </context>
 <context>

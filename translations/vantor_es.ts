@@ -893,10 +893,6 @@
         <translation>Brask - una tira cómica del autor de Vantor</translation>
     </message>
     <message>
-        <source>The comic&apos;s background</source>
-        <translation>El fondo del cómic</translation>
-    </message>
-    <message>
         <source>Picture of comic panel %1</source>
         <translation>Imagen de la viñeta %1</translation>
     </message>
@@ -951,6 +947,34 @@
     <message>
         <source>Steam adds its own launch options: %1</source>
         <translation>Steam añade sus propias opciones de lanzamiento: %1</translation>
+    </message>
+    <message>
+        <source>Brask, a round orange fellow, stands sadly in the rain under a grey cloud: &quot;Rainy day. And my game will not start...&quot; Pim, a little blue bird, flies up: &quot;Cheer up, Brask! Let us have a look.&quot;</source>
+        <translation>Brask, un tipo redondo y naranja, está triste bajo la lluvia y una nube gris: «Día de lluvia. Y mi juego no arranca…». Pim, un pajarito azul, se acerca volando: «¡Ánimo, Brask! Vamos a echar un vistazo».</translation>
+    </message>
+    <message>
+        <source>Indoors, a computer&apos;s screen says &quot;Dir not found!&quot; Brask, surprised: &quot;Oh! It looks in the wrong folder!&quot; Pim: &quot;Browse for the game!&quot;</source>
+        <translation>Dentro, la pantalla de un ordenador dice «Dir not found!» (carpeta no encontrada). Brask, sorprendido: «¡Oh! ¡Busca en la carpeta equivocada!». Pim: «¡Busca la carpeta del juego!».</translation>
+    </message>
+    <message>
+        <source>Outside in the sunshine, among stars, Brask beams: &quot;It runs! Thanks, Pim!&quot; Pim: &quot;Told you, Brask. Happy gaming!&quot;</source>
+        <translation>Fuera, al sol y entre estrellas, Brask sonríe de oreja a oreja: «¡Funciona! ¡Gracias, Pim!». Pim: «Te lo dije, Brask. ¡A jugar!».</translation>
+    </message>
+    <message>
+        <source>Scroll Left</source>
+        <translation>Desplazar a la izquierda</translation>
+    </message>
+    <message>
+        <source>Turns most options off: those that only a CFG file can carry, since Vantor then writes none.</source>
+        <translation>Desactiva la mayoría de las opciones: las que solo puede llevar un archivo CFG, ya que Vantor entonces no escribe ninguno.</translation>
+    </message>
+    <message>
+        <source>Scroll Right</source>
+        <translation>Desplazar a la derecha</translation>
+    </message>
+    <message>
+        <source>The screen now says &quot;Half-Life OK&quot;. Pim: &quot;Now press &apos;%1&apos;&quot; Brask, smiling: &quot;There it is! The game folder.&quot;</source>
+        <translation>Ahora la pantalla dice «Half-Life OK». Pim: «Ahora pulsa “%1”». Brask, sonriente: «¡Ahí está! La carpeta del juego».</translation>
     </message>
 </context>
 <context>

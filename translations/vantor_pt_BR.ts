@@ -893,10 +893,6 @@
         <translation>Brask - uma tirinha do autor do Vantor</translation>
     </message>
     <message>
-        <source>The comic&apos;s background</source>
-        <translation>O fundo da tirinha</translation>
-    </message>
-    <message>
         <source>Picture of comic panel %1</source>
         <translation>Imagem do quadro %1 da tirinha</translation>
     </message>
@@ -951,6 +947,34 @@
     <message>
         <source>Steam adds its own launch options: %1</source>
         <translation>A Steam acrescenta as próprias opções de inicialização: %1</translation>
+    </message>
+    <message>
+        <source>Brask, a round orange fellow, stands sadly in the rain under a grey cloud: &quot;Rainy day. And my game will not start...&quot; Pim, a little blue bird, flies up: &quot;Cheer up, Brask! Let us have a look.&quot;</source>
+        <translation>Brask, um sujeito redondo e laranja, está triste na chuva, debaixo de uma nuvem cinza: “Dia de chuva. E meu jogo não abre…” Pim, um passarinho azul, chega voando: “Anime-se, Brask! Vamos dar uma olhada.”</translation>
+    </message>
+    <message>
+        <source>Indoors, a computer&apos;s screen says &quot;Dir not found!&quot; Brask, surprised: &quot;Oh! It looks in the wrong folder!&quot; Pim: &quot;Browse for the game!&quot;</source>
+        <translation>Dentro de casa, a tela de um computador diz “Dir not found!” (pasta não encontrada). Brask, surpreso: “Opa! Ele está procurando na pasta errada!” Pim: “Procure a pasta do jogo!”</translation>
+    </message>
+    <message>
+        <source>Outside in the sunshine, among stars, Brask beams: &quot;It runs! Thanks, Pim!&quot; Pim: &quot;Told you, Brask. Happy gaming!&quot;</source>
+        <translation>Lá fora, no sol e entre estrelas, Brask está radiante: “Funcionou! Valeu, Pim!” Pim: “Eu não disse, Brask? Bom jogo!”</translation>
+    </message>
+    <message>
+        <source>Scroll Left</source>
+        <translation>Rolar para a esquerda</translation>
+    </message>
+    <message>
+        <source>Turns most options off: those that only a CFG file can carry, since Vantor then writes none.</source>
+        <translation>Desliga a maioria das opções: as que só um arquivo CFG pode levar, já que o Vantor então não grava nenhum.</translation>
+    </message>
+    <message>
+        <source>Scroll Right</source>
+        <translation>Rolar para a direita</translation>
+    </message>
+    <message>
+        <source>The screen now says &quot;Half-Life OK&quot;. Pim: &quot;Now press &apos;%1&apos;&quot; Brask, smiling: &quot;There it is! The game folder.&quot;</source>
+        <translation>Agora a tela diz “Half-Life OK”. Pim: “Agora clique em ‘%1’” Brask, sorrindo: “Aí está! A pasta do jogo.”</translation>
     </message>
 </context>
 <context>

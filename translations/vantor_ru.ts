@@ -895,10 +895,6 @@
         <translation>Brask - комикс от автора Vantor</translation>
     </message>
     <message>
-        <source>The comic&apos;s background</source>
-        <translation>Фон комикса</translation>
-    </message>
-    <message>
         <source>Picture of comic panel %1</source>
         <translation>Картинка кадра комикса %1</translation>
     </message>
@@ -953,6 +949,34 @@
     <message>
         <source>Steam adds its own launch options: %1</source>
         <translation>Steam добавляет свои параметры запуска: %1</translation>
+    </message>
+    <message>
+        <source>Brask, a round orange fellow, stands sadly in the rain under a grey cloud: &quot;Rainy day. And my game will not start...&quot; Pim, a little blue bird, flies up: &quot;Cheer up, Brask! Let us have a look.&quot;</source>
+        <translation>Браск, круглый оранжевый человечек, грустно стоит под дождём, под серой тучей: «Дождливый день. И игра не запускается…» Пим, маленькая синяя птичка, подлетает: «Не грусти, Браск! Давай посмотрим».</translation>
+    </message>
+    <message>
+        <source>Indoors, a computer&apos;s screen says &quot;Dir not found!&quot; Brask, surprised: &quot;Oh! It looks in the wrong folder!&quot; Pim: &quot;Browse for the game!&quot;</source>
+        <translation>В комнате на экране компьютера надпись «Dir not found!» (папка не найдена). Браск удивлён: «Ой! Он ищет не в той папке!» Пим: «Найди папку с игрой!»</translation>
+    </message>
+    <message>
+        <source>Outside in the sunshine, among stars, Brask beams: &quot;It runs! Thanks, Pim!&quot; Pim: &quot;Told you, Brask. Happy gaming!&quot;</source>
+        <translation>На улице светит солнце, вокруг звёздочки, Браск сияет: «Работает! Спасибо, Пим!» Пим: «Говорю же, Браск. Приятной игры!»</translation>
+    </message>
+    <message>
+        <source>Scroll Left</source>
+        <translation>Прокрутить влево</translation>
+    </message>
+    <message>
+        <source>Turns most options off: those that only a CFG file can carry, since Vantor then writes none.</source>
+        <translation>Отключает большинство опций: те, что передаёт только CFG-файл, — Vantor тогда его не пишет.</translation>
+    </message>
+    <message>
+        <source>Scroll Right</source>
+        <translation>Прокрутить вправо</translation>
+    </message>
+    <message>
+        <source>The screen now says &quot;Half-Life OK&quot;. Pim: &quot;Now press &apos;%1&apos;&quot; Brask, smiling: &quot;There it is! The game folder.&quot;</source>
+        <translation>Теперь на экране «Half-Life OK». Пим: «Теперь нажми „%1“». Браск улыбается: «Вот она! Папка с игрой».</translation>
     </message>
 </context>
 <context>

@@ -2,16 +2,15 @@
 
 // What Vantor says for a moment, passed on to a screen reader.
 
-#include <functional>
+#include <QString>
 
 class QWidget;
 
 namespace vantor {
 
-// Tells a screen reader that the control's text has just changed to say something for a moment: feedback that a
-// sighted user sees in place. A listener set with listenToAnnouncements hears it too (without a screen reader, as
-// a test runs, Qt passes nothing on).
-void announce(QWidget *control);
-void listenToAnnouncements(std::function<void(QWidget *)> listener);
+// Tells a screen reader SAID, which CONTROL now shows for the given seconds: feedback that a sighted user sees in
+// place. The window shows it as a notification, which screen readers speak as it appears, wherever the focus is:
+// Qt 6.4 passes no alert on, and tells of a changed name or description without its words.
+void announce(QWidget *control, const QString &said, double seconds);
 
 } // namespace vantor

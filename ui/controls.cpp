@@ -1,9 +1,14 @@
 #include "controls.h"
 
+#include "launch/numericfields.h"
+
+#include <QAccessibleValueInterface>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPainter>
 #include <QValidator>
 
 #include <algorithm>
@@ -21,6 +26,93 @@ void useVantorIcon(bool forAllWindows)
     if (forAllWindows && QApplication::windowIcon().isNull())
         QApplication::setWindowIcon(QIcon(QStringLiteral(":/vantor/vantor.png")));
 }
+
+namespace {
+
+// The console speed as a screen reader reads and sets it: in the hundreds shown, not in positions.
+class AccessibleSpeed : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit AccessibleSpeed(ConsoleSpeedBar *bar) : QAccessibleWidget(bar, QAccessible::Slider) {}
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface *>(this)
+                                                   : QAccessibleWidget::interface_cast(type);
+    }
+    QVariant currentValue() const override { return consoleSpeed(bar()->value()); }
+    void setCurrentValue(const QVariant &value) override
+    {
+        bar()->setValue(qRound(value.toDouble() / consoleSpeed(1)));
+    }
+    QVariant maximumValue() const override { return consoleSpeed(bar()->maximum()); }
+    QVariant minimumValue() const override { return consoleSpeed(bar()->minimum()); }
+    QVariant minimumStepSize() const override { return consoleSpeed(bar()->singleStep()); }
+
+private:
+    QScrollBar *bar() const { return static_cast<QScrollBar *>(widget()); }
+};
+
+// What a screen reader passes over: a filler without a name (a widget's name falls back to its frame's title).
+class AccessibleFiller : public QAccessibleWidget {
+public:
+    explicit AccessibleFiller(QWidget *widget) : QAccessibleWidget(widget, QAccessible::Client) {}
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name ? QString() : QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface *accessibleControl(const QString &className, QObject *object)
+{
+    const auto is = [&](const QMetaObject &meta) { return className == QLatin1String(meta.className()); };
+    if (auto *bar = qobject_cast<ConsoleSpeedBar *>(object); bar && is(ConsoleSpeedBar::staticMetaObject))
+        return new AccessibleSpeed(bar);
+    auto *widget = qobject_cast<QWidget *>(object);
+    if (is(LevelSlider::staticMetaObject))
+        return new QAccessibleWidget(widget, QAccessible::Slider);
+    if (is(Backdrop::staticMetaObject))
+        return new AccessibleFiller(widget);
+    if (widget && widget->property("vantorWindow").toBool())
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    return nullptr;
+}
+
+void knowControls()
+{
+    static const bool known = (QAccessible::installFactory(accessibleControl), true);
+    Q_UNUSED(known);
+}
+
+} // namespace
+
+void knownAsAWindow(QWidget *window)
+{
+    knowControls();
+    window->setProperty("vantorWindow", true);
+}
+
+ConsoleSpeedBar::ConsoleSpeedBar(QWidget *parent) : QScrollBar(Qt::Horizontal, parent)
+{
+    knowControls();
+    setInvertedControls(false);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void ConsoleSpeedBar::paintEvent(QPaintEvent *event)
+{
+    QScrollBar::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // Neither the style's scroll bar nor its faint focus frame shows the focus well: a line in the text's colour,
+    // which stands out from the window in any palette, does.
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+LevelSlider::LevelSlider(QWidget *parent) : QSlider(Qt::Horizontal, parent) { knowControls(); }
+
+Backdrop::Backdrop(QWidget *parent) : QLabel(parent) { knowControls(); }
 
 int OptionCheckBox::state() const
 {

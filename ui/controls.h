@@ -1,11 +1,17 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
+#include <QSlider>
 
 class QMimeData;
 
 namespace vantor {
+
+// Tells a screen reader that the window is a window of its own, a frame, not a filler inside one.
+void knownAsAWindow(QWidget *window);
 
 // Links in the pictures and texts compiled into the program and, with FORALLWINDOWS, gives every window of Vantor
 // its icon, once: decoding it would hold up the first window.
@@ -22,6 +28,33 @@ public:
 
 protected:
     void nextCheckState() override;
+};
+
+// The console speed's scroll bar. Right and Up raise the speed, Left and Down lower it, and the thumb follows (Qt's
+// scroll bars turn the arrows the other way); a focus mark shows where the keyboard is; a screen reader hears the
+// speed as shown, not the position.
+class ConsoleSpeedBar : public QScrollBar {
+    Q_OBJECT
+public:
+    explicit ConsoleSpeedBar(QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// A slider whose positions stand for words shown beside it (the skill's "Easy", "Medium", "Hard"): a screen reader
+// hears the word, its description, and no number.
+class LevelSlider : public QSlider {
+    Q_OBJECT
+public:
+    explicit LevelSlider(QWidget *parent);
+};
+
+// A picture that only decorates, which a screen reader passes over.
+class Backdrop : public QLabel {
+    Q_OBJECT
+public:
+    explicit Backdrop(QWidget *parent);
 };
 
 // The local CFG file among the dropped ones, or empty text.

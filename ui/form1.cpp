@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "announce.h"
 #include "captionfit.h"
 #include "captions.h"
 #include "frmdirnotfound.h"
@@ -33,10 +34,13 @@
 
 namespace vantor {
 
+constexpr double skillSaidSeconds = 1.5;
+
 Form1::Form1(const StartUp &startUp) : QWidget(nullptr, Qt::Window)
 {
     useVantorIcon(false); // the pictures' resources, linked in; the icon follows once the window is up
     setObjectName(QStringLiteral("Form1"));
+    knownAsAWindow(this);
     setWindowTitle(tr("Vantor, by Tovrik"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -171,8 +175,14 @@ void Form1::numericFieldLeft(std::string_view key) { vantor::numericFieldLeft(*t
 void Form1::scrlskllsub()
 {
     const QString name = skillName(scrlskill->value());
-    if (!name.isEmpty())
-        prntskill->setText(name);
+    if (name.isEmpty())
+        return;
+    prntskill->setText(name);
+    // The word is the slider's description. A screen reader does not speak a changed description (Qt 6.4 tells it
+    // where the text is, not the text), so the user who moves the slider is told as a message is.
+    scrlskill->setAccessibleDescription(name);
+    if (scrlskill->hasFocus())
+        announce(scrlskill, name, skillSaidSeconds);
 }
 
 void Form1::showConsoleSpeed() { prntconspd->setText(QString::number(consoleSpeed(scrlcon->value()))); }

@@ -17,6 +17,7 @@
 #include <optional>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 
 class QAbstractButton;
 class QAction;
@@ -227,16 +228,18 @@ private:
     // Sets the options that a command line or a CFG file names, and says for a moment how many.
     void importOptions(const QString &text);
     void showImported(const Imported &imported);
-    void updateKeyboardReach();
+    void hideCovered();
+    // The preview's menu, at that place in its text.
+    void openPreviewMenu(const QPoint &at);
     void focusTopPage();
     void choosePanel(int panel);
     void scrollPanels(bool toTheRight);
     void loadPictures();
     void loadHelpText();
     void showDirNotFound();
-    // Sets a caption that the command shows for a moment, fitted to its control, and tells a screen reader; and the
-    // usual caption again afterwards.
-    void sayOnButton(QAbstractButton *button, const QString &caption);
+    // Sets a caption that the command shows for the given seconds, fitted to its control, and tells a screen reader;
+    // and the usual caption again afterwards.
+    void sayOnButton(QAbstractButton *button, const QString &caption, double seconds);
     void showCaption(QAbstractButton *button, const QString &caption);
     // Shows SAID as the frame's title for the given seconds, then its USUAL title again, without waiting for it; a
     // later word restarts the time.
@@ -271,7 +274,7 @@ private:
     std::unordered_map<std::string_view, OptionCheckBox *> m_checks;
     std::unordered_map<std::string_view, TextField *> m_fields;
     std::unordered_map<std::string_view, QAbstractSlider *> m_sliders;
-    std::unordered_map<QWidget *, Qt::FocusPolicy> m_ownFocus; // the controls that take the focus, and how
+    std::unordered_set<QWidget *> m_covered; // hidden while the pages above them cover them
 
     Store m_store;
     bool m_ending = false;

@@ -49,15 +49,20 @@ void Form1::wireImport()
             showImported(mergeLaunchOptions(*this, *options));
     });
     prntcmdline->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(prntcmdline, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
-        QMenu *menu = prntcmdline->createStandardContextMenu(at);
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-        menu->addSeparator();
-        menu->addAction(importClipboard);
-        menu->addAction(importSteamOptions);
-        menu->popup(prntcmdline->viewport()->mapToGlobal(at));
-    });
+    connect(prntcmdline, &QWidget::customContextMenuRequested, this, &Form1::openPreviewMenu);
     setAcceptDrops(true);
+}
+
+void Form1::openPreviewMenu(const QPoint &at)
+{
+    QMenu *menu = prntcmdline->createStandardContextMenu(at);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addSeparator();
+    // Items of the menu's own: Qt 6.4 keeps what a screen reader is told of an action with the first menu that
+    // showed it, and would offer it broken in every later one.
+    for (QAction *command : {importClipboard, importSteamOptions})
+        menu->addAction(command->text(), command->shortcut(), command, &QAction::trigger);
+    menu->popup(prntcmdline->viewport()->mapToGlobal(at));
 }
 
 void Form1::importOptions(const QString &text)

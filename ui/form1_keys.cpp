@@ -1,11 +1,12 @@
-// The keyboard and the focus: Enter and Esc, the pages' reach for Tab, where the focus goes when a page opens, and
-// the rules that run as a field loses the focus.
+// The keyboard and the focus: Enter, Esc and Shift+F10, the pages' reach for Tab, where the focus goes when a page
+// opens, and the rules that run as a field loses the focus.
 
 #include "form1.h"
 
 #include "launch/numericfields.h"
 #include "launch/options.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -21,7 +22,7 @@ void Form1::wireNavigation()
         connect(button, &QPushButton::clicked, this, [this, list, visible] {
             for (QWidget *page : list)
                 page->setVisible(visible);
-            updateKeyboardReach();
+            hideCovered();
             focusTopPage();
         });
     };
@@ -35,35 +36,38 @@ void Form1::wireNavigation()
     shows(braskbackbut, {braskfram}, false);
 }
 
-// Pages lie over one another. A control that the pages shown above it cover whole is out of the keyboard's reach
-// (Tab, Shift+Tab and so Space) until they are gone; the mouse cannot reach it either.
-void Form1::updateKeyboardReach()
+// Pages lie over one another. A control that the pages shown above it cover whole is hidden until they are gone:
+// out of the reach of the mouse and the keyboard (Tab, Shift+Tab and so Space), and not showing for a screen reader.
+void Form1::hideCovered()
 {
-    if (m_ownFocus.empty())
-        for (QWidget *control : findChildren<QWidget *>())
-            if (control->focusPolicy() != Qt::NoFocus)
-                m_ownFocus.emplace(control, control->focusPolicy());
-    std::unordered_map<const QObject *, QRegion> coveredAbove; // by each layer of the window, the pages above it
-    QRegion pages;
+    QRegion pages;                         // what the pages shown above the layer cover
     const QObjectList layers = children(); // from the bottom up
     for (auto layer = layers.rbegin(); layer != layers.rend(); ++layer) {
-        coveredAbove[*layer] = pages;
-        if (auto *page = qobject_cast<QGroupBox *>(*layer); page && page->isVisibleTo(this))
+        auto *widget = qobject_cast<QWidget *>(*layer);
+        if (!widget || widget->isWindow() || widget->testAttribute(Qt::WA_TransparentForMouseEvents))
+            continue; // a window of its own, or the notification, which lies over what it speaks of
+        auto *page = qobject_cast<QGroupBox *>(widget);
+        QList<QWidget *> controls{widget};
+        if (page)
+            controls += page->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        for (QWidget *control : controls) {
+            const QRect place(control->mapTo(this, QPoint(0, 0)), control->size());
+            const bool covered = QRegion(place).subtracted(pages).isEmpty();
+            if (covered && control->isVisibleTo(control->parentWidget()))
+                m_covered.insert(control), control->hide();
+            else if (!covered && m_covered.erase(control))
+                control->show();
+        }
+        if (page && (page->isVisibleTo(this) || m_covered.contains(page)))
             pages += page->geometry();
-    }
-    for (const auto &[control, own] : m_ownFocus) {
-        const QObject *layer = control;
-        while (layer->parent() != this)
-            layer = layer->parent();
-        const QRect place(control->mapTo(this, QPoint(0, 0)), control->size());
-        control->setFocusPolicy(QRegion(place).subtracted(coveredAbove[layer]).isEmpty() ? Qt::NoFocus : own);
     }
 }
 
-// The focus goes to the first control of the page now on top that takes it, never to one out of sight.
+// The focus goes to the first control of the page now on top that takes it, never to one out of sight. The
+// Performance, Mod and Sound page begins with Performance, as Tab runs.
 void Form1::focusTopPage()
 {
-    for (QWidget *page : {braskfram, framhelp, framsound, frammod, framperf, multifram, Frame1}) {
+    for (QWidget *page : {braskfram, framhelp, framperf, frammod, framsound, multifram, Frame1}) {
         if (!page->isVisibleTo(this))
             continue;
         for (QWidget *control : page->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
@@ -79,7 +83,16 @@ void Form1::focusTopPage()
 void Form1::keyPressEvent(QKeyEvent *event)
 {
     // Enter in the CFG file's name makes the file; elsewhere it presses the focused push button, or else "Run
-    // Half-Life Now!". Esc presses "Exit Vantor".
+    // Half-Life Now!". Esc presses "Exit Vantor". Shift+F10 opens the focused control's menu, as the Menu key does
+    // (the system turns that one into a menu itself).
+    if (event->keyCombination() == QKeyCombination(Qt::ShiftModifier, Qt::Key_F10)) {
+        if (QWidget *focus = focusWidget()) {
+            const QPoint at = focus->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+            QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, focus->mapToGlobal(at));
+            QCoreApplication::sendEvent(focus, &menu);
+        }
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -114,6 +127,7 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
+
     if (event->type() == QEvent::FocusOut && leaves(static_cast<QFocusEvent *>(event))) {
         const QString name = watched->objectName();
         for (const NumericField &numeric : numericFields())

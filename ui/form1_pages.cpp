@@ -110,8 +110,7 @@ void Form1::buildHeader()
     prntcmdline->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     prntcmdline->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     prntcmdline->setTabChangesFocus(true);
-    prntcmdline->setFocusPolicy(Qt::ClickFocus); // taken for copying, never passed on to
-    // The preview is output only: it can be selected and copied, never edited.
+    // The preview is output only: Tab reaches it, and it can be selected and copied, never edited.
     prntcmdline->setReadOnly(true);
     prntcmdline->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     prntcmdline->setAccessibleName(spoken(captions::said(captions::commandLineFrame)));
@@ -182,7 +181,7 @@ void Form1::buildGeneralPage()
     const Option &skill = option("scrlskill");
     skilllabel = makeLabel("skilllabel", translated(skill.caption), Frame1, 160, 96, 72, 15);
     prntskill = makeLabel("prntskill", skillName(toQString(skill.start).toInt()), Frame1, 234, 96, 76, 15);
-    scrlskill = place(new QSlider(Qt::Horizontal, Frame1), "scrlskill", 160, 111, 153, 22);
+    scrlskill = place(new LevelSlider(Frame1), "scrlskill", 160, 111, 153, 22);
     scrlskill->setRange(skill.minimum, skill.maximum);
     scrlskill->setValue(toQString(skill.start).toInt());
     scrlskill->setTickPosition(QSlider::TicksBelow);
@@ -191,18 +190,18 @@ void Form1::buildGeneralPage()
     for (QLabel *label : {skilllabel, prntskill})
         label->setToolTip(translated(skill.tooltip));
     scrlskill->setAccessibleName(spoken(translated(skill.caption)));
+    scrlskill->setAccessibleDescription(prntskill->text());
     m_sliders.emplace(skill.key, scrlskill);
 
     const Option &conspeed = option("scrlcon");
     conspdlabel = makeLabel("conspdlabel", translated(conspeed.caption), Frame1, 160, 134, 90, 15);
     prntconspd = makeLabel("prntconspd", QString::number(consoleSpeed(toQString(conspeed.start).toInt())), Frame1, 252,
                            134, 58, 15);
-    scrlcon = place(new QScrollBar(Qt::Horizontal, Frame1), "scrlcon", 160, 150, 153, 16);
+    scrlcon = place(new ConsoleSpeedBar(Frame1), "scrlcon", 160, 150, 153, 16);
     scrlcon->setRange(conspeed.minimum, conspeed.maximum);
     scrlcon->setValue(toQString(conspeed.start).toInt());
     scrlcon->setSingleStep(1);
     scrlcon->setPageStep(5);
-    scrlcon->setFocusPolicy(Qt::StrongFocus);
     scrlcon->setAccessibleName(spoken(translated(conspeed.caption)));
     for (QLabel *label : {conspdlabel, prntconspd})
         label->setToolTip(translated(conspeed.tooltip));
@@ -346,25 +345,40 @@ void Form1::buildHelpPage()
 void Form1::buildComicPage()
 {
     braskfram = makePage("braskfram", tr("Brask - a comic strip by the author of Vantor"), this, 0, 0, 489, 265);
-    braskback = makeLabel("braskback", QString(), braskfram, 2, 32, 222, 222);
+    braskback = place(new Backdrop(braskfram), "braskback", 2, 32, 222, 222);
     brask1 = makeLabel("brask1", QString(), braskfram, 8, 16, 635, 195);
     brask2 = makeLabel("brask2", QString(), braskfram, 8, 16, 635, 195);
     brask3 = makeLabel("brask3", QString(), braskfram, 216, 16, 583, 188);
     brask4 = makeLabel("brask4", QString(), braskfram, 136, 16, 599, 189);
-    braskback->setAccessibleName(tr("The comic's background"));
+    // What each panel shows, for those who cannot see it.
+    const QString scenes[] = {
+        tr("Brask, a round orange fellow, stands sadly in the rain under a grey cloud: \"Rainy day. And my game will "
+           "not start...\" Pim, a little blue bird, flies up: \"Cheer up, Brask! Let us have a look.\""),
+        tr("Indoors, a computer's screen says \"Dir not found!\" Brask, surprised: \"Oh! It looks in the wrong "
+           "folder!\" Pim: \"Browse for the game!\""),
+        tr("The screen now says \"Half-Life OK\". Pim: \"Now press '%1'\" Brask, smiling: \"There it is! The game "
+           "folder.\"")
+            .arg(captions::said(captions::run)),
+        tr("Outside in the sunshine, among stars, Brask beams: \"It runs! Thanks, Pim!\" Pim: \"Told you, Brask. "
+           "Happy gaming!\"")};
     QLabel *panels[] = {brask1, brask2, brask3, brask4};
     for (int i = 0; i < 4; ++i) {
         panels[i]->setAccessibleName(tr("Picture of comic panel %1").arg(i + 1));
+        panels[i]->setAccessibleDescription(scenes[i]);
         panels[i]->setVisible(i == 0);
     }
 
     braskscrll = makeButton("braskscrll", tr("<- Scroll Left"), QString(), braskfram, 16, 216, 81, 17);
+    braskscrll->setAccessibleName(tr("Scroll Left"));
     chkdnf = makeCheck("chkdnf", braskfram, 112, 216, 273, 17);
+    chkdnf->setAccessibleDescription(tr("Turns most options off: those that only a CFG file can carry, since Vantor "
+                                        "then writes none."));
     // Its caption lies over the comic's light background, whatever the colours of the desktop.
     QPalette onPicture = chkdnf->palette();
     onPicture.setColor(QPalette::WindowText, Qt::black);
     chkdnf->setPalette(onPicture);
     braskscrlr = makeButton("braskscrlr", tr("Scroll Right  ->"), QString(), braskfram, 392, 216, 89, 17);
+    braskscrlr->setAccessibleName(tr("Scroll Right"));
     QPushButton **choosers[] = {&brask1but, &brask2but, &brask3but, &brask4but};
     for (int i = 0; i < 4; ++i) {
         const QString n = QString::number(i + 1);

@@ -47,7 +47,7 @@ Form1::CfgWrite Form1::mktempcfg(const QString &cfgname)
 
     m_missingDirectory = true;
     hldir->setText(captions::said(captions::dirError));
-    announce(hldir);
+    announce(hldir, hldir->text(), dirErrorSeconds);
     showDirNotFound();
     Pause(dirErrorSeconds);
     // A folder chosen with Browse meanwhile stays.
@@ -69,7 +69,7 @@ void Form1::butgonowClicked()
         // Closing now would leave the user with neither the game nor Vantor. The tooltip says what was tried.
         const QString usualTip = butgonow->toolTip();
         butgonow->setToolTip(whyNot);
-        sayOnButton(butgonow, captions::said(captions::couldNotStart));
+        sayOnButton(butgonow, captions::said(captions::couldNotStart), couldNotStartSeconds);
         Pause(couldNotStartSeconds);
         if (!m_ending) {
             showCaption(butgonow, captions::said(captions::run));
@@ -155,7 +155,7 @@ void Form1::butmkcfgClicked()
             return;
         feedback = captions::cfgCreated;
     }
-    sayOnButton(butmkcfg, captions::said(feedback));
+    sayOnButton(butmkcfg, captions::said(feedback), feedbackSeconds);
     Pause(feedbackSeconds);
     if (!m_ending)
         showCaption(butmkcfg, captions::said(captions::makeCfg));
@@ -172,10 +172,10 @@ void Form1::showDirNotFound()
     m_dirNotFound->show();
 }
 
-void Form1::sayOnButton(QAbstractButton *button, const QString &caption)
+void Form1::sayOnButton(QAbstractButton *button, const QString &caption, double seconds)
 {
     showCaption(button, caption);
-    announce(button);
+    announce(button, caption, seconds);
 }
 
 void Form1::showCaption(QAbstractButton *button, const QString &caption)
@@ -187,7 +187,7 @@ void Form1::showCaption(QAbstractButton *button, const QString &caption)
 void Form1::sayForAMoment(QGroupBox *frame, const QString &said, const char *usual, int seconds)
 {
     frame->setTitle(said);
-    announce(frame);
+    announce(frame, said, seconds);
     auto *moment = frame->findChild<QTimer *>(QString(), Qt::FindDirectChildrenOnly);
     if (!moment) {
         moment = new QTimer(frame);

@@ -125,7 +125,7 @@ void Form1::butdelsavClicked()
     const DeleteAllStage stage = deleteAllStage(++m_deleteAllClicks);
     if (stage.deletes)
         deleteAllSettings(m_store);
-    sayOnButton(butdelsav, stage.caption);
+    sayOnButton(butdelsav, stage.caption, deleteAllReplySeconds);
     if (stage.endsProgram) {
         closingFlash();
         endProgram();

@@ -3,7 +3,6 @@
 // Finding and driving Form1's controls as a user would.
 
 #include "support/memoryview.h"
-#include "ui/announce.h"
 #include "ui/folderbrowse.h"
 #include "ui/form1.h"
 
@@ -11,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QPlainTextEdit>
+#include <QAccessible>
 #include <QtTest>
 
 // The folder dialog answers FOLDER at once; empty text is a cancel.
@@ -38,18 +38,20 @@ inline void click(QWidget &form, const QString &name)
 }
 
 // Does each action in turn, separated by '|': "name" clicks the control, "name=text" types the text into it,
-// "name~position" drags a slider there and holds it, and "name:value" sets it as the program would (a check box's
-// state, a slider's position, a field's text).
+// "name>key" presses the key there, "name~position" drags a slider there and holds it, and "name:value" sets it as
+// the program would (a check box's state, a slider's position, a field's text).
 inline void act(vantor::Form1 &form, const QString &actions)
 {
     for (const QString &action : actions.split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
-        const qsizetype at = action.indexOf(QRegularExpression(QStringLiteral("[=:~]")));
+        const qsizetype at = action.indexOf(QRegularExpression(QStringLiteral("[=:~>]")));
         QWidget *widget = control(form, action.left(at));
         const QString value = action.mid(at + 1);
         if (at < 0)
             click(form, action);
         else if (action[at] == QLatin1Char('='))
             QTest::keyClicks(widget, value);
+        else if (action[at] == QLatin1Char('>'))
+            QTest::keyClick(widget, QKeySequence::fromString(value)[0].key());
         else if (auto *slider = qobject_cast<QAbstractSlider *>(widget); slider && action[at] == QLatin1Char('~'))
             slider->setSliderDown(true), slider->setSliderPosition(value.toInt());
         else if (auto *field = qobject_cast<QLineEdit *>(widget))
@@ -60,12 +62,14 @@ inline void act(vantor::Form1 &form, const QString &actions)
 }
 
 // The controls named before each '=' of EXPECTED ("name=value|..."), each with the value it shows now: a check box's
-// state (0, 1, 2), a slider's position, a text, caption or title.
+// state (0, 1, 2), a slider's position, a text, caption or title; after "name@", what a screen reader hears of its
+// value.
 inline QString shown(QWidget &form, const QString &expected)
 {
     QStringList values;
     for (const QString &entry : expected.split(QLatin1Char('|'))) {
-        QWidget *widget = control(form, entry.section(QLatin1Char('='), 0, 0));
+        const QString name = entry.section(QLatin1Char('='), 0, 0);
+        QWidget *widget = control(form, name.chopped(name.endsWith(QLatin1Char('@'))));
         QString value = widget->property(qobject_cast<QGroupBox *>(widget) ? "title" : "text").toString();
         if (auto *box = qobject_cast<vantor::OptionCheckBox *>(widget))
             value = QString::number(box->state());
@@ -73,7 +77,10 @@ inline QString shown(QWidget &form, const QString &expected)
             value = QString::number(slider->value());
         else if (auto *text = qobject_cast<QPlainTextEdit *>(widget))
             value = text->toPlainText();
-        values << entry.section(QLatin1Char('='), 0, 0) + '=' + value;
+        if (QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(widget); name.endsWith('@'))
+            value = heard->valueInterface() ? heard->valueInterface()->currentValue().toString()
+                                            : heard->text(QAccessible::Description);
+        values << name + '=' + value;
     }
     return values.join(QLatin1Char('|'));
 }
@@ -82,34 +89,31 @@ inline QString caption(QWidget &form, const char *name) { return shown(form, QLa
 
 inline QString preview(QWidget &form) { return shown(form, QStringLiteral("prntcmdline")).section('=', 1); }
 
-// What Vantor has told a screen reader since the last look: the text that each control it pointed to shows.
-inline QStringList &announced()
+// What a screen reader is told of its own accord now: the words of a notification of a window while it shows.
+inline QString notified()
 {
-    static QStringList said;
-    static const bool listening = (vantor::listenToAnnouncements([](QWidget *control) {
-                                       auto *frame = qobject_cast<QGroupBox *>(control);
-                                       said << (frame ? frame->title() : control->property("text").toString());
-                                   }),
-                                   true);
-    Q_UNUSED(listening);
-    return said;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        QAccessibleInterface *top = QAccessible::queryAccessibleInterface(window);
+        for (int i = 0; top && i < top->childCount(); ++i)
+            if (top->child(i)->role() == QAccessible::Notification && !top->child(i)->state().invisible)
+                return top->child(i)->text(QAccessible::Name);
+    }
+    return {};
 }
-
-inline const bool listeningFromTheStart = (announced(), true);
 
 // Does ACTION, which shows SAID for SECONDS where NOW reads it and tells a screen reader: it is there a moment before
 // the time is up, and gone soon after but not before, whether ACTION waits for the time or not.
 template <typename Action, typename Now> void shownFor(double seconds, const QString &said, Action action, Now now)
 {
     QObject moment; // a look that would come too late goes with it
-    QString nearTheEnd;
-    QTimer::singleShot(int(seconds * 1000) - 150, &moment, [&] { nearTheEnd = now(); });
-    announced().clear();
+    QString nearTheEnd, heard;
+    QTimer::singleShot(int(seconds * 1000) - 150, &moment, [&] { nearTheEnd = now(), heard = notified(); });
     QElapsedTimer clock;
     clock.start();
     action();
     QTRY_VERIFY_WITH_TIMEOUT(now() != said, int(seconds * 1000) + 1000);
     QCOMPARE(nearTheEnd, said);
     QVERIFY2(clock.elapsed() >= seconds * 1000 - 5, qPrintable(QStringLiteral("gone at %1 ms").arg(clock.elapsed())));
-    QVERIFY2(announced().contains(said), qPrintable(announced().join('|')));
+    QCOMPARE(heard, said);
+    QTRY_COMPARE(notified(), QString());
 }
