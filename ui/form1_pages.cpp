@@ -360,10 +360,9 @@ void Form1::buildComicPage()
 
     braskscrll = makeButton("braskscrll", tr("<- Scroll Left"), QString(), braskfram, 16, 216, 81, 17);
     chkdnf = makeCheck("chkdnf", braskfram, 112, 216, 273, 17);
-    // Its caption lies over the comic's light background, whatever the colours of the desktop.
-    QPalette onPicture = chkdnf->palette();
-    onPicture.setColor(QPalette::WindowText, Qt::black);
-    chkdnf->setPalette(onPicture);
+    // Its caption would lie half over the comic's light picture and half over the window: the box paints the
+    // window's colour beneath it, so that the desktop's own text colour reads on it in a light palette or a dark one.
+    chkdnf->setAutoFillBackground(true);
     braskscrlr = makeButton("braskscrlr", tr("Scroll Right  ->"), QString(), braskfram, 392, 216, 89, 17);
     QPushButton **choosers[] = {&brask1but, &brask2but, &brask3but, &brask4but};
     for (int i = 0; i < 4; ++i) {
