@@ -364,6 +364,16 @@ private slots:
                          QString("%1: %2 px, %3 in English").arg(name).arg(seen.sizes[name]).arg(english.sizes[name])));
     }
 
+    // The windows grow with a desktop font larger than their own 11 pixels, in quarter steps, never past the font.
+    void windowScale_data() { cases(__func__); }
+
+    void windowScale()
+    {
+        QFETCH(QString, pixels);
+        QFETCH(QString, scale);
+        QCOMPARE(vantor::windowScale(pixels.toInt()), scale.toDouble());
+    }
+
     // Whatever the user (or a slot loaded from STORE) does, the controls show what follows from it.
     void userActions_data()
     {
@@ -473,8 +483,10 @@ private slots:
                     click(form, "butdelsav");
                 });
                 QTimer::singleShot(100 * i + 50, &form, [&] {
+                    QWidget *button = control(form, "butdelsav");
                     seen << caption(form, "butdelsav") + (storefile::read().isEmpty() ? " (deleted)" : "") +
-                                (announced().contains(caption(form, "butdelsav")) ? "" : " (unsaid)");
+                                (announced().contains(caption(form, "butdelsav")) ? "" : " (unsaid)") +
+                                (captionFits(button) && QFontInfo(button->font()).pixelSize() >= 9 ? "" : " (cut)");
                     click(form, "save2");
                 });
             }

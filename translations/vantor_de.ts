@@ -609,7 +609,7 @@
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; see --help</source>
-        <translation>unerwartetes Argument &apos;%1&apos;; siehe --help</translation>
+        <translation>unerwartetes Argument „%1“; siehe --help</translation>
     </message>
     <message>
         <source>--print and --run cannot go together</source>
@@ -617,7 +617,7 @@
     </message>
     <message>
         <source>--slot takes 1, 2 or 3, not &apos;%1&apos;</source>
-        <translation>--slot nimmt 1, 2 oder 3, nicht &apos;%1&apos;</translation>
+        <translation>--slot nimmt 1, 2 oder 3, nicht „%1“</translation>
     </message>
     <message>
         <source>Vantor could not start Half-Life</source>
