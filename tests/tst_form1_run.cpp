@@ -398,12 +398,12 @@ private slots:
         act(form, "chkclosrun|butgonow");
         QTRY_VERIFY(!fakeProgramRecord(folder.game).isEmpty());
         QVERIFY(QFile::exists(folder.cfg()));
-        const auto title = [&] { // and whether it is drawn whole
-            auto *frame = control<QGroupBox>(form, "savepreffram");
-            return frame->title() + (captionFits(frame) ? "" : " (cut)");
-        };
+        auto *frame = control<QGroupBox>(form, "savepreffram");
+        const auto title = [&] { return frame->title() + (captionFits(frame) ? "" : " (cut)"); }; // drawn whole?
+        const int usualPixels = QFontInfo(frame->font()).pixelSize();
         shownFor(
             3, notSaved, [&] { click(form, "save1"); }, title);
+        QCOMPARE(QFontInfo(frame->font()).pixelSize(), usualPixels);           // the usual title as large as before
         QVERIFY(control(form, "load1")->isEnabled());                          // held for this run
         if (fault == "store" && QDir(storefile::path()).removeRecursively()) { // mended: the next save writes it all
             QTest::failOnWarning(QRegularExpression("could not write"));
