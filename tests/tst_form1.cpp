@@ -255,6 +255,9 @@ private slots:
         for (QLabel *paragraph : dirNotFound.findChildren<QLabel *>(QRegularExpression("^Labeldirnotfound")))
             sizes << paragraph->font().pixelSize();
         QCOMPARE(sizes.size(), 1);
+        // A caption that cannot fit is drawn in 9 pixels all the same, never smaller.
+        showCaption(control(form, "butclose"), QString(40, 'W'));
+        QCOMPARE(QFontInfo(control(form, "butclose")->font()).pixelSize(), 9);
     }
 
     // Every caption keeps a contrast of at least 4.5:1 with what lies behind it, on every page, in a light palette and
