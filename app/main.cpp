@@ -18,6 +18,9 @@ std::unique_ptr<QApplication> makeApplication(int &argc, char *argv[])
     static int count = argc;
     static std::vector<char *> arguments(argv, argv + argc + 1); // Qt takes its own options out of argv
     auto app = std::make_unique<QApplication>(argc, argv);
+    // Offscreen nothing is shown (the terminal's options): no font is looked up, and --help ends with nothing to free.
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        return app;
     const qreal scale = vantor::windowScale(QFontInfo(QApplication::font()).pixelSize());
     if (scale <= 1)
         return app;
