@@ -278,6 +278,9 @@ private slots:
             form.show();
             dirNotFound.show();
             QCoreApplication::processEvents(); // the captions are fitted once the window is up
+            // A link made readable keeps the desktop's colour for links, only lighter or darker.
+            QCOMPARE(control(form, "corvanalink")->palette().color(QPalette::Link).hslHue(),
+                     palette.color(QPalette::Link).hslHue());
             for (const char *page : {"", "butmulti", "Command1|butperf", "backsnd|buthelp", "helpbrask"}) {
                 act(form, page);
                 for (QWidget *widget : namedControls({&form, &dirNotFound})) {

@@ -77,8 +77,7 @@ QString useLanguage(const QLocale &locale)
     auto english = std::make_unique<QTranslator>();
     const bool hasEnglish = english->load(QStringLiteral("vantor_en"), QLatin1String(translations));
     use(std::move(english), hasEnglish);
-    const QString name = firstSpoken(locale.uiLanguages());
-    chosen() = name.startsWith(QLatin1String("en")) ? QStringLiteral("en") : name;
+    chosen() = firstSpoken(locale.uiLanguages());
     if (chosen() == QLatin1String("en"))
         return chosen();
     // Qt's own texts (the dialogs' buttons, the terminal's usage) in the same language, where the system has them;
