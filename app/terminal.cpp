@@ -43,6 +43,13 @@ constexpr char description[] =
                                   "  5  the game could not be started\n"
                                   "  6  the game ended at once");
 
+// Qt's own texts in the help, which Vantor's catalogue words as its own lines are worded: Qt's catalogues lack some in
+// some languages, and word others otherwise.
+[[maybe_unused]] constexpr const char *qtHelpTexts[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Options:"), QT_TRANSLATE_NOOP("QCommandLineParser", "[options]")};
+
 // The options that Qt's application takes out of the command line itself (the X11 ones only on X11), and whether
 // each takes a value. Known here, they are read past as Qt reads them, before the application exists and after.
 struct QtOption {
@@ -119,6 +126,18 @@ struct Options {
     {
         return parser.isSet(run) && parser.isSet(notify) &&
                (qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY"));
+    }
+
+    // Whether Qt can show a window: a display to reach, or a platform chosen that needs none (offscreen, vnc …).
+    bool hasGraphicalSession() const
+    {
+        QString platform = parser.value(QStringLiteral("platform"));
+        if (platform.isEmpty())
+            platform = qEnvironmentVariable(platformVariable);
+        const bool needsDisplay = platform.isEmpty() || platform.startsWith(QLatin1String("xcb")) ||
+                                  platform.startsWith(QLatin1String("wayland"));
+        return !needsDisplay || qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
+               parser.isSet(QStringLiteral("display"));
     }
 
     bool showsNothing() const
@@ -229,8 +248,11 @@ Terminal::Terminal(int argc, char *argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
     // A usage error, too, is said in the terminal without a window.
     Options options;
-    if (options.read(arguments) && (!options.showsNothing() || options.mayShowNotice()))
-        return;
+    if (options.read(arguments) && (!options.showsNothing() || options.mayShowNotice())) {
+        if (options.hasGraphicalSession())
+            return;
+        m_noSession = true; // said in the terminal, rather than Qt's abort for want of a display
+    }
     m_platformChosen = true;
     m_hadPlatform = qEnvironmentVariableIsSet(platformVariable);
     m_platform = qgetenv(platformVariable);
@@ -245,6 +267,11 @@ std::variant<int, StartUp> Terminal::act()
     else if (m_platformChosen)
         qunsetenv(platformVariable);
 
+    if (m_noSession)
+        return fail(usageError,
+                    QCoreApplication::translate("Terminal", "Vantor's window needs a graphical session (X11 "
+                                                            "or Wayland); vantor --print and vantor --run "
+                                                            "work without one"));
     Options options;
     QCommandLineParser &parser = options.parser;
     if (!parser.parse(QCoreApplication::arguments()))

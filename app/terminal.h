@@ -20,6 +20,7 @@ public:
     std::variant<int, StartUp> act();
 
 private:
+    bool m_noSession = false; // the window was asked for, and there is no display to show it on
     bool m_platformChosen = false;
     bool m_hadPlatform = false;
     QByteArray m_platform;

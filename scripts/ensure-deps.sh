@@ -28,8 +28,15 @@ done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 echo "Installing: ${missing[*]}"
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# As root directly, else through sudo; a user who may not use sudo is told the one command that does it all as root.
+# sudo drops the environment, so the variable goes in through env.
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+    step=${1:-program}
+    [ "$step" = program ] && step=test # what the suite needs covers the program too: one su is enough
+    command -v sudo >/dev/null && sudo true ||
+        { echo "ensure-deps.sh: $(id -un) may not install packages; run this once as root: su -c 'scripts/ensure-deps.sh $step'" >&2 && exit 1; }
+    as_root=(sudo)
+fi
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Every language is complete and matches the source: lupdate, run on copies of the .ts files, finds no text that
-# is new, gone or untranslated, and every translation keeps the %1-style places of its English text; each language
-# has its help page, built in and with the same {places} as the English one, and its lines in the desktop entry and
-# the metainfo.
+# is new, gone or untranslated, and every translation keeps the %1-style places (and %n) of its English text in their
+# order, the program where the program goes and the reason where the reason goes; each language has its help page,
+# built in and with the same {places} as the English one, and its lines in the desktop entry and the metainfo.
 # Usage: translations_test.sh LUPDATE SOURCE_DIR
 set -euo pipefail
 lupdate=$1 src=$2
@@ -34,12 +34,12 @@ for context in ET.parse(path).getroot().iter("context"):
             faults.append(f"{where} is {kind}")
             continue
         forms = [n.text or "" for n in translation.iter("numerusform")] or [translation.text or ""]
-        places = sorted(set(re.findall(r"%\d", source)))
+        places = re.findall(r"%[\dn]", source)
         for form in forms:
             if not form.strip():
                 faults.append(f"{where} has an empty translation")
-            elif sorted(set(re.findall(r"%\d", form))) != places:
-                faults.append(f"{where} loses or adds a place: {form[:60]!r}")
+            elif re.findall(r"%[\dn]", form) != places:
+                faults.append(f"{where} loses, adds or reorders a place: {form[:60]!r}")
 for fault in faults:
     print(fault)
 sys.exit(1 if faults else 0)

@@ -9,6 +9,7 @@
 
 #include <QAccessible>
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QGroupBox>
@@ -50,6 +51,11 @@ QMap<QString, QWidget *> namedControls(std::initializer_list<QWidget *> windows)
     return controls;
 }
 
+QString accessibleName(QWidget *widget)
+{
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+
 QString captionOf(const QWidget *widget)
 {
     if (widget->isWindow())
@@ -89,9 +95,10 @@ public slots:
 private:
     // What a user sees of the windows in a language, and what goes to the game.
     struct Seen {
-        QMap<QString, int> sizes; // each named control's caption's pixels
-        QStringList heard;        // what a screen reader says of each control that takes the focus, sorted
-        QString butgonow, helpText;
+        QMap<QString, int> sizes;         // each named control's caption's pixels
+        QMap<QString, QStringList> texts; // each named control's captions in turn, tooltip and spoken name
+        QStringList heard;                // what a screen reader says of each control that takes the focus, sorted
+        QString butgonow, helpText, cancel, imported;
         QStringList sent; // the command lines and CFG files of random states
     };
     static void look(const QLocale &locale, Seen &seen)
@@ -103,15 +110,39 @@ private:
         frmcfg cfgs(&form);
         QCoreApplication::processEvents(); // the captions are fitted once the window is up
         for (QWidget *widget : namedControls({&form, &dirNotFound, &maps, &cfgs})) {
-            QVERIFY2(captionFits(widget), qPrintable(locale.name() + ": " + widget->objectName()));
-            seen.sizes[widget->objectName()] = QFontInfo(widget->font()).pixelSize();
+            const QString name = widget->objectName(), spoken = accessibleName(widget);
+            QVERIFY2(captionFits(widget), qPrintable(locale.name() + ": " + name));
+            seen.sizes[name] = QFontInfo(widget->font()).pixelSize();
             if (widget->focusPolicy() != Qt::NoFocus)
-                seen.heard << widget->window()->objectName() + ": " +
-                                  QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+                seen.heard << widget->window()->objectName() + ": " + spoken;
+            seen.texts[name] = QStringList{captionOf(widget), widget->toolTip(), spoken};
+            // Every caption it shows in turn, as it shows it: whole, and never under 9 pixels.
+            if (const QStringList captions = captionsOf(widget); captions.size() > 1) {
+                seen.texts[name][0] = captions.join('\n');
+                for (const QString &shown : captions) {
+                    showCaption(widget, shown);
+                    QVERIFY2(captionFits(widget) && QFontInfo(widget->font()).pixelSize() >= 9,
+                             qPrintable(locale.name() + ": " + shown));
+                }
+                showCaption(widget, captions.first());
+            }
+            QVERIFY2(captionOf(widget).isEmpty() || QFontInfo(widget->font()).pixelSize() >= 9,
+                     qPrintable(locale.name() + ": " + name));
         }
         seen.heard.sort();
         seen.butgonow = caption(form, "butgonow");
+        seen.cancel = QDialogButtonBox(QDialogButtonBox::Cancel).button(QDialogButtonBox::Cancel)->text();
         form.show();
+        // What a paste says of 1, 3 and 5 options set, and of lines not used.
+        QStringList said;
+        for (const char *pasted : {"sv_cheats 1", "sv_cheats 1\nr_dynamic 0\nm_filter 1\nbind a b",
+                                   "sv_cheats 1\nr_dynamic 0\nm_filter 1\ns_eax 1\ns_a3d 1\nbind a b\nbind c d\n"
+                                   "bind e f\nbind g h\nbind i j"}) {
+            QGuiApplication::clipboard()->setText(pasted);
+            form.importClipboard->trigger();
+            said << control<QGroupBox>(form, "cmdlinfram")->title();
+        }
+        seen.imported = said.join('|');
         act(form, "buthelp");
         seen.helpText = control<QPlainTextEdit>(form, "txthelp")->toPlainText();
         std::mt19937 random(25);
@@ -167,7 +198,8 @@ private slots:
                     looks[look] << widget->objectName();
         }
         for (const QStringList &row : dataTable("texts.tsv"))
-            expected << row.join('\t');
+            if (!row.first().contains(':')) // another language's
+                expected << row.join('\t');
         expected.sort();
         QCOMPARE(texts, expected);
         heard.sort();
@@ -229,11 +261,71 @@ private slots:
         for (QLabel *paragraph : dirNotFound.findChildren<QLabel *>(QRegularExpression("^Labeldirnotfound")))
             sizes << paragraph->font().pixelSize();
         QCOMPARE(sizes.size(), 1);
+        // A caption that cannot fit is drawn in 9 pixels all the same, never smaller.
+        showCaption(control(form, "butclose"), QString(40, 'W'));
+        QCOMPARE(QFontInfo(control(form, "butclose")->font()).pixelSize(), 9);
     }
 
-    // In the first of the user's languages that Vantor speaks (English where it speaks none): each caption readable
-    // whole and no smaller than in English, each control still told apart by a screen reader, the help page
-    // translated; what goes to the game stays as in English, over random states.
+    // Every caption keeps a contrast of at least 4.5:1 with what lies behind it, on every page, in a light palette and
+    // a dark one: its control's own background, or what shows through a control that has none (a page, the comic).
+    void captionsReadInLightAndDark()
+    {
+        const auto luminance = [](QRgb rgb) { // the web's accessibility guidelines' measure, plus their 0.05
+            const auto linear = [](int c) { return c <= 10 ? c / 3294.6 : std::pow((c / 255.0 + 0.055) / 1.055, 2.4); };
+            return 0.2126 * linear(qRed(rgb)) + 0.7152 * linear(qGreen(rgb)) + 0.0722 * linear(qBlue(rgb)) + 0.05;
+        };
+        const QPalette desktop = QApplication::palette();
+        QStringList unreadable;
+        // The dark palette keeps Qt's blue for links, meant for a light window.
+        for (const QPalette &palette : {desktop, QPalette(QColor(0x30, 0x30, 0x30))}) {
+            QApplication::setPalette(palette);
+            Form1 form;
+            frmdirnotfound dirNotFound;
+            form.show();
+            dirNotFound.show();
+            QCoreApplication::processEvents(); // the captions are fitted once the window is up
+            // A link made readable keeps the desktop's colour for links, only lighter or darker.
+            QCOMPARE(control(form, "corvanalink")->palette().color(QPalette::Link).hslHue(),
+                     palette.color(QPalette::Link).hslHue());
+            for (const char *page : {"", "butmulti", "Command1|butperf", "backsnd|buthelp", "helpbrask"}) {
+                act(form, page);
+                for (QWidget *widget : namedControls({&form, &dirNotFound})) {
+                    QWidget *window = widget->window(),
+                            *top = window->childAt(widget->mapTo(window, widget->rect().center()));
+                    if (widget == window || !widget->isEnabled() || captionOf(widget).isEmpty() || !top ||
+                        (top != widget && !widget->isAncestorOf(top))) // greyed, or covered by a page on top
+                        continue;
+                    const bool button = qobject_cast<QPushButton *>(widget);
+                    const QRgb text =
+                        widget->palette().color(button ? QPalette::ButtonText : widget->foregroundRole()).rgb();
+                    QImage behind(1, 1, QImage::Format_RGB32);
+                    behind.fill(widget->palette().color(button ? QPalette::Button : widget->backgroundRole()));
+                    if (!button && !widget->autoFillBackground()) { // what shows through it
+                        widget->hide();
+                        behind = window->grab({widget->mapTo(window, QPoint()), widget->size()}).toImage();
+                        widget->show();
+                    }
+                    for (int i = 0; i < behind.width() * behind.height(); ++i) {
+                        const double a = luminance(text),
+                                     b = luminance(behind.pixel(i % behind.width(), i / behind.width()));
+                        if (std::max(a, b) / std::min(a, b) < 4.5) {
+                            unreadable << widget->objectName() + (palette == desktop ? " (light)" : " (dark)");
+                            break;
+                        }
+                    }
+                }
+            }
+        }
+        QApplication::setPalette(desktop);
+        unreadable.removeDuplicates();
+        QCOMPARE(unreadable.join(", "), QString());
+    }
+
+    // In the first of the user's languages that Vantor speaks (English where it speaks none): each caption, and each
+    // that a control shows in turn, readable whole and never under 9 pixels, and at rest no smaller than in English
+    // but where the table says; each control still told apart by a screen reader; the language's rows of the texts'
+    // table, Qt's own texts, the paste's count and the help page in that language; what goes to the game stays as in
+    // English, over random states.
     void speaksTheUsersLanguage_data() { cases(__func__); }
     void speaksTheUsersLanguage()
     {
@@ -241,12 +333,27 @@ private slots:
         QFETCH(QString, language);
         QFETCH(QString, butgonow);
         QFETCH(QString, help);
+        QFETCH(QString, cancel);
+        QFETCH(QString, imported);
+        QFETCH(QString, smaller);
         Seen english, seen;
         look(QLocale(QLocale::English), english);
         QCOMPARE(useLanguage(QLocale(locale)), language);
         look(QLocale(locale), seen);
         useLanguage(QLocale(QLocale::English));
         QCOMPARE(seen.butgonow, butgonow);
+        QCOMPARE(seen.cancel, cancel); // Qt's own texts too
+        QCOMPARE(seen.imported, imported);
+        // Its rows of the texts' table: the captions that a control shows in turn, its tooltip, its name, where given.
+        for (const QStringList &row : dataTable("texts.tsv")) {
+            if (row.first().section(':', 0, 0) != language)
+                continue;
+            QStringList shown = seen.texts[row.first().section(':', 1)];
+            shown[0] = shown[0].section('\n', 0, int(row[1].count('\n')));
+            for (int column = 1; column < row.size(); ++column)
+                QVERIFY2(row[column].isEmpty() || shown.value(column - 1) == row[column],
+                         qPrintable(row.first() + ": " + shown.join(" / ")));
+        }
         QVERIFY2(seen.helpText.contains(help), qPrintable(seen.helpText.left(200)));
         QCOMPARE(seen.helpText == english.helpText, language == "en");
         QCOMPARE(seen.sent, english.sent);
@@ -255,9 +362,19 @@ private slots:
         QCOMPARE(seen.heard, once);
         QCOMPARE(seen.sizes.keys(), english.sizes.keys());
         for (const QString &name : seen.sizes.keys())
-            QVERIFY2(seen.sizes[name] >= english.sizes[name],
+            QVERIFY2(seen.sizes[name] >= english.sizes[name] || smaller.split(' ').contains(name),
                      qPrintable(
                          QString("%1: %2 px, %3 in English").arg(name).arg(seen.sizes[name]).arg(english.sizes[name])));
+    }
+
+    // The windows grow with a desktop font larger than their own 11 pixels, in quarter steps, never past the font.
+    void windowScale_data() { cases(__func__); }
+
+    void windowScale()
+    {
+        QFETCH(QString, pixels);
+        QFETCH(QString, scale);
+        QCOMPARE(vantor::windowScale(pixels.toInt()), scale.toDouble());
     }
 
     // Whatever the user (or a slot loaded from STORE) does, the controls show what follows from it.
@@ -356,7 +473,6 @@ private slots:
         form.show();
         click(form, "chkdev");
         QStringList seen;
-        QList<int> sizes; // of the caption's font, one for all
         QElapsedTimer clock;
         qint64 lastClick = 0, ended = 0;
         connect(&form, &Form1::programEnding, [&] { ended = clock.elapsed(); });
@@ -370,9 +486,10 @@ private slots:
                     click(form, "butdelsav");
                 });
                 QTimer::singleShot(100 * i + 50, &form, [&] {
+                    QWidget *button = control(form, "butdelsav");
                     seen << caption(form, "butdelsav") + (storefile::read().isEmpty() ? " (deleted)" : "") +
-                                (notified() == caption(form, "butdelsav") ? "" : " (unsaid)");
-                    sizes << control(form, "butdelsav")->font().pixelSize();
+                                (notified() == caption(form, "butdelsav") ? "" : " (unsaid)") +
+                                (captionFits(button) && QFontInfo(button->font()).pixelSize() >= 9 ? "" : " (cut)");
                     click(form, "save2");
                 });
             }
@@ -409,12 +526,10 @@ private slots:
                                     "Oh alright, I'll re-delete them (deleted)", "What, again?!?", "I'm tired, go away",
                                     "OK, but this is the last time (deleted)", "STOP CLICKING ME!!!",
                                     "You're starting to annoy me...", "That's it! You're dead, man!"}));
-        QCOMPARE(sizes.count(sizes.first()), 12);
-        // The flash's colours, each with dark text on it, as the comic's check box has on the picture beneath it.
+        // The flash's colours, each with dark text on it, whatever the desktop's palette.
         QStringList colours{"#ff0000", "#ff8000", "#ffff00", "#ff8000", "#ff0000",
                             "#ff8000", "#ffff00", "#ffff80", "#ffffc0", "#ffffff"};
         QCOMPARE(flash.colours, colours.replaceInStrings(QRegularExpression("$"), " #000000"));
-        QCOMPARE(control(form, "chkdnf")->palette().color(QPalette::WindowText), QColor(Qt::black));
         QApplication::setPalette(desktop);
         const int from[] = {0, 800, 900, 1000, 1100, 1200, 1300, 1400, 1600, 1800, 2000, 2600}; // the end last
         flash.at.prepend(lastClick);

@@ -3,6 +3,7 @@
 #include "support/form1helpers.h"
 #include "support/storefile.h"
 #include "support/testmain.h"
+#include "ui/captionfit.h"
 #include "ui/languages.h"
 #include "ui/notice.h"
 #include "ui/picker.h"
@@ -415,10 +416,10 @@ private slots:
     }
     void unwritableStore_data()
     {
-        QTest::addColumn<QString>("fault");
-        row("settings folder is a file", {"folder"});
-        row("store is a folder", {"store"});
-        row("store is read-only", {"read-only"});
+        textColumns("fault", "language", "notSaved", "saved");
+        row("settings folder is a file", {"folder", "en", "Not saved!", "Saved"});
+        row("store is a folder, in German", {"store", "de", "Ungespeichert!", "Gespeichert"});
+        row("store is read-only", {"read-only", "en", "Not saved!", "Saved"});
     }
 
     // Vantor starts and runs the game with a store it cannot write, and says so on a save button. It runs last: what
@@ -426,6 +427,9 @@ private slots:
     void unwritableStore()
     {
         QFETCH(QString, fault);
+        QFETCH(QString, language);
+        QFETCH(QString, notSaved);
+        QFETCH(QString, saved);
         if (fault == "read-only" && geteuid() == 0)
             QSKIP("root writes a read-only file all the same");
         const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
@@ -442,20 +446,24 @@ private slots:
                                  qPrintable("Vantor could not write its settings to " + storefile::path()));
         GameFolder folder;
         answerFolderDialog(folder.dir.path());
+        useLanguage(QLocale(language)); // each row in its own
         Form1 form;
         answerFolderDialog(QString());
         form.show();
         act(form, "chkclosrun|butgonow");
         QTRY_VERIFY(!fakeProgramRecord(folder.game).isEmpty());
         QVERIFY(QFile::exists(folder.cfg()));
-        const auto title = [&] { return control<QGroupBox>(form, "savepreffram")->title(); };
+        auto *frame = control<QGroupBox>(form, "savepreffram");
+        const auto title = [&] { return frame->title() + (captionFits(frame) ? "" : " (cut)"); }; // drawn whole?
+        const int usualPixels = QFontInfo(frame->font()).pixelSize();
         shownFor(
-            3, "Not saved!", [&] { click(form, "save1"); }, title);
+            3, notSaved, [&] { click(form, "save1"); }, title);
+        QCOMPARE(QFontInfo(frame->font()).pixelSize(), usualPixels);           // the usual title as large as before
         QVERIFY(control(form, "load1")->isEnabled());                          // held for this run
         if (fault == "store" && QDir(storefile::path()).removeRecursively()) { // mended: the next save writes it all
             QTest::failOnWarning(QRegularExpression("could not write"));
             shownFor(
-                2, "Saved", [&] { click(form, "save2"); }, title);
+                2, saved, [&] { click(form, "save2"); }, title);
             QCOMPARE(storefile::read().keys(), (QStringList{"one", "other", "two"}));
         }
     }

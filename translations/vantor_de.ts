@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>CFG file created</source>
-        <translation>CFG erstellt</translation>
+        <translation>CFG-Datei erstellt</translation>
     </message>
     <message>
         <source>Enter a filename!</source>
@@ -25,11 +25,11 @@
     </message>
     <message>
         <source>Delete all saved settings</source>
-        <translation>Alles Gesicherte löschen</translation>
+        <translation>Alle Slots löschen</translation>
     </message>
     <message>
         <source>Save:</source>
-        <translation>Sichern:</translation>
+        <translation>Speichern:</translation>
     </message>
     <message>
         <source>Current Command Line:</source>
@@ -45,11 +45,11 @@
     </message>
     <message>
         <source>Saved</source>
-        <translation>Gesichert</translation>
+        <translation>Gespeichert</translation>
     </message>
     <message>
         <source>Not saved!</source>
-        <translation>Fehler!</translation>
+        <translation>Ungespeichert!</translation>
     </message>
 </context>
 <context>
@@ -146,7 +146,7 @@
     </message>
     <message>
         <source>Custom Parameters cannot be read: %1</source>
-        <translation>Eigene Parameter nicht lesbar: %1</translation>
+        <translation>„Eigene Parameter“ sind nicht lesbar: %1</translation>
     </message>
     <message>
         <source>the wrapper %1 is not on the PATH</source>
@@ -188,7 +188,7 @@
     </message>
     <message>
         <source>Limits your framerate, if your framerate is too high it will create lag. For a 28.8 modem, you&apos;d want to use around 22fps-28fps</source>
-        <translation>Begrenzt deine Framerate – ist die Framerate zu hoch, gibt es Lag. Mit einem 28,8er-Modem nimmst du am besten so 22fps-28fps</translation>
+        <translation>Begrenzt deine Framerate – ist die Framerate zu hoch, gibt es Lag. Mit einem 28,8er-Modem nimmst du am besten so 22–28 fps</translation>
     </message>
     <message>
         <source>The amount Half-Life should predict entity movement, this should be around the same as your ping time, try different settings in the console</source>
@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>Start in Console</source>
-        <translation>Start in Konsole</translation>
+        <translation>In Konsole starten</translation>
     </message>
     <message>
         <source>When Half-Life loads, it&apos;ll go directly to the console instead of the main menu</source>
@@ -216,7 +216,7 @@
     </message>
     <message>
         <source>Allow Cheats</source>
-        <translation>Cheats an</translation>
+        <translation>Cheats erlauben</translation>
     </message>
     <message>
         <source>Allows you to use cheats if you want to. Warning!: If you&apos;re running a multiplayer server, it&apos;ll allow people to use cheats in the game</source>
@@ -284,7 +284,7 @@
     </message>
     <message>
         <source>Third Person View</source>
-        <translation>3rd-Person-Sicht</translation>
+        <translation>Third-Person-Sicht</translation>
     </message>
     <message>
         <source>Shows everything from a third person (chasecam) view. Check Help for camera control info.</source>
@@ -292,7 +292,7 @@
     </message>
     <message>
         <source>Developer Mode</source>
-        <translation>Dev-Modus</translation>
+        <translation>Entwicklermodus</translation>
     </message>
     <message>
         <source>Advanced, displays a lot more information about what&apos;s going on in the console. Good for testing maps</source>
@@ -308,7 +308,7 @@
     </message>
     <message>
         <source>Enable Joystick</source>
-        <translation>Joystick an</translation>
+        <translation>Joystick verwenden</translation>
     </message>
     <message>
         <source>Disabling the joystick increases performance slightly. Enable this if you want to use a joystick</source>
@@ -324,11 +324,11 @@
     </message>
     <message>
         <source>Save on Run (Slot 3)</source>
-        <translation>Autosave (Slot 3)</translation>
+        <translation>Bei Start speichern (3)</translation>
     </message>
     <message>
         <source>Saves the current Vantor options in slot 3 before running Half-Life</source>
-        <translation>Sichert die aktuellen Vantor-Optionen in Slot 3, bevor Half-Life startet</translation>
+        <translation>Speichert die aktuellen Vantor-Optionen in Slot 3, bevor Half-Life startet</translation>
     </message>
     <message>
         <source>Close Vantor on Run</source>
@@ -364,7 +364,7 @@
     </message>
     <message>
         <source>Allow Download</source>
-        <translation>Downloads an</translation>
+        <translation>Downloads erlauben</translation>
     </message>
     <message>
         <source>Allows HL to download maps, models, and decals from a multiplayer server. Will probably increase lag.</source>
@@ -372,7 +372,7 @@
     </message>
     <message>
         <source>Allow Upload</source>
-        <translation>Uploads an</translation>
+        <translation>Uploads erlauben</translation>
     </message>
     <message>
         <source>Allows Half-Life to upload your custom decals, models, etc. to the server, will increase lag while uploading</source>
@@ -380,7 +380,7 @@
     </message>
     <message>
         <source>High Quality Models</source>
-        <translation>Bessere Models</translation>
+        <translation>Hochwertige Models</translation>
     </message>
     <message>
         <source>Turning this on makes models look better, but it&apos;ll decrease your framerate a bit</source>
@@ -408,7 +408,7 @@
     </message>
     <message>
         <source>Dynamic Lighting</source>
-        <translation>Lichteffekte</translation>
+        <translation>Dynamisches Licht</translation>
     </message>
     <message>
         <source>Turns on/off dynamic lighting (light from rockets, explosions, your flashlight, etc.) Will increase your framerate a bit to disable this</source>
@@ -452,15 +452,15 @@
     </message>
     <message>
         <source>Mod Dir:     (e.g. &quot;tfc&quot;)</source>
-        <translation>Mod:     (z.B. &quot;tfc&quot;)</translation>
+        <translation>Mod-Ordner:  (z. B. „tfc“)</translation>
     </message>
     <message>
         <source>Click this if you want to run Half-Life using a mod (such as Team Fortress Classic). Works only with v1.0.0.9 and above.</source>
-        <translation>Klick hier, wenn du Half-Life mit einer Mod (z.B. Team Fortress Classic) starten willst. Geht erst ab v1.0.0.9.</translation>
+        <translation>Klick hier, wenn du Half-Life mit einer Mod (z. B. Team Fortress Classic) starten willst. Geht erst ab v1.0.0.9.</translation>
     </message>
     <message>
         <source>The directory of the mod you want to run (e.g.  tfc ). Works only with v1.0.0.9 and above.</source>
-        <translation>Der Ordner der Mod, die du starten willst (z.B.  tfc ). Geht erst ab v1.0.0.9.</translation>
+        <translation>Der Ordner der Mod, die du starten willst (z. B.  tfc ). Geht erst ab v1.0.0.9.</translation>
     </message>
     <message>
         <source>16 bit Sound</source>
@@ -488,7 +488,7 @@
     </message>
     <message>
         <source>Max Performance Sound</source>
-        <translation>Max. Sound-Leistung</translation>
+        <translation>Maximale Sound-Leistung</translation>
     </message>
     <message>
         <source>Off is max compatibility. Turn this off if you&apos;re having problems with sound skipping/stuttering/etc.</source>
@@ -513,6 +513,25 @@
     <message>
         <source>I&apos;m getting a &quot;DIR not found!&quot; error, but the dir exists!</source>
         <translation>Ich krieg „Ordner fehlt!“, aber der Ordner ist da!</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zeigt die Hilfe zu den Optionen der Befehlszeile.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Zeigt die Hilfe samt den allgemeinen Optionen von Qt.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[Optionen]</translation>
     </message>
 </context>
 <context>
@@ -548,7 +567,7 @@
 --print und --run zeigen kein Fenster und fragen nichts. Exit-Status:
   0  fertig; bei --run wurde das Spiel gestartet
   1  die Optionen sind falsch
-  2  der verlangte Slot ist nicht gesichert
+  2  der verlangte Slot ist nicht gespeichert
   3  im Fenster wurde kein Spielordner gewählt
   4  die CFG-Datei konnte nicht geschrieben werden
   5  das Spiel konnte nicht gestartet werden
@@ -572,7 +591,7 @@
     </message>
     <message>
         <source>With --run: says why the game could not be started in a desktop notification, or a message window, as the desktop menu&apos;s entries do; for a slot that is not saved it offers to open Vantor.</source>
-        <translation>Mit --run: Sagt in einer Desktop-Benachrichtigung oder einem Meldungsfenster, warum das Spiel nicht gestartet werden konnte, so wie es die Einträge im Desktop-Menü tun; bei einem nicht gesicherten Slot bietet es an, Vantor zu öffnen.</translation>
+        <translation>Mit --run: Sagt in einer Desktop-Benachrichtigung oder einem Meldungsfenster, warum das Spiel nicht gestartet werden konnte, so wie es die Einträge im Desktop-Menü tun; bei einem nicht gespeicherten Slot bietet es an, Vantor zu öffnen.</translation>
     </message>
     <message>
         <source>could not start the game: %1</source>
@@ -606,7 +625,7 @@
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; see --help</source>
-        <translation>unerwartetes Argument &apos;%1&apos;; siehe --help</translation>
+        <translation>unerwartetes Argument „%1“; siehe --help</translation>
     </message>
     <message>
         <source>--print and --run cannot go together</source>
@@ -614,7 +633,7 @@
     </message>
     <message>
         <source>--slot takes 1, 2 or 3, not &apos;%1&apos;</source>
-        <translation>--slot nimmt 1, 2 oder 3, nicht &apos;%1&apos;</translation>
+        <translation>--slot nimmt 1, 2 oder 3, nicht „%1“</translation>
     </message>
     <message>
         <source>Vantor could not start Half-Life</source>
@@ -622,7 +641,11 @@
     </message>
     <message>
         <source>Slot %1 is not saved</source>
-        <translation>Slot %1 ist nicht gesichert</translation>
+        <translation>Slot %1 ist nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Vantor&apos;s window needs a graphical session (X11 or Wayland); vantor --print and vantor --run work without one</source>
+        <translation>Vantors Fenster braucht eine grafische Sitzung (X11 oder Wayland); vantor --print und vantor --run gehen auch ohne</translation>
     </message>
     <message>
         <source>Half-Life ended at once (%1).</source>
@@ -637,7 +660,7 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Abbruch</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Select a map:</source>
@@ -668,7 +691,7 @@
     </message>
     <message>
         <source>Paste Command Line or CFG</source>
-        <translation>Befehlszeile/CFG einfügen</translation>
+        <translation>Befehlszeile oder CFG einfügen</translation>
     </message>
     <message>
         <source>Bring in Steam&apos;s Launch Options</source>
@@ -688,8 +711,8 @@
     <message numerus="yes">
         <source>, %n lines not used</source>
         <translation>
-            <numerusform>, %n Zeile übrig</numerusform>
-            <numerusform>, %n Zeilen übrig</numerusform>
+            <numerusform>, %n Zeile nicht verwendet</numerusform>
+            <numerusform>, %n Zeilen nicht verwendet</numerusform>
         </translation>
     </message>
     <message>
@@ -702,15 +725,15 @@
     </message>
     <message>
         <source>Load previously saved options from slot:</source>
-        <translation>Früher gesicherte Optionen aus einem Slot laden:</translation>
+        <translation>Früher gespeicherte Optionen aus einem Slot laden:</translation>
     </message>
     <message>
         <source>Save current Vantor options to slot:</source>
-        <translation>Aktuelle Vantor-Optionen in einem Slot sichern:</translation>
+        <translation>Aktuelle Vantor-Optionen in einem Slot speichern:</translation>
     </message>
     <message>
         <source>Load previously saved options from slot %1</source>
-        <translation>Früher gesicherte Optionen aus Slot %1 laden</translation>
+        <translation>Früher gespeicherte Optionen aus Slot %1 laden</translation>
     </message>
     <message>
         <source>Load Slot %1</source>
@@ -718,11 +741,11 @@
     </message>
     <message>
         <source>Save current Vantor options to slot %1</source>
-        <translation>Aktuelle Vantor-Optionen in Slot %1 sichern</translation>
+        <translation>Aktuelle Vantor-Optionen in Slot %1 speichern</translation>
     </message>
     <message>
         <source>Save Slot %1</source>
-        <translation>Slot %1 sichern</translation>
+        <translation>In Slot %1 speichern</translation>
     </message>
     <message>
         <source>Default:</source>
@@ -738,7 +761,7 @@
     </message>
     <message>
         <source>Set options saved in slot %1 as the default options</source>
-        <translation>Die in Slot %1 gesicherten Optionen beim Start von Vantor laden</translation>
+        <translation>Die in Slot %1 gespeicherten Optionen beim Start von Vantor laden</translation>
     </message>
     <message>
         <source>Help</source>
@@ -774,7 +797,7 @@
     </message>
     <message>
         <source>Multiplayer Options</source>
-        <translation>Multiplayer</translation>
+        <translation>Multiplayer-Optionen</translation>
     </message>
     <message>
         <source>Multiplayer-related options</source>
@@ -818,7 +841,7 @@
     </message>
     <message>
         <source>Deletes all Vantor saves from the registry</source>
-        <translation>Löscht alles, was Vantor in der Registry gesichert hat</translation>
+        <translation>Löscht alles, was Vantor in der Registry gespeichert hat</translation>
     </message>
     <message>
         <source>Reset Settings</source>
@@ -826,7 +849,7 @@
     </message>
     <message>
         <source>Resets settings to the Vantor defaults (not Half-Life defaults). Will not wipe saved settings. Vantor will have to be restarted</source>
-        <translation>Setzt die Einstellungen auf Vantors Standardwerte zurück (nicht auf die von Half-Life). Gesicherte Einstellungen bleiben erhalten. Vantor muss danach neu gestartet werden</translation>
+        <translation>Setzt die Einstellungen auf Vantors Standardwerte zurück (nicht auf die von Half-Life). Gespeicherte Einstellungen bleiben erhalten. Vantor muss danach neu gestartet werden</translation>
     </message>
     <message>
         <source>Exit Vantor</source>
@@ -890,7 +913,7 @@
     </message>
     <message>
         <source>Brask - a comic strip by the author of Vantor</source>
-        <translation>Brask - ein Comic vom Vantor-Autor</translation>
+        <translation>Brask – ein Comic vom Vantor-Autor</translation>
     </message>
     <message>
         <source>Picture of comic panel %1</source>
@@ -898,11 +921,11 @@
     </message>
     <message>
         <source>&lt;- Scroll Left</source>
-        <translation>&lt;- Zurück</translation>
+        <translation>&lt;- Nach links</translation>
     </message>
     <message>
         <source>Scroll Right  -&gt;</source>
-        <translation>Weiter  -&gt;</translation>
+        <translation>Nach rechts -&gt;</translation>
     </message>
     <message>
         <source>Comic panel %1</source>
@@ -981,7 +1004,7 @@
     <name>vantor::frmdirnotfound</name>
     <message>
         <source>Dir not Found  -  Help</source>
-        <translation>Ordner fehlt  -  Hilfe</translation>
+        <translation>Ordner fehlt – Hilfe</translation>
     </message>
     <message>
         <source>Error: Directory not found!</source>
@@ -1001,7 +1024,7 @@
     </message>
     <message>
         <source>Unusable options (almost all of them :(  ) will now be disabled. You can enable them again by going to Help/Depressed/ and unchecking the checkbox.</source>
-        <translation>Optionen, die nicht gehen (fast alle :(  ), werden jetzt abgeschaltet. Einschalten kannst du sie wieder unter Hilfe/Mies drauf/, indem du den Haken im Kästchen wieder rausnimmst.</translation>
+        <translation>Optionen, die nicht gehen (fast alle :(  ), werden jetzt abgeschaltet. Einschalten kannst du sie wieder unter Hilfe/Mies drauf?/, indem du den Haken im Kästchen wieder rausnimmst.</translation>
     </message>
     <message>
         <source>Close</source>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Could not start hl.exe!</source>
-        <translation>¡hl.exe no arrancó!</translation>
+        <translation>¡No se pudo iniciar hl.exe!</translation>
     </message>
     <message>
         <source>Make CFG File:</source>
@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>CFG file created</source>
-        <translation>¡CFG creado!</translation>
+        <translation>CFG creado</translation>
     </message>
     <message>
         <source>Enter a filename!</source>
@@ -33,11 +33,11 @@
     </message>
     <message>
         <source>Current Command Line:</source>
-        <translation>Línea de comandos:</translation>
+        <translation>Línea de comandos actual:</translation>
     </message>
     <message>
         <source> ERROR: Dir not found!</source>
-        <translation> ERROR: ¡Falta el dir!</translation>
+        <translation> ERROR: ¡Falta la carpeta!</translation>
     </message>
     <message>
         <source>This is the command line that will be executed, like from the DOS prompt</source>
@@ -45,11 +45,11 @@
     </message>
     <message>
         <source>Saved</source>
-        <translation>Listo</translation>
+        <translation>Guardado</translation>
     </message>
     <message>
         <source>Not saved!</source>
-        <translation>¡Falló!</translation>
+        <translation>¡No guardado!</translation>
     </message>
 </context>
 <context>
@@ -107,7 +107,7 @@
     <name>GameWatch</name>
     <message>
         <source>This edition of Half-Life needs the Steam client running: start Steam first, or choose the Half-Life folder of a Steam library with Browse, so that Vantor starts the game through Steam.</source>
-        <translation>Esta edición de Half-Life necesita que el cliente de Steam esté abierto: inicia Steam primero, o elige con Buscar la carpeta de Half-Life de una biblioteca de Steam, para que Vantor inicie el juego a través de Steam.</translation>
+        <translation>Esta edición de Half-Life necesita que el cliente de Steam esté abierto: inicia Steam primero, o elige con «Buscar» la carpeta de Half-Life de una biblioteca de Steam, para que Vantor inicie el juego a través de Steam.</translation>
     </message>
     <message>
         <source>Half-Life is a 32-bit program, and the system lacks 32-bit libraries that it needs. On Debian and Ubuntu: sudo dpkg --add-architecture i386 &amp;&amp; sudo apt install libc6:i386 libgl1:i386</source>
@@ -146,7 +146,7 @@
     </message>
     <message>
         <source>Custom Parameters cannot be read: %1</source>
-        <translation>No se pueden leer los Parámetros extra: %1</translation>
+        <translation>No se pueden leer los «Parámetros extra»: %1</translation>
     </message>
     <message>
         <source>the wrapper %1 is not on the PATH</source>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>For a 28.8 modem, your rate should be somewhere between 2000 and 3000, you need to try lots of different settings in the console to work out what&apos;s best for you</source>
-        <translation>Con un módem de 28.8, tu rate debería estar entre 2000 y 3000; tendrás que probar muchos valores distintos en la consola para ver cuál te va mejor</translation>
+        <translation>Con un módem de 28,8, tu rate debería estar entre 2000 y 3000; tendrás que probar muchos valores distintos en la consola para ver cuál te va mejor</translation>
     </message>
     <message>
         <source>Maximum number of players that can be in a multiplayer game at once</source>
@@ -188,7 +188,7 @@
     </message>
     <message>
         <source>Limits your framerate, if your framerate is too high it will create lag. For a 28.8 modem, you&apos;d want to use around 22fps-28fps</source>
-        <translation>Limita tus FPS: si son demasiado altos, provocarán lag. Con un módem de 28.8, te conviene usar unos 22-28 fps</translation>
+        <translation>Limita tus FPS: si son demasiado altos, provocarán lag. Con un módem de 28,8, te conviene usar unos 22–28 fps</translation>
     </message>
     <message>
         <source>The amount Half-Life should predict entity movement, this should be around the same as your ping time, try different settings in the console</source>
@@ -200,15 +200,15 @@
     </message>
     <message>
         <source>Numeric Ping</source>
-        <translation>Ping en ms</translation>
+        <translation>Ping numérico</translation>
     </message>
     <message>
         <source>Uses numeric ping times instead of the &quot;traffic light&quot; thingies.</source>
-        <translation>Muestra el ping en números en lugar de esos &quot;semáforos&quot;.</translation>
+        <translation>Muestra el ping en números en lugar de esos «semáforos».</translation>
     </message>
     <message>
         <source>Start in Console</source>
-        <translation>Abrir consola</translation>
+        <translation>Iniciar en consola</translation>
     </message>
     <message>
         <source>When Half-Life loads, it&apos;ll go directly to the console instead of the main menu</source>
@@ -216,7 +216,7 @@
     </message>
     <message>
         <source>Allow Cheats</source>
-        <translation>Usar trucos</translation>
+        <translation>Permitir trucos</translation>
     </message>
     <message>
         <source>Allows you to use cheats if you want to. Warning!: If you&apos;re running a multiplayer server, it&apos;ll allow people to use cheats in the game</source>
@@ -224,7 +224,7 @@
     </message>
     <message>
         <source>MMX Processor</source>
-        <translation>CPU con MMX</translation>
+        <translation>Procesador MMX</translation>
     </message>
     <message>
         <source>Enables MMX support. Do not use this unless you have an MMX enhanced processor</source>
@@ -236,7 +236,7 @@
     </message>
     <message>
         <source>Mouse Filter</source>
-        <translation>Filtro ratón</translation>
+        <translation>Filtro del ratón</translation>
     </message>
     <message>
         <source>Enabling this will make mouse movement a bit smoother, but it also makes it a bit harder to aim</source>
@@ -264,7 +264,7 @@
     </message>
     <message>
         <source>You can use this to execute a CFG file containing various commands when the game loads (should end in &quot;.cfg&quot;)</source>
-        <translation>Sirve para ejecutar un archivo CFG con varios comandos al cargar el juego (debe terminar en &quot;.cfg&quot;)</translation>
+        <translation>Sirve para ejecutar un archivo CFG con varios comandos al cargar el juego (debe terminar en «.cfg»)</translation>
     </message>
     <message>
         <source>Skill Level:</source>
@@ -288,11 +288,11 @@
     </message>
     <message>
         <source>Shows everything from a third person (chasecam) view. Check Help for camera control info.</source>
-        <translation>Muestra todo desde una vista en tercera persona (chasecam). Mira en Info cómo controlar la cámara.</translation>
+        <translation>Muestra todo desde una vista en tercera persona (chasecam). Mira en Ayuda cómo controlar la cámara.</translation>
     </message>
     <message>
         <source>Developer Mode</source>
-        <translation>Modo desarrollo</translation>
+        <translation>Modo desarrollador</translation>
     </message>
     <message>
         <source>Advanced, displays a lot more information about what&apos;s going on in the console. Good for testing maps</source>
@@ -316,15 +316,15 @@
     </message>
     <message>
         <source>HL Dir:</source>
-        <translation>Dir HL:</translation>
+        <translation>Ruta:</translation>
     </message>
     <message>
         <source>Your Half-Life directory location</source>
-        <translation>La ubicación de tu directorio de Half-Life</translation>
+        <translation>La ubicación de tu carpeta de Half-Life</translation>
     </message>
     <message>
         <source>Save on Run (Slot 3)</source>
-        <translation>Guardar al jugar (3)</translation>
+        <translation>Guardar en ranura 3</translation>
     </message>
     <message>
         <source>Saves the current Vantor options in slot 3 before running Half-Life</source>
@@ -348,7 +348,7 @@
     </message>
     <message>
         <source>DM Server</source>
-        <translation>Server DM</translation>
+        <translation>Servidor DM</translation>
     </message>
     <message>
         <source>Turn this on if you&apos;re running a DM server</source>
@@ -356,7 +356,7 @@
     </message>
     <message>
         <source>LAN Game</source>
-        <translation>Modo LAN</translation>
+        <translation>Partida LAN</translation>
     </message>
     <message>
         <source>Turn this on if you&apos;re going to be playing multiplayer over a Local Area Network</source>
@@ -364,7 +364,7 @@
     </message>
     <message>
         <source>Allow Download</source>
-        <translation>Descargas</translation>
+        <translation>Permitir descargas</translation>
     </message>
     <message>
         <source>Allows HL to download maps, models, and decals from a multiplayer server. Will probably increase lag.</source>
@@ -372,7 +372,7 @@
     </message>
     <message>
         <source>Allow Upload</source>
-        <translation>Subidas</translation>
+        <translation>Permitir subidas</translation>
     </message>
     <message>
         <source>Allows Half-Life to upload your custom decals, models, etc. to the server, will increase lag while uploading</source>
@@ -380,7 +380,7 @@
     </message>
     <message>
         <source>High Quality Models</source>
-        <translation>Modelos detallados</translation>
+        <translation>Modelos de alta calidad</translation>
     </message>
     <message>
         <source>Turning this on makes models look better, but it&apos;ll decrease your framerate a bit</source>
@@ -392,15 +392,15 @@
     </message>
     <message>
         <source>Max Players</source>
-        <translation>Jugadores</translation>
+        <translation>Máx. jugadores</translation>
     </message>
     <message>
         <source>FPS Limit for LAN games</source>
-        <translation>Límite FPS en LAN</translation>
+        <translation>Límite de FPS en LAN</translation>
     </message>
     <message>
         <source>FPS Limit for Net Games</source>
-        <translation>Límite FPS en Internet</translation>
+        <translation>Límite de FPS en Internet</translation>
     </message>
     <message>
         <source>Pushlatency</source>
@@ -424,7 +424,7 @@
     </message>
     <message>
         <source>Weapon Model</source>
-        <translation>Mostrar arma</translation>
+        <translation>Modelo del arma</translation>
     </message>
     <message>
         <source>If off, the weapon model will be invisible. This will increase your framerate</source>
@@ -440,7 +440,7 @@
     </message>
     <message>
         <source>Decal Limit</source>
-        <translation>Nº decals</translation>
+        <translation>Límite de decals</translation>
     </message>
     <message>
         <source>Z-trick</source>
@@ -452,7 +452,7 @@
     </message>
     <message>
         <source>Mod Dir:     (e.g. &quot;tfc&quot;)</source>
-        <translation>Dir mod:     (ej. &quot;tfc&quot;)</translation>
+        <translation>Mod:     (p. ej. «tfc»)</translation>
     </message>
     <message>
         <source>Click this if you want to run Half-Life using a mod (such as Team Fortress Classic). Works only with v1.0.0.9 and above.</source>
@@ -460,23 +460,23 @@
     </message>
     <message>
         <source>The directory of the mod you want to run (e.g.  tfc ). Works only with v1.0.0.9 and above.</source>
-        <translation>El directorio del mod que quieres jugar (ej.  tfc ). Solo funciona con la v1.0.0.9 o superior.</translation>
+        <translation>La carpeta del mod que quieres jugar (p. ej.  tfc ). Solo funciona con la v1.0.0.9 o superior.</translation>
     </message>
     <message>
         <source>16 bit Sound</source>
-        <translation>Audio 16 bit</translation>
+        <translation>Audio de 16 bits</translation>
     </message>
     <message>
         <source>Off is 8-bit sound. 16 bit is better, but 8bit will speed things up slightly</source>
-        <translation>Desactivado es sonido de 8 bits. 16 bits suena mejor, pero 8 bits acelera un poco las cosas</translation>
+        <translation>Desactivado es audio de 8 bits. 16 bits suena mejor, pero 8 bits acelera un poco las cosas</translation>
     </message>
     <message>
         <source>High Sound Quality</source>
-        <translation>Audio alta calidad</translation>
+        <translation>Audio de alta calidad</translation>
     </message>
     <message>
         <source>Better quality sound, will slow things down a bit though</source>
-        <translation>Sonido de mejor calidad, aunque ralentiza un poco las cosas</translation>
+        <translation>Audio de mejor calidad, aunque ralentiza un poco las cosas</translation>
     </message>
     <message>
         <source>Reverb Effects</source>
@@ -488,11 +488,11 @@
     </message>
     <message>
         <source>Max Performance Sound</source>
-        <translation>Audio máx. rendimiento</translation>
+        <translation>Audio de máx. rendimiento</translation>
     </message>
     <message>
         <source>Off is max compatibility. Turn this off if you&apos;re having problems with sound skipping/stuttering/etc.</source>
-        <translation>Desactivado es máxima compatibilidad. Desactívalo si el sonido se corta, tartamudea, etc.</translation>
+        <translation>Desactivado es máxima compatibilidad. Desactívalo si el audio se corta, tartamudea, etc.</translation>
     </message>
     <message>
         <source>EAX Sound</source>
@@ -512,7 +512,26 @@
     </message>
     <message>
         <source>I&apos;m getting a &quot;DIR not found!&quot; error, but the dir exists!</source>
-        <translation>Me sale el error &quot;¡Falta el DIR!&quot;, ¡pero el dir existe!</translation>
+        <translation>Me sale el error «¡Falta la carpeta!», ¡pero existe!</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Muestra la ayuda de las opciones de la línea de comandos.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Muestra la ayuda, incluidas las opciones generales de Qt.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[opciones]</translation>
     </message>
 </context>
 <context>
@@ -549,7 +568,7 @@
   0  hecho; con --run, el juego se inició
   1  las opciones son incorrectas
   2  la ranura pedida no está guardada
-  3  no se ha elegido ningún directorio del juego en la ventana
+  3  no se ha elegido ninguna carpeta del juego en la ventana
   4  no se pudo escribir el archivo CFG
   5  no se pudo iniciar el juego
   6  el juego se cerró enseguida</translation>
@@ -564,11 +583,11 @@
     </message>
     <message>
         <source>Prints what Run would start, as a shell would run it, then the CFG file that it would write (none in the directory-not-found mode). Writes nothing.</source>
-        <translation>Muestra lo que iniciaría &quot;¡Jugar a Half-Life!&quot;, tal como lo ejecutaría un shell, y después el archivo CFG que escribiría (ninguno en el modo de directorio no encontrado). No escribe nada.</translation>
+        <translation>Muestra lo que iniciaría «¡Jugar a Half-Life!», tal como lo ejecutaría un shell, y después el archivo CFG que escribiría (ninguno en el modo de carpeta no encontrada). No escribe nada.</translation>
     </message>
     <message>
         <source>Does what &quot;Run Half-Life Now!&quot; does, then ends.</source>
-        <translation>Hace lo mismo que &quot;¡Jugar a Half-Life!&quot; y luego termina.</translation>
+        <translation>Hace lo mismo que «¡Jugar a Half-Life!» y luego termina.</translation>
     </message>
     <message>
         <source>With --run: says why the game could not be started in a desktop notification, or a message window, as the desktop menu&apos;s entries do; for a slot that is not saved it offers to open Vantor.</source>
@@ -580,7 +599,7 @@
     </message>
     <message>
         <source>no Game directory has been chosen; choose one in Vantor&apos;s window</source>
-        <translation>no se ha elegido ningún directorio del juego; elige uno en la ventana de Vantor</translation>
+        <translation>no se ha elegido ninguna carpeta del juego; elige una en la ventana de Vantor</translation>
     </message>
     <message>
         <source>could not write the CFG file %1</source>
@@ -606,7 +625,7 @@
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; see --help</source>
-        <translation>argumento inesperado &apos;%1&apos;; consulta --help</translation>
+        <translation>argumento inesperado «%1»; consulta --help</translation>
     </message>
     <message>
         <source>--print and --run cannot go together</source>
@@ -614,7 +633,7 @@
     </message>
     <message>
         <source>--slot takes 1, 2 or 3, not &apos;%1&apos;</source>
-        <translation>--slot admite 1, 2 o 3, no &apos;%1&apos;</translation>
+        <translation>--slot admite 1, 2 o 3, no «%1»</translation>
     </message>
     <message>
         <source>Vantor could not start Half-Life</source>
@@ -628,6 +647,10 @@
         <source>Half-Life ended at once (%1).</source>
         <translation>Half-Life se cerró enseguida (%1).</translation>
     </message>
+    <message>
+        <source>Vantor&apos;s window needs a graphical session (X11 or Wayland); vantor --print and vantor --run work without one</source>
+        <translation>la ventana de Vantor necesita una sesión gráfica (X11 o Wayland); vantor --print y vantor --run funcionan sin ella</translation>
+    </message>
 </context>
 <context>
     <name>vantor::FilePicker</name>
@@ -637,7 +660,7 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Volver</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Select a map:</source>
@@ -698,7 +721,7 @@
     </message>
     <message>
         <source>Load:</source>
-        <translation>Abrir:</translation>
+        <translation>Cargar:</translation>
     </message>
     <message>
         <source>Load previously saved options from slot:</source>
@@ -742,7 +765,7 @@
     </message>
     <message>
         <source>Help</source>
-        <translation>Info</translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Help, About, etc.</source>
@@ -750,7 +773,7 @@
     </message>
     <message>
         <source>Options:</source>
-        <translation>Ajustes:</translation>
+        <translation>Opciones:</translation>
     </message>
     <message>
         <source>Browse</source>
@@ -798,7 +821,7 @@
     </message>
     <message>
         <source>Browse to your \half-life\ directory.</source>
-        <translation>Busca tu directorio \half-life\.</translation>
+        <translation>Busca tu carpeta \half-life\.</translation>
     </message>
     <message>
         <source>Browse for the Half-Life folder</source>
@@ -806,7 +829,7 @@
     </message>
     <message>
         <source>Makes a CFG file in your Valve\ dir, using the current settings. You can execute it by typing &quot;exec whatever.cfg&quot; in the console</source>
-        <translation>Crea un archivo CFG en tu dir Valve\ con los ajustes actuales. Puedes ejecutarlo escribiendo &quot;exec loquesea.cfg&quot; en la consola</translation>
+        <translation>Crea un archivo CFG en tu carpeta Valve\ con los ajustes actuales. Puedes ejecutarlo escribiendo «exec loquesea.cfg» en la consola</translation>
     </message>
     <message>
         <source>CFG file name</source>
@@ -838,7 +861,7 @@
     </message>
     <message>
         <source>Back to General Options</source>
-        <translation>Volver a ajustes</translation>
+        <translation>Volver a las opciones</translation>
     </message>
     <message>
         <source>Read the button</source>
@@ -846,7 +869,7 @@
     </message>
     <message>
         <source>Back to General Options from Multiplayer</source>
-        <translation>Volver a ajustes desde Multijugador</translation>
+        <translation>Volver a las opciones desde Multijugador</translation>
     </message>
     <message>
         <source>Performance Options</source>
@@ -858,11 +881,11 @@
     </message>
     <message>
         <source>Warning: Use only with Half-Life v1.0.0.9 and above!</source>
-        <translation>¡Aviso: solo con Half-Life v1.0.0.9 o superior!</translation>
+        <translation>Aviso: ¡solo con Half-Life v1.0.0.9 o superior!</translation>
     </message>
     <message>
         <source>Back to General Options from Performance, Mod and Sound</source>
-        <translation>Volver a ajustes desde Rendimiento, mod y sonido</translation>
+        <translation>Volver a las opciones desde Rendimiento, mod y sonido</translation>
     </message>
     <message>
         <source>Sound Options</source>
@@ -874,7 +897,7 @@
     </message>
     <message>
         <source>Go to the Vantor page for info/etc.</source>
-        <translation>Ve a la web de Vantor (info/etc.)</translation>
+        <translation>Ir a la web de Vantor (info, etc.)</translation>
     </message>
     <message>
         <source>Help text</source>
@@ -886,11 +909,11 @@
     </message>
     <message>
         <source>Back to General Options from Help</source>
-        <translation>Volver a ajustes desde Info</translation>
+        <translation>Volver a las opciones desde Ayuda</translation>
     </message>
     <message>
         <source>Brask - a comic strip by the author of Vantor</source>
-        <translation>Brask - una tira cómica del autor de Vantor</translation>
+        <translation>Brask — una tira cómica del autor de Vantor</translation>
     </message>
     <message>
         <source>Picture of comic panel %1</source>
@@ -910,7 +933,7 @@
     </message>
     <message>
         <source>Back to Help</source>
-        <translation>Volver</translation>
+        <translation>Volver a Ayuda</translation>
     </message>
     <message>
         <source>Still feeling depressed?</source>
@@ -942,7 +965,7 @@
     </message>
     <message>
         <source>Please select your \Half-Life\ directory:</source>
-        <translation>Elige tu directorio \Half-Life\:</translation>
+        <translation>Elige tu carpeta \Half-Life\:</translation>
     </message>
     <message>
         <source>Steam adds its own launch options: %1</source>
@@ -981,27 +1004,27 @@
     <name>vantor::frmdirnotfound</name>
     <message>
         <source>Dir not Found  -  Help</source>
-        <translation>Falta el dir  -  Ayuda</translation>
+        <translation>Falta la carpeta — Ayuda</translation>
     </message>
     <message>
         <source>Error: Directory not found!</source>
-        <translation>Error: ¡Falta el directorio!</translation>
+        <translation>Error: ¡Falta la carpeta!</translation>
     </message>
     <message>
         <source>Either Vantor could not find the directory you specified in the &quot;HL Dir&quot; field, or it could not find a Valve\ or Valve\maps\ directory inside it. This may be because you specified the wrong directory, or it may be because of a compatibility bug in Vantor that only effects a few systems (don&apos;t know why or how to fix it). IF the directory shown in the &quot;HL Dir&quot; field is DEFINITELY CORRECT, you are probably one of the few people effected by the bug :(. Otherwise, click Browse and choose your Half-Life\ directory.</source>
-        <translation>O Vantor no encontró el directorio que pusiste en el campo &quot;Dir HL&quot;, o no encontró dentro un directorio Valve\ o Valve\maps\. Puede que pusieras el directorio equivocado, o puede ser por un bug de compatibilidad de Vantor que solo afecta a unos pocos sistemas (ni idea de por qué ni de cómo arreglarlo). SI el directorio del campo &quot;Dir HL&quot; es CORRECTO SEGURO, seguramente eres de los pocos afectados por el bug :(. Si no, pulsa Buscar y elige tu directorio Half-Life\.</translation>
+        <translation>O Vantor no encontró la carpeta que pusiste en el campo «Ruta», o no encontró dentro una carpeta Valve\ o Valve\maps\. Puede que pusieras la carpeta equivocada, o puede ser por un bug de compatibilidad de Vantor que solo afecta a unos pocos sistemas (ni idea de por qué ni de cómo arreglarlo). SI la carpeta del campo «Ruta» es CORRECTA SEGURO, seguramente eres de los pocos afectados por el bug :(. Si no, pulsa «Buscar» y elige tu carpeta Half-Life\.</translation>
     </message>
     <message>
         <source>There is no proper fix for this yet: on a few systems Vantor cannot write to the disk, and nobody knows why. If you know what causes it, please send an e-mail; the contact details are on the Help page.</source>
-        <translation>Aún no hay un arreglo de verdad: en unos pocos sistemas Vantor no puede escribir en el disco, y nadie sabe por qué. Si sabes qué lo causa, mándame un e-mail; los datos de contacto están en la página Info.</translation>
+        <translation>Aún no hay un arreglo de verdad: en unos pocos sistemas Vantor no puede escribir en el disco, y nadie sabe por qué. Si sabes qué lo causa, mándame un e-mail; los datos de contacto están en la página Ayuda.</translation>
     </message>
     <message>
         <source>There is a partial fix, however, which will let you use a few basic features. To get these features to work, click &quot;Help&quot; (on Vantor), then &quot;Feeling Depressed?&quot;. There should be a checkbox under the Brask strip. Turn it on.</source>
-        <translation>Eso sí, hay un arreglo parcial que te deja usar algunas funciones básicas. Para que funcionen, pulsa &quot;Info&quot; (en Vantor) y luego &quot;¿Estás deprimido?&quot;. Debajo de la tira de Brask debería haber una casilla. Márcala.</translation>
+        <translation>Eso sí, hay un arreglo parcial que te deja usar algunas funciones básicas. Para que funcionen, pulsa «Ayuda» (en Vantor) y luego «¿Estás deprimido?». Debajo de la tira de Brask debería haber una casilla. Márcala.</translation>
     </message>
     <message>
         <source>Unusable options (almost all of them :(  ) will now be disabled. You can enable them again by going to Help/Depressed/ and unchecking the checkbox.</source>
-        <translation>Las opciones que no se pueden usar (casi todas :(  ) quedarán desactivadas. Puedes volver a activarlas en Info/Deprimido/ desmarcando la casilla.</translation>
+        <translation>Las opciones que no se pueden usar (casi todas :(  ) quedarán desactivadas. Puedes volver a activarlas en Ayuda/¿Estás deprimido?/ desmarcando la casilla.</translation>
     </message>
     <message>
         <source>Close</source>

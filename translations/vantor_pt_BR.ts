@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>CFG file created</source>
-        <translation>CFG criada</translation>
+        <translation>CFG criado</translation>
     </message>
     <message>
         <source>Enter a filename!</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Delete all saved settings</source>
-        <translation>Apagar todas as configs</translation>
+        <translation>Apagar todos os slots</translation>
     </message>
     <message>
         <source>Save:</source>
@@ -33,11 +33,11 @@
     </message>
     <message>
         <source>Current Command Line:</source>
-        <translation>Linha de comando:</translation>
+        <translation>Linha de comando atual:</translation>
     </message>
     <message>
         <source> ERROR: Dir not found!</source>
-        <translation> ERRO: Dir não existe!</translation>
+        <translation> ERRO: Pasta não encontrada!</translation>
     </message>
     <message>
         <source>This is the command line that will be executed, like from the DOS prompt</source>
@@ -107,7 +107,7 @@
     <name>GameWatch</name>
     <message>
         <source>This edition of Half-Life needs the Steam client running: start Steam first, or choose the Half-Life folder of a Steam library with Browse, so that Vantor starts the game through Steam.</source>
-        <translation>Esta edição do Half-Life precisa do cliente da Steam rodando: abra a Steam primeiro, ou use Buscar para escolher a pasta do Half-Life de uma biblioteca da Steam, para que o Vantor inicie o jogo pela Steam.</translation>
+        <translation>Esta edição do Half-Life precisa do cliente da Steam rodando: abra a Steam primeiro, ou use “Buscar” para escolher a pasta do Half-Life de uma biblioteca da Steam, para que o Vantor inicie o jogo pela Steam.</translation>
     </message>
     <message>
         <source>Half-Life is a 32-bit program, and the system lacks 32-bit libraries that it needs. On Debian and Ubuntu: sudo dpkg --add-architecture i386 &amp;&amp; sudo apt install libc6:i386 libgl1:i386</source>
@@ -146,7 +146,7 @@
     </message>
     <message>
         <source>Custom Parameters cannot be read: %1</source>
-        <translation>Parâmetros extras ilegíveis: %1</translation>
+        <translation>Não dá para ler os “Parâmetros extras”: %1</translation>
     </message>
     <message>
         <source>the wrapper %1 is not on the PATH</source>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>For a 28.8 modem, your rate should be somewhere between 2000 and 3000, you need to try lots of different settings in the console to work out what&apos;s best for you</source>
-        <translation>Para um modem de 28.8, o seu rate deve ficar em algum ponto entre 2000 e 3000; você vai ter que testar vários valores diferentes no console até descobrir o que é melhor para você</translation>
+        <translation>Para um modem de 28,8, o seu rate deve ficar em algum ponto entre 2000 e 3000; você vai ter que testar vários valores diferentes no console até descobrir o que é melhor para você</translation>
     </message>
     <message>
         <source>Maximum number of players that can be in a multiplayer game at once</source>
@@ -188,7 +188,7 @@
     </message>
     <message>
         <source>Limits your framerate, if your framerate is too high it will create lag. For a 28.8 modem, you&apos;d want to use around 22fps-28fps</source>
-        <translation>Limita o seu FPS; se o FPS estiver alto demais, vai dar lag. Para um modem de 28.8, o ideal é usar uns 22fps-28fps</translation>
+        <translation>Limita o seu FPS; se o FPS estiver alto demais, vai dar lag. Para um modem de 28,8, o ideal é usar uns 22–28 fps</translation>
     </message>
     <message>
         <source>The amount Half-Life should predict entity movement, this should be around the same as your ping time, try different settings in the console</source>
@@ -200,15 +200,15 @@
     </message>
     <message>
         <source>Numeric Ping</source>
-        <translation>Ping em ms</translation>
+        <translation>Ping numérico</translation>
     </message>
     <message>
         <source>Uses numeric ping times instead of the &quot;traffic light&quot; thingies.</source>
-        <translation>Mostra o ping em números em vez daqueles trequinhos de &quot;semáforo&quot;.</translation>
+        <translation>Mostra o ping em números em vez daqueles trequinhos de “semáforo”.</translation>
     </message>
     <message>
         <source>Start in Console</source>
-        <translation>Ir pro console</translation>
+        <translation>Iniciar no console</translation>
     </message>
     <message>
         <source>When Half-Life loads, it&apos;ll go directly to the console instead of the main menu</source>
@@ -216,7 +216,7 @@
     </message>
     <message>
         <source>Allow Cheats</source>
-        <translation>Usar cheats</translation>
+        <translation>Permitir cheats</translation>
     </message>
     <message>
         <source>Allows you to use cheats if you want to. Warning!: If you&apos;re running a multiplayer server, it&apos;ll allow people to use cheats in the game</source>
@@ -224,7 +224,7 @@
     </message>
     <message>
         <source>MMX Processor</source>
-        <translation>CPU MMX</translation>
+        <translation>Processador MMX</translation>
     </message>
     <message>
         <source>Enables MMX support. Do not use this unless you have an MMX enhanced processor</source>
@@ -236,7 +236,7 @@
     </message>
     <message>
         <source>Mouse Filter</source>
-        <translation>Filtro mouse</translation>
+        <translation>Filtro do mouse</translation>
     </message>
     <message>
         <source>Enabling this will make mouse movement a bit smoother, but it also makes it a bit harder to aim</source>
@@ -256,7 +256,7 @@
     </message>
     <message>
         <source>Custom CFG:</source>
-        <translation>CFG extra:</translation>
+        <translation>CFG inicial:</translation>
     </message>
     <message>
         <source>You can use this to execute a CFG file containing various commands when the game loads</source>
@@ -264,11 +264,11 @@
     </message>
     <message>
         <source>You can use this to execute a CFG file containing various commands when the game loads (should end in &quot;.cfg&quot;)</source>
-        <translation>Use isto para executar um arquivo CFG com vários comandos quando o jogo carregar (tem que terminar em &quot;.cfg&quot;)</translation>
+        <translation>Use isto para executar um arquivo CFG com vários comandos quando o jogo carregar (tem que terminar em “.cfg”)</translation>
     </message>
     <message>
         <source>Skill Level:</source>
-        <translation>Nível:</translation>
+        <translation>Dificuldade:</translation>
     </message>
     <message>
         <source>The difficulty level in single player</source>
@@ -276,7 +276,7 @@
     </message>
     <message>
         <source>Console Speed:</source>
-        <translation>Vel. console:</translation>
+        <translation>Vel. do console:</translation>
     </message>
     <message>
         <source>The speed that the console moves at when you bring it down/put it away. 600 is the default speed</source>
@@ -292,7 +292,7 @@
     </message>
     <message>
         <source>Developer Mode</source>
-        <translation>Modo developer</translation>
+        <translation>Modo desenvolvedor</translation>
     </message>
     <message>
         <source>Advanced, displays a lot more information about what&apos;s going on in the console. Good for testing maps</source>
@@ -316,7 +316,7 @@
     </message>
     <message>
         <source>HL Dir:</source>
-        <translation>Dir HL:</translation>
+        <translation>Pasta:</translation>
     </message>
     <message>
         <source>Your Half-Life directory location</source>
@@ -324,7 +324,7 @@
     </message>
     <message>
         <source>Save on Run (Slot 3)</source>
-        <translation>Salvar ao rodar (S3)</translation>
+        <translation>Salvar no slot 3</translation>
     </message>
     <message>
         <source>Saves the current Vantor options in slot 3 before running Half-Life</source>
@@ -348,7 +348,7 @@
     </message>
     <message>
         <source>DM Server</source>
-        <translation>Server DM</translation>
+        <translation>Servidor DM</translation>
     </message>
     <message>
         <source>Turn this on if you&apos;re running a DM server</source>
@@ -364,7 +364,7 @@
     </message>
     <message>
         <source>Allow Download</source>
-        <translation>Fazer download</translation>
+        <translation>Permitir download</translation>
     </message>
     <message>
         <source>Allows HL to download maps, models, and decals from a multiplayer server. Will probably increase lag.</source>
@@ -372,7 +372,7 @@
     </message>
     <message>
         <source>Allow Upload</source>
-        <translation>Fazer upload</translation>
+        <translation>Permitir upload</translation>
     </message>
     <message>
         <source>Allows Half-Life to upload your custom decals, models, etc. to the server, will increase lag while uploading</source>
@@ -392,7 +392,7 @@
     </message>
     <message>
         <source>Max Players</source>
-        <translation>Jogadores</translation>
+        <translation>Máx. jogadores</translation>
     </message>
     <message>
         <source>FPS Limit for LAN games</source>
@@ -400,7 +400,7 @@
     </message>
     <message>
         <source>FPS Limit for Net Games</source>
-        <translation>Limite de FPS na net</translation>
+        <translation>Limite de FPS na internet</translation>
     </message>
     <message>
         <source>Pushlatency</source>
@@ -424,7 +424,7 @@
     </message>
     <message>
         <source>Weapon Model</source>
-        <translation>Mostrar arma</translation>
+        <translation>Modelo da arma</translation>
     </message>
     <message>
         <source>If off, the weapon model will be invisible. This will increase your framerate</source>
@@ -440,7 +440,7 @@
     </message>
     <message>
         <source>Decal Limit</source>
-        <translation>Lim. decals</translation>
+        <translation>Limite de decals</translation>
     </message>
     <message>
         <source>Z-trick</source>
@@ -452,7 +452,7 @@
     </message>
     <message>
         <source>Mod Dir:     (e.g. &quot;tfc&quot;)</source>
-        <translation>Dir mod:     (ex. &quot;tfc&quot;)</translation>
+        <translation>Mod:     (ex.: “tfc”)</translation>
     </message>
     <message>
         <source>Click this if you want to run Half-Life using a mod (such as Team Fortress Classic). Works only with v1.0.0.9 and above.</source>
@@ -460,11 +460,11 @@
     </message>
     <message>
         <source>The directory of the mod you want to run (e.g.  tfc ). Works only with v1.0.0.9 and above.</source>
-        <translation>A pasta do mod que você quer rodar (ex.  tfc ). Só funciona na v1.0.0.9 ou superior.</translation>
+        <translation>A pasta do mod que você quer rodar (ex.:  tfc ). Só funciona na v1.0.0.9 ou superior.</translation>
     </message>
     <message>
         <source>16 bit Sound</source>
-        <translation>Som 16 bits</translation>
+        <translation>Som de 16 bits</translation>
     </message>
     <message>
         <source>Off is 8-bit sound. 16 bit is better, but 8bit will speed things up slightly</source>
@@ -480,7 +480,7 @@
     </message>
     <message>
         <source>Reverb Effects</source>
-        <translation>Efeitos reverb</translation>
+        <translation>Reverberação</translation>
     </message>
     <message>
         <source>Reverb effects, off will speed things up slightly</source>
@@ -512,7 +512,26 @@
     </message>
     <message>
         <source>I&apos;m getting a &quot;DIR not found!&quot; error, but the dir exists!</source>
-        <translation>Dá erro de &quot;DIR não existe!&quot;, mas o dir existe!</translation>
+        <translation>Dá “Pasta não encontrada!”, mas a pasta existe!</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Mostra a ajuda das opções da linha de comando.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Mostra a ajuda, incluindo as opções gerais do Qt.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opções:</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[opções]</translation>
     </message>
 </context>
 <context>
@@ -560,15 +579,15 @@
     </message>
     <message>
         <source>Loads the options of slot &lt;N&gt; (1 to 3) instead of the Default slot.</source>
-        <translation>Abre as opções do slot &lt;N&gt; (1 a 3) em vez das do slot Padrão.</translation>
+        <translation>Carrega as opções do slot &lt;N&gt; (1 a 3) em vez das do slot padrão.</translation>
     </message>
     <message>
         <source>Prints what Run would start, as a shell would run it, then the CFG file that it would write (none in the directory-not-found mode). Writes nothing.</source>
-        <translation>Mostra o que &quot;Rodar&quot; iniciaria, do jeito que um shell rodaria, e depois o arquivo CFG que seria gravado (nenhum no modo &quot;DIR não existe&quot;). Não grava nada.</translation>
+        <translation>Mostra o que “Rodar Half-Life já!” iniciaria, do jeito que um shell rodaria, e depois o arquivo CFG que seria gravado (nenhum no modo “Pasta não encontrada”). Não grava nada.</translation>
     </message>
     <message>
         <source>Does what &quot;Run Half-Life Now!&quot; does, then ends.</source>
-        <translation>Faz o que &quot;Rodar Half-Life já!&quot; faz e depois termina.</translation>
+        <translation>Faz o que “Rodar Half-Life já!” faz e depois termina.</translation>
     </message>
     <message>
         <source>With --run: says why the game could not be started in a desktop notification, or a message window, as the desktop menu&apos;s entries do; for a slot that is not saved it offers to open Vantor.</source>
@@ -606,7 +625,7 @@
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; see --help</source>
-        <translation>argumento inesperado &apos;%1&apos;; veja --help</translation>
+        <translation>argumento inesperado “%1”; veja --help</translation>
     </message>
     <message>
         <source>--print and --run cannot go together</source>
@@ -614,7 +633,7 @@
     </message>
     <message>
         <source>--slot takes 1, 2 or 3, not &apos;%1&apos;</source>
-        <translation>--slot aceita 1, 2 ou 3, não &apos;%1&apos;</translation>
+        <translation>--slot aceita 1, 2 ou 3, não “%1”</translation>
     </message>
     <message>
         <source>Vantor could not start Half-Life</source>
@@ -628,6 +647,10 @@
         <source>Half-Life ended at once (%1).</source>
         <translation>O Half-Life fechou na hora (%1).</translation>
     </message>
+    <message>
+        <source>Vantor&apos;s window needs a graphical session (X11 or Wayland); vantor --print and vantor --run work without one</source>
+        <translation>a janela do Vantor precisa de uma sessão gráfica (X11 ou Wayland); vantor --print e vantor --run funcionam sem ela</translation>
+    </message>
 </context>
 <context>
     <name>vantor::FilePicker</name>
@@ -637,11 +660,11 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Voltar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Select a map:</source>
-        <translation>Qual mapa?</translation>
+        <translation>Escolha um mapa:</translation>
     </message>
     <message>
         <source>Click on the map you want to run when Half-Life starts.</source>
@@ -649,7 +672,7 @@
     </message>
     <message>
         <source>Select a cfg:</source>
-        <translation>Qual cfg?</translation>
+        <translation>Escolha um CFG:</translation>
     </message>
     <message>
         <source>Click on the cfg file you want to execute when Half-Life starts.</source>
@@ -668,11 +691,11 @@
     </message>
     <message>
         <source>Paste Command Line or CFG</source>
-        <translation>Colar comandos ou CFG</translation>
+        <translation>Colar linha de comando ou CFG</translation>
     </message>
     <message>
         <source>Bring in Steam&apos;s Launch Options</source>
-        <translation>Importar opções da Steam</translation>
+        <translation>Trazer opções de inicialização da Steam</translation>
     </message>
     <message>
         <source>Steam keeps no launch options for Half-Life</source>
@@ -698,11 +721,11 @@
     </message>
     <message>
         <source>Load:</source>
-        <translation>Abrir:</translation>
+        <translation>Carregar:</translation>
     </message>
     <message>
         <source>Load previously saved options from slot:</source>
-        <translation>Abrir as opções já salvas do slot:</translation>
+        <translation>Carregar as opções já salvas do slot:</translation>
     </message>
     <message>
         <source>Save current Vantor options to slot:</source>
@@ -710,11 +733,11 @@
     </message>
     <message>
         <source>Load previously saved options from slot %1</source>
-        <translation>Abrir as opções já salvas do slot %1</translation>
+        <translation>Carregar as opções já salvas do slot %1</translation>
     </message>
     <message>
         <source>Load Slot %1</source>
-        <translation>Abrir slot %1</translation>
+        <translation>Carregar slot %1</translation>
     </message>
     <message>
         <source>Save current Vantor options to slot %1</source>
@@ -730,7 +753,7 @@
     </message>
     <message>
         <source>Load options from this slot when Vantor loads:</source>
-        <translation>Abrir as opções deste slot quando o Vantor iniciar:</translation>
+        <translation>Carregar as opções deste slot quando o Vantor iniciar:</translation>
     </message>
     <message>
         <source>Default Slot %1</source>
@@ -766,7 +789,7 @@
     </message>
     <message>
         <source>Select a CFG you want to execute when Half-Life loads</source>
-        <translation>Escolha uma CFG para executar quando o Half-Life carregar</translation>
+        <translation>Escolha um CFG para executar quando o Half-Life carregar</translation>
     </message>
     <message>
         <source>Browse for a CFG file</source>
@@ -782,7 +805,7 @@
     </message>
     <message>
         <source>Performance, Mod (Custom Game) and Sound Options</source>
-        <translation>Opções de desempenho, mod (jogo modificado) e som</translation>
+        <translation>Desempenho, mod (jogo modificado) e som</translation>
     </message>
     <message>
         <source>Options to help increase framerate (at a cost), to start Half-Life using a mod (user modification such as TFC), and sound related options.</source>
@@ -806,7 +829,7 @@
     </message>
     <message>
         <source>Makes a CFG file in your Valve\ dir, using the current settings. You can execute it by typing &quot;exec whatever.cfg&quot; in the console</source>
-        <translation>Cria um arquivo CFG na sua pasta Valve\ com as configurações atuais. Você pode executar ele digitando &quot;exec qualquercoisa.cfg&quot; no console</translation>
+        <translation>Cria um arquivo CFG na sua pasta Valve\ com as configurações atuais. Você pode executar ele digitando “exec qualquercoisa.cfg” no console</translation>
     </message>
     <message>
         <source>CFG file name</source>
@@ -822,7 +845,7 @@
     </message>
     <message>
         <source>Reset Settings</source>
-        <translation>Zerar configs</translation>
+        <translation>Redefinir opções</translation>
     </message>
     <message>
         <source>Resets settings to the Vantor defaults (not Half-Life defaults). Will not wipe saved settings. Vantor will have to be restarted</source>
@@ -890,7 +913,7 @@
     </message>
     <message>
         <source>Brask - a comic strip by the author of Vantor</source>
-        <translation>Brask - uma tirinha do autor do Vantor</translation>
+        <translation>Brask — uma tirinha do autor do Vantor</translation>
     </message>
     <message>
         <source>Picture of comic panel %1</source>
@@ -910,7 +933,7 @@
     </message>
     <message>
         <source>Back to Help</source>
-        <translation>Voltar</translation>
+        <translation>Voltar à ajuda</translation>
     </message>
     <message>
         <source>Still feeling depressed?</source>
@@ -981,15 +1004,15 @@
     <name>vantor::frmdirnotfound</name>
     <message>
         <source>Dir not Found  -  Help</source>
-        <translation>Dir inválido  -  Ajuda</translation>
+        <translation>Pasta não encontrada — Ajuda</translation>
     </message>
     <message>
         <source>Error: Directory not found!</source>
-        <translation>Erro: Diretório não existe!</translation>
+        <translation>Erro: Pasta não encontrada!</translation>
     </message>
     <message>
         <source>Either Vantor could not find the directory you specified in the &quot;HL Dir&quot; field, or it could not find a Valve\ or Valve\maps\ directory inside it. This may be because you specified the wrong directory, or it may be because of a compatibility bug in Vantor that only effects a few systems (don&apos;t know why or how to fix it). IF the directory shown in the &quot;HL Dir&quot; field is DEFINITELY CORRECT, you are probably one of the few people effected by the bug :(. Otherwise, click Browse and choose your Half-Life\ directory.</source>
-        <translation>Ou o Vantor não achou a pasta que você indicou no campo &quot;Dir HL&quot;, ou não achou uma pasta Valve\ ou Valve\maps\ dentro dela. Pode ser porque você indicou a pasta errada, ou pode ser culpa de um bug de compatibilidade do Vantor que só afeta alguns sistemas (não sei por que nem como consertar). SE a pasta mostrada no campo &quot;Dir HL&quot; estiver CORRETA COM CERTEZA, você provavelmente é uma das poucas pessoas afetadas pelo bug :(. Senão, clique em Buscar e escolha a sua pasta Half-Life\.</translation>
+        <translation>Ou o Vantor não achou a pasta que você indicou no campo “Pasta”, ou não achou uma pasta Valve\ ou Valve\maps\ dentro dela. Pode ser porque você indicou a pasta errada, ou pode ser culpa de um bug de compatibilidade do Vantor que só afeta alguns sistemas (não sei por que nem como consertar). SE a pasta mostrada no campo “Pasta” estiver CORRETA COM CERTEZA, você provavelmente é uma das poucas pessoas afetadas pelo bug :(. Senão, clique em “Buscar” e escolha a sua pasta Half-Life\.</translation>
     </message>
     <message>
         <source>There is no proper fix for this yet: on a few systems Vantor cannot write to the disk, and nobody knows why. If you know what causes it, please send an e-mail; the contact details are on the Help page.</source>
@@ -997,11 +1020,11 @@
     </message>
     <message>
         <source>There is a partial fix, however, which will let you use a few basic features. To get these features to work, click &quot;Help&quot; (on Vantor), then &quot;Feeling Depressed?&quot;. There should be a checkbox under the Brask strip. Turn it on.</source>
-        <translation>Mas existe uma solução parcial, que deixa você usar alguns recursos básicos. Para esses recursos funcionarem, clique em &quot;Ajuda&quot; (no Vantor) e depois em &quot;Bateu a deprê?&quot;. Embaixo da tirinha do Brask deve ter uma caixa de seleção. Marque essa caixa.</translation>
+        <translation>Mas existe uma solução parcial, que deixa você usar alguns recursos básicos. Para esses recursos funcionarem, clique em “Ajuda” (no Vantor) e depois em “Bateu a deprê?”. Embaixo da tirinha do Brask deve ter uma caixa de seleção. Marque essa caixa.</translation>
     </message>
     <message>
         <source>Unusable options (almost all of them :(  ) will now be disabled. You can enable them again by going to Help/Depressed/ and unchecking the checkbox.</source>
-        <translation>As opções que não funcionam (quase todas :(  ) agora vão ficar desativadas. Dá para ativar de novo indo em Ajuda/Deprê/ e desmarcando a caixa.</translation>
+        <translation>As opções que não funcionam (quase todas :(  ) agora vão ficar desativadas. Dá para ativar de novo indo em Ajuda/Bateu a deprê?/ e desmarcando a caixa.</translation>
     </message>
     <message>
         <source>Close</source>

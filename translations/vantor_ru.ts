@@ -5,11 +5,11 @@
     <name>Caption</name>
     <message>
         <source>Run Half-Life Now!</source>
-        <translation>Запуск Half-Life!</translation>
+        <translation>Запустить Half-Life!</translation>
     </message>
     <message>
         <source>Could not start hl.exe!</source>
-        <translation>hl.exe не запустился!</translation>
+        <translation>Не удалось запустить hl.exe!</translation>
     </message>
     <message>
         <source>Make CFG File:</source>
@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>CFG file created</source>
-        <translation>CFG создан</translation>
+        <translation>CFG-файл создан</translation>
     </message>
     <message>
         <source>Enter a filename!</source>
@@ -25,15 +25,15 @@
     </message>
     <message>
         <source>Delete all saved settings</source>
-        <translation>Удалить сохранения</translation>
+        <translation>Удалить все слоты</translation>
     </message>
     <message>
         <source>Save:</source>
-        <translation>Сохр.:</translation>
+        <translation>Сохранить:</translation>
     </message>
     <message>
         <source>Current Command Line:</source>
-        <translation>Командная строка:</translation>
+        <translation>Текущая командная строка:</translation>
     </message>
     <message>
         <source> ERROR: Dir not found!</source>
@@ -41,15 +41,15 @@
     </message>
     <message>
         <source>This is the command line that will be executed, like from the DOS prompt</source>
-        <translation>Эта командная строка будет выполнена так, будто ты набрал её в DOS</translation>
+        <translation>Эта командная строка будет выполнена так, будто ты набрал её в командной строке DOS</translation>
     </message>
     <message>
         <source>Saved</source>
-        <translation>Есть!</translation>
+        <translation>Сохранено</translation>
     </message>
     <message>
         <source>Not saved!</source>
-        <translation>Не сохр.!</translation>
+        <translation>Не сохранено!</translation>
     </message>
 </context>
 <context>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>For a 28.8 modem, your rate should be somewhere between 2000 and 3000, you need to try lots of different settings in the console to work out what&apos;s best for you</source>
-        <translation>Для модема 28.8 rate стоит ставить где-то между 2000 и 3000; чтобы найти лучшее для себя значение, придётся перепробовать в консоли кучу разных</translation>
+        <translation>Для модема 28,8 rate стоит ставить где-то между 2000 и 3000; чтобы найти лучшее для себя значение, придётся перепробовать в консоли кучу разных</translation>
     </message>
     <message>
         <source>Maximum number of players that can be in a multiplayer game at once</source>
@@ -188,7 +188,7 @@
     </message>
     <message>
         <source>Limits your framerate, if your framerate is too high it will create lag. For a 28.8 modem, you&apos;d want to use around 22fps-28fps</source>
-        <translation>Ограничивает FPS: если FPS слишком высокий, начнутся лаги. Для модема 28.8 лучше ставить около 22–28 fps</translation>
+        <translation>Ограничивает FPS: если FPS слишком высокий, начнутся лаги. Для модема 28,8 лучше ставить около 22–28 fps</translation>
     </message>
     <message>
         <source>The amount Half-Life should predict entity movement, this should be around the same as your ping time, try different settings in the console</source>
@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>Start in Console</source>
-        <translation>Сразу консоль</translation>
+        <translation>Запуск в консоли</translation>
     </message>
     <message>
         <source>When Half-Life loads, it&apos;ll go directly to the console instead of the main menu</source>
@@ -216,7 +216,7 @@
     </message>
     <message>
         <source>Allow Cheats</source>
-        <translation>Вкл. читы</translation>
+        <translation>Разрешить читы</translation>
     </message>
     <message>
         <source>Allows you to use cheats if you want to. Warning!: If you&apos;re running a multiplayer server, it&apos;ll allow people to use cheats in the game</source>
@@ -224,7 +224,7 @@
     </message>
     <message>
         <source>MMX Processor</source>
-        <translation>Проц. с MMX</translation>
+        <translation>MMX-процессор</translation>
     </message>
     <message>
         <source>Enables MMX support. Do not use this unless you have an MMX enhanced processor</source>
@@ -268,7 +268,7 @@
     </message>
     <message>
         <source>Skill Level:</source>
-        <translation>Сложн.:</translation>
+        <translation>Сложность:</translation>
     </message>
     <message>
         <source>The difficulty level in single player</source>
@@ -284,15 +284,15 @@
     </message>
     <message>
         <source>Third Person View</source>
-        <translation>Вид от 3-го лица</translation>
+        <translation>Вид от третьего лица</translation>
     </message>
     <message>
         <source>Shows everything from a third person (chasecam) view. Check Help for camera control info.</source>
-        <translation>Показывает всё от третьего лица (камера chasecam). Как управлять камерой, смотри в «Инфо».</translation>
+        <translation>Показывает всё от третьего лица (камера chasecam). Как управлять камерой, смотри в «Справке».</translation>
     </message>
     <message>
         <source>Developer Mode</source>
-        <translation>Режим разраба</translation>
+        <translation>Режим разработчика</translation>
     </message>
     <message>
         <source>Advanced, displays a lot more information about what&apos;s going on in the console. Good for testing maps</source>
@@ -308,7 +308,7 @@
     </message>
     <message>
         <source>Enable Joystick</source>
-        <translation>Джойстик</translation>
+        <translation>Включить джойстик</translation>
     </message>
     <message>
         <source>Disabling the joystick increases performance slightly. Enable this if you want to use a joystick</source>
@@ -324,7 +324,7 @@
     </message>
     <message>
         <source>Save on Run (Slot 3)</source>
-        <translation>Автосохр. в слот 3</translation>
+        <translation>Сохранять в слот 3</translation>
     </message>
     <message>
         <source>Saves the current Vantor options in slot 3 before running Half-Life</source>
@@ -332,7 +332,7 @@
     </message>
     <message>
         <source>Close Vantor on Run</source>
-        <translation>Закрыть при пуске</translation>
+        <translation>Выйти после запуска</translation>
     </message>
     <message>
         <source>Closes Vantor after running Half-Life</source>
@@ -380,7 +380,7 @@
     </message>
     <message>
         <source>High Quality Models</source>
-        <translation>Хорошие модели</translation>
+        <translation>Качественные модели</translation>
     </message>
     <message>
         <source>Turning this on makes models look better, but it&apos;ll decrease your framerate a bit</source>
@@ -392,15 +392,15 @@
     </message>
     <message>
         <source>Max Players</source>
-        <translation>Игроков:</translation>
+        <translation>Макс. игроков</translation>
     </message>
     <message>
         <source>FPS Limit for LAN games</source>
-        <translation>Лимит FPS в LAN</translation>
+        <translation>Лимит FPS в игре по LAN</translation>
     </message>
     <message>
         <source>FPS Limit for Net Games</source>
-        <translation>Лимит FPS в инете</translation>
+        <translation>Лимит FPS в интернете</translation>
     </message>
     <message>
         <source>Pushlatency</source>
@@ -424,7 +424,7 @@
     </message>
     <message>
         <source>Weapon Model</source>
-        <translation>Оружие</translation>
+        <translation>Модель оружия</translation>
     </message>
     <message>
         <source>If off, the weapon model will be invisible. This will increase your framerate</source>
@@ -440,7 +440,7 @@
     </message>
     <message>
         <source>Decal Limit</source>
-        <translation>Декалей:</translation>
+        <translation>Лимит декалей</translation>
     </message>
     <message>
         <source>Z-trick</source>
@@ -472,7 +472,7 @@
     </message>
     <message>
         <source>High Sound Quality</source>
-        <translation>Хороший звук</translation>
+        <translation>Качественный звук</translation>
     </message>
     <message>
         <source>Better quality sound, will slow things down a bit though</source>
@@ -480,7 +480,7 @@
     </message>
     <message>
         <source>Reverb Effects</source>
-        <translation>Эффекты эха</translation>
+        <translation>Реверберация</translation>
     </message>
     <message>
         <source>Reverb effects, off will speed things up slightly</source>
@@ -512,7 +512,26 @@
     </message>
     <message>
         <source>I&apos;m getting a &quot;DIR not found!&quot; error, but the dir exists!</source>
-        <translation>Пишет «нет папки!», а папка на месте!</translation>
+        <translation>Выдаёт ошибку «нет папки!», а папка на месте!</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Показывает справку по опциям командной строки.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Показывает справку, включая общие опции Qt.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Опции:</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[опции]</translation>
     </message>
 </context>
 <context>
@@ -564,11 +583,11 @@
     </message>
     <message>
         <source>Prints what Run would start, as a shell would run it, then the CFG file that it would write (none in the directory-not-found mode). Writes nothing.</source>
-        <translation>Выводит то, что запустила бы кнопка «Запуск Half-Life!», в виде команды для оболочки, а затем CFG-файл, который она записала бы (в режиме «нет папки» его нет). Ничего не записывает.</translation>
+        <translation>Выводит то, что запустила бы кнопка «Запустить Half-Life!», в виде команды для оболочки, а затем CFG-файл, который она записала бы (в режиме «нет папки» его нет). Ничего не записывает.</translation>
     </message>
     <message>
         <source>Does what &quot;Run Half-Life Now!&quot; does, then ends.</source>
-        <translation>Делает то же, что кнопка «Запуск Half-Life!», и завершается.</translation>
+        <translation>Делает то же, что кнопка «Запустить Half-Life!», и завершается.</translation>
     </message>
     <message>
         <source>With --run: says why the game could not be started in a desktop notification, or a message window, as the desktop menu&apos;s entries do; for a slot that is not saved it offers to open Vantor.</source>
@@ -628,6 +647,10 @@
         <source>Half-Life ended at once (%1).</source>
         <translation>Half-Life сразу завершился (%1).</translation>
     </message>
+    <message>
+        <source>Vantor&apos;s window needs a graphical session (X11 or Wayland); vantor --print and vantor --run work without one</source>
+        <translation>окну Vantor нужен графический сеанс (X11 или Wayland); vantor --print и vantor --run работают и без него</translation>
+    </message>
 </context>
 <context>
     <name>vantor::FilePicker</name>
@@ -641,7 +664,7 @@
     </message>
     <message>
         <source>Select a map:</source>
-        <translation>Выбор карты</translation>
+        <translation>Выбери карту:</translation>
     </message>
     <message>
         <source>Click on the map you want to run when Half-Life starts.</source>
@@ -649,7 +672,7 @@
     </message>
     <message>
         <source>Select a cfg:</source>
-        <translation>Выбор CFG</translation>
+        <translation>Выбери CFG:</translation>
     </message>
     <message>
         <source>Click on the cfg file you want to execute when Half-Life starts.</source>
@@ -668,11 +691,11 @@
     </message>
     <message>
         <source>Paste Command Line or CFG</source>
-        <translation>Вставить строку или CFG</translation>
+        <translation>Вставить командную строку или CFG</translation>
     </message>
     <message>
         <source>Bring in Steam&apos;s Launch Options</source>
-        <translation>Параметры запуска из Steam</translation>
+        <translation>Взять параметры запуска из Steam</translation>
     </message>
     <message>
         <source>Steam keeps no launch options for Half-Life</source>
@@ -681,17 +704,17 @@
     <message numerus="yes">
         <source>%n options set</source>
         <translation>
-            <numerusform>%n параметр задан</numerusform>
-            <numerusform>%n параметра задано</numerusform>
-            <numerusform>%n параметров задано</numerusform>
+            <numerusform>Задана %n опция</numerusform>
+            <numerusform>Заданы %n опции</numerusform>
+            <numerusform>Задано %n опций</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>, %n lines not used</source>
         <translation>
-            <numerusform>, %n строка пропущена</numerusform>
-            <numerusform>, %n строки пропущено</numerusform>
-            <numerusform>, %n строк пропущено</numerusform>
+            <numerusform>, %n строка не использована</numerusform>
+            <numerusform>, %n строки не использованы</numerusform>
+            <numerusform>, %n строк не использовано</numerusform>
         </translation>
     </message>
     <message>
@@ -700,7 +723,7 @@
     </message>
     <message>
         <source>Load:</source>
-        <translation>Загр.:</translation>
+        <translation>Загрузить:</translation>
     </message>
     <message>
         <source>Load previously saved options from slot:</source>
@@ -744,7 +767,7 @@
     </message>
     <message>
         <source>Help</source>
-        <translation>Инфо</translation>
+        <translation>Справка</translation>
     </message>
     <message>
         <source>Help, About, etc.</source>
@@ -776,7 +799,7 @@
     </message>
     <message>
         <source>Multiplayer Options</source>
-        <translation>Сетевая игра</translation>
+        <translation>Опции сетевой игры</translation>
     </message>
     <message>
         <source>Multiplayer-related options</source>
@@ -784,7 +807,7 @@
     </message>
     <message>
         <source>Performance, Mod (Custom Game) and Sound Options</source>
-        <translation>Быстродействие, моды (свои игры) и звук</translation>
+        <translation>Опции быстродействия, модов (своих игр) и звука</translation>
     </message>
     <message>
         <source>Options to help increase framerate (at a cost), to start Half-Life using a mod (user modification such as TFC), and sound related options.</source>
@@ -824,7 +847,7 @@
     </message>
     <message>
         <source>Reset Settings</source>
-        <translation>Сброс опций</translation>
+        <translation>Сбросить опции</translation>
     </message>
     <message>
         <source>Resets settings to the Vantor defaults (not Half-Life defaults). Will not wipe saved settings. Vantor will have to be restarted</source>
@@ -876,7 +899,7 @@
     </message>
     <message>
         <source>Go to the Vantor page for info/etc.</source>
-        <translation>Страница Vantor: инфо и пр.</translation>
+        <translation>Страница Vantor: сведения и пр.</translation>
     </message>
     <message>
         <source>Help text</source>
@@ -888,11 +911,11 @@
     </message>
     <message>
         <source>Back to General Options from Help</source>
-        <translation>К общим опциям из «Инфо»</translation>
+        <translation>К общим опциям из справки</translation>
     </message>
     <message>
         <source>Brask - a comic strip by the author of Vantor</source>
-        <translation>Brask - комикс от автора Vantor</translation>
+        <translation>Brask — комикс от автора Vantor</translation>
     </message>
     <message>
         <source>Picture of comic panel %1</source>
@@ -912,7 +935,7 @@
     </message>
     <message>
         <source>Back to Help</source>
-        <translation>Назад</translation>
+        <translation>К справке</translation>
     </message>
     <message>
         <source>Still feeling depressed?</source>
@@ -983,7 +1006,7 @@
     <name>vantor::frmdirnotfound</name>
     <message>
         <source>Dir not Found  -  Help</source>
-        <translation>Нет папки  -  Инфо</translation>
+        <translation>Нет папки — Справка</translation>
     </message>
     <message>
         <source>Error: Directory not found!</source>
@@ -995,15 +1018,15 @@
     </message>
     <message>
         <source>There is no proper fix for this yet: on a few systems Vantor cannot write to the disk, and nobody knows why. If you know what causes it, please send an e-mail; the contact details are on the Help page.</source>
-        <translation>Нормального решения пока нет: на некоторых системах Vantor не может писать на диск, и никто не знает почему. Если знаешь, в чём дело, напиши, пожалуйста, письмо; адрес есть на странице «Инфо».</translation>
+        <translation>Нормального решения пока нет: на некоторых системах Vantor не может писать на диск, и никто не знает почему. Если знаешь, в чём дело, напиши, пожалуйста, письмо; адрес есть на странице «Справка».</translation>
     </message>
     <message>
         <source>There is a partial fix, however, which will let you use a few basic features. To get these features to work, click &quot;Help&quot; (on Vantor), then &quot;Feeling Depressed?&quot;. There should be a checkbox under the Brask strip. Turn it on.</source>
-        <translation>Зато есть частичное решение, с которым заработает кое-что из самого нужного. Для этого нажми «Инфо» (в окне Vantor), а затем «Грустишь?». Под комиксом Brask будет флажок. Включи его.</translation>
+        <translation>Зато есть частичное решение, с которым заработает кое-что из самого нужного. Для этого нажми «Справка» (в окне Vantor), а затем «Грустишь?». Под комиксом Brask будет флажок. Включи его.</translation>
     </message>
     <message>
         <source>Unusable options (almost all of them :(  ) will now be disabled. You can enable them again by going to Help/Depressed/ and unchecking the checkbox.</source>
-        <translation>Неработающие опции (почти все :(  ) теперь станут недоступны. Вернуть их можно, зайдя в Инфо/Грустишь?/ и сняв флажок.</translation>
+        <translation>Неработающие опции (почти все :(  ) теперь станут недоступны. Вернуть их можно, зайдя в Справка/Грустишь?/ и сняв флажок.</translation>
     </message>
     <message>
         <source>Close</source>

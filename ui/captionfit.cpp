@@ -13,15 +13,15 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace vantor {
 namespace {
 
-constexpr int smallestFontPixels = 7;
 constexpr char naturalPixelsProperty[] = "vantorNaturalPixels";
 constexpr char captionsProperty[] = "vantorCaptions";
-constexpr int captionMargin = 4; // pixels
+constexpr int captionMargin = 3; // pixels
 
 struct CaptionRoom {
     QRect area;
@@ -70,27 +70,45 @@ bool fitsWith(const QFont &font, const CaptionRoom &room)
     return needed.width() <= room.area.width() && needed.height() <= room.area.height();
 }
 
-// Whether every caption that the control shows, now or in turn, fits whole in FONT.
-bool fitsAll(const QWidget *control, const QFont &font)
+// Whether the caption that the control shows fits whole in FONT.
+bool fitsIn(const QWidget *control, const QFont &font)
 {
     auto room = roomOf(control);
-    if (!room)
+    if (!room || room->text.isEmpty())
         return true;
-    QStringList captions = control->property(captionsProperty).toStringList();
-    if (captions.isEmpty())
-        captions = {room->text};
-    else // one of several captions does not touch the edges either
+    if (control->property(captionsProperty).isValid()) // one of several captions does not touch the edges either
         room->area.adjust(captionMargin, 0, -captionMargin, 0);
-    return std::all_of(captions.begin(), captions.end(), [&](const QString &caption) {
-        return caption.isEmpty() || fitsWith(font, CaptionRoom{room->area, room->wraps, caption});
-    });
+    return fitsWith(font, *room);
 }
 
 } // namespace
 
-bool captionFits(const QWidget *control) { return fitsAll(control, control->font()); }
+qreal windowScale(int desktopFontPixels)
+{
+    return std::max(1.0, std::floor(desktopFontPixels * 4.0 / windowFontPixels) / 4.0);
+}
+
+bool captionFits(const QWidget *control) { return fitsIn(control, control->font()); }
 
 void setCaptions(QWidget *control, const QStringList &captions) { control->setProperty(captionsProperty, captions); }
+
+QStringList captionsOf(const QWidget *control)
+{
+    const QStringList captions = control->property(captionsProperty).toStringList();
+    if (!captions.isEmpty())
+        return captions;
+    const auto room = roomOf(control);
+    return room ? QStringList{room->text} : QStringList();
+}
+
+void showCaption(QWidget *control, const QString &caption)
+{
+    if (auto *frame = qobject_cast<QGroupBox *>(control))
+        frame->setTitle(caption);
+    else
+        control->setProperty("text", caption);
+    fitCaption(control);
+}
 
 void fitCaption(QWidget *control) { fitTogether({control}); }
 
@@ -111,9 +129,9 @@ void fitTogether(const QList<QWidget *> &controls)
         return font;
     };
     int pixels = controls.first()->property(naturalPixelsProperty).toInt();
-    while (pixels > smallestFontPixels && !std::all_of(controls.begin(), controls.end(), [&](const QWidget *control) {
-               return fitsAll(control, withPixels(control, pixels));
-           }))
+    while (pixels > smallestCaptionPixels &&
+           !std::all_of(controls.begin(), controls.end(),
+                        [&](const QWidget *control) { return fitsIn(control, withPixels(control, pixels)); }))
         --pixels;
     for (QWidget *control : controls)
         if (const QFont font = withPixels(control, pixels); font != control->font())

@@ -237,10 +237,8 @@ private:
     void loadPictures();
     void loadHelpText();
     void showDirNotFound();
-    // Sets a caption that the command shows for the given seconds, fitted to its control, and tells a screen reader;
-    // and the usual caption again afterwards.
+    // Sets a caption that the command shows for the given seconds, fitted to its control, and tells a screen reader.
     void sayOnButton(QAbstractButton *button, const QString &caption, double seconds);
-    void showCaption(QAbstractButton *button, const QString &caption);
     // Shows SAID as the frame's title for the given seconds, then its USUAL title again, without waiting for it; a
     // later word restarts the time.
     void sayForAMoment(QGroupBox *frame, const QString &said, const char *usual, int seconds);

@@ -373,10 +373,9 @@ void Form1::buildComicPage()
     chkdnf = makeCheck("chkdnf", braskfram, 112, 216, 273, 17);
     chkdnf->setAccessibleDescription(tr("Turns most options off: those that only a CFG file can carry, since Vantor "
                                         "then writes none."));
-    // Its caption lies over the comic's light background, whatever the colours of the desktop.
-    QPalette onPicture = chkdnf->palette();
-    onPicture.setColor(QPalette::WindowText, Qt::black);
-    chkdnf->setPalette(onPicture);
+    // Its caption would lie half over the comic's light picture and half over the window: the box paints the
+    // window's colour beneath it, so that the desktop's own text colour reads on it in a light palette or a dark one.
+    chkdnf->setAutoFillBackground(true);
     braskscrlr = makeButton("braskscrlr", tr("Scroll Right  ->"), QString(), braskfram, 392, 216, 89, 17);
     braskscrlr->setAccessibleName(tr("Scroll Right"));
     QPushButton **choosers[] = {&brask1but, &brask2but, &brask3but, &brask4but};

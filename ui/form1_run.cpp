@@ -178,22 +178,16 @@ void Form1::sayOnButton(QAbstractButton *button, const QString &caption, double 
     announce(button, caption, seconds);
 }
 
-void Form1::showCaption(QAbstractButton *button, const QString &caption)
-{
-    button->setText(caption);
-    fitCaption(button);
-}
-
 void Form1::sayForAMoment(QGroupBox *frame, const QString &said, const char *usual, int seconds)
 {
-    frame->setTitle(said);
+    showCaption(frame, said);
     announce(frame, said, seconds);
     auto *moment = frame->findChild<QTimer *>(QString(), Qt::FindDirectChildrenOnly);
     if (!moment) {
         moment = new QTimer(frame);
         moment->setSingleShot(true);
         moment->setTimerType(Qt::PreciseTimer); // never early: a coarse timer may fire 5 % before its time
-        connect(moment, &QTimer::timeout, frame, [frame, usual] { frame->setTitle(captions::said(usual)); });
+        connect(moment, &QTimer::timeout, frame, [frame, usual] { showCaption(frame, captions::said(usual)); });
     }
     moment->start(seconds * 1000);
 }

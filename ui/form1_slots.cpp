@@ -3,6 +3,7 @@
 
 #include "form1.h"
 
+#include "captionfit.h"
 #include "captions.h"
 #include "controls.h"
 #include "folderbrowse.h"

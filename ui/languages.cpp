@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QPointer>
 #include <QTranslator>
@@ -38,6 +37,31 @@ bool use(std::unique_ptr<QTranslator> translator, bool loaded)
     return true;
 }
 
+// The first of the user's languages that Vantor speaks, by the name of its file ("de", "pt_BR"): as the user's
+// country speaks it, else as it is written for all countries, else as another country speaks it (Brazil's Portuguese
+// for Portugal's); English when none. A later language never comes before an earlier one spoken in another country.
+QString firstSpoken(const QStringList &wanted)
+{
+    const QStringList shipped = QDir(QLatin1String(translations)).entryList(QDir::Files);
+    const auto spoken = [&](const QString &name) { return shipped.contains("vantor_" + name + ".qm"); };
+    for (const QString &tag : wanted) {
+        const QLocale asked(tag);
+        if (asked.language() == QLocale::C)
+            continue;
+        const QString language = QLocale::languageToCode(asked.language());
+        if (spoken(asked.name()))
+            return asked.name();
+        if (spoken(language))
+            return language;
+        // (The names are compared by hand: a name filter would compile a pattern, which costs the window half a
+        // megabyte.)
+        for (const QString &file : shipped)
+            if (file.startsWith("vantor_" + language + u'_') && file.endsWith(QLatin1String(".qm")))
+                return file.sliced(7).chopped(3);
+    }
+    return QStringLiteral("en");
+}
+
 } // namespace
 
 QString useLanguage(const QLocale &locale)
@@ -53,27 +77,18 @@ QString useLanguage(const QLocale &locale)
     auto english = std::make_unique<QTranslator>();
     const bool hasEnglish = english->load(QStringLiteral("vantor_en"), QLatin1String(translations));
     use(std::move(english), hasEnglish);
+    chosen() = firstSpoken(locale.uiLanguages());
+    if (chosen() == QLatin1String("en"))
+        return chosen();
+    // Qt's own texts (the dialogs' buttons, the terminal's usage) in the same language, where the system has them;
+    // Vantor's texts, installed later, are asked first, and carry their own wording of the few of Qt's that they need.
+    auto qt = std::make_unique<QTranslator>();
+    const bool found =
+        qt->load(QStringLiteral("qtbase_") + chosen(), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    use(std::move(qt), found);
     auto vantor = std::make_unique<QTranslator>();
-    bool loaded = vantor->load(locale, QStringLiteral("vantor"), QStringLiteral("_"), QLatin1String(translations));
-    // Else the language as another country speaks it: Brazil's Portuguese for Portugal's, rather than English. (The
-    // names are compared by hand: a name filter would compile a pattern, which costs the window half a megabyte.)
-    const QStringList shipped = loaded ? QStringList() : QDir(QLatin1String(translations)).entryList(QDir::Files);
-    for (const QString &wanted : locale.uiLanguages()) {
-        const QString prefix = "vantor_" + QLocale::languageToCode(QLocale(wanted).language()) + u'_';
-        for (const QString &file : shipped)
-            if (!loaded && file.startsWith(prefix) && file.endsWith(QLatin1String(".qm")))
-                loaded = vantor->load(file, QLatin1String(translations));
-    }
-    const QString name = loaded ? QFileInfo(vantor->filePath()).completeBaseName().section(QLatin1Char('_'), 1)
-                                : QStringLiteral("en"); // vantor_pt_BR.qm gives pt_BR
-    chosen() = name.startsWith(QLatin1String("en")) ? QStringLiteral("en") : name;
-    if (chosen() != QLatin1String("en") && use(std::move(vantor), true)) {
-        // Qt's own dialogs (the folder dialog, the message boxes) in the same language, where the system has them.
-        auto qt = std::make_unique<QTranslator>();
-        const bool found =
-            qt->load(QStringLiteral("qtbase_") + chosen(), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-        use(std::move(qt), found);
-    }
+    const bool loaded = vantor->load(QStringLiteral("vantor_") + chosen(), QLatin1String(translations));
+    use(std::move(vantor), loaded);
     return chosen();
 }
 

@@ -1,11 +1,15 @@
 #include "links.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
+
+#include <algorithm>
+#include <cmath>
 
 namespace vantor {
 
@@ -31,6 +35,32 @@ public:
     }
 };
 
+// The relative luminance of a colour, and the contrast of two, as the web's accessibility guidelines measure them.
+double luminance(const QColor &colour)
+{
+    const auto linear = [](double channel) {
+        return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const double first = luminance(a), second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+// The colour, made darker on a light background or lighter on a dark one until it reads on it; its hue stays.
+QColor readableOn(const QColor &text, const QColor &background)
+{
+    constexpr double enough = 4.5;
+    const bool lighten = luminance(background) < 0.18;
+    QColor colour = text.toHsl();
+    for (int step = 0; step <= 20 && contrast(colour, background) < enough; ++step)
+        colour.setHslF(colour.hslHueF(), colour.hslSaturationF(), lighten ? 0.5 + step / 40.0 : 0.5 - step / 40.0);
+    return contrast(colour, background) < enough ? QColor(lighten ? Qt::white : Qt::black) : colour.toRgb();
+}
+
 QAccessibleInterface *accessibleLink(const QString &className, QObject *object)
 {
     auto *link = qobject_cast<LinkLabel *>(object);
@@ -50,6 +80,29 @@ LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(text, parent
     setForegroundRole(QPalette::Link);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
+    // Links stand on their frames' borders: the window's colour beneath keeps the line out of their text.
+    setAutoFillBackground(true);
+    keepReadable();
+}
+
+void LinkLabel::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ParentChange)
+        keepReadable();
+}
+
+void LinkLabel::keepReadable()
+{
+    // The desktop's link colour may be meant for another background than the one beneath (blue on a dark window):
+    // it is made lighter or darker until it reads there.
+    const QPalette beneath = parentWidget() ? parentWidget()->palette() : QApplication::palette(this);
+    const QColor readable = readableOn(beneath.color(QPalette::Link), beneath.color(QPalette::Window));
+    if (palette().color(QPalette::Link) == readable)
+        return;
+    QPalette own = palette();
+    own.setColor(QPalette::Link, readable);
+    setPalette(own);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
