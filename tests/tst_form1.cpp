@@ -514,9 +514,10 @@ private slots:
         QCOMPARE(ending.count(), 1);
     }
 
-    // The preview's menu and Ctrl+Shift+V read the clipboard, and a CFG file dropped anywhere or a text dropped off
-    // the fields is read too: options are set, their handling runs, and the frame's title says for 3 seconds how
-    // many, holding nothing up. In a field, Ctrl+Shift+V pastes into it and a text dropped onto it goes in.
+    // The preview's menu (beside the setup check) and Ctrl+Shift+V read the clipboard, and a CFG file dropped anywhere
+    // or a text dropped off the fields is read too: options are set, their handling runs, and the frame's title says
+    // for 3 seconds how many, holding nothing up. In a field, Ctrl+Shift+V pastes into it and a text dropped onto it
+    // goes in.
     void importing()
     {
         QTemporaryDir folder;
@@ -525,7 +526,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&form));
         emit control<QPlainTextEdit>(form, "prntcmdline")->customContextMenuRequested(QPoint(5, 5));
         QTRY_VERIFY(QApplication::activePopupWidget());
-        for (const char *action : {"importClipboard", "importSteamOptions"})
+        for (const char *action : {"importClipboard", "importSteamOptions", "checkSetup"})
             QVERIFY(QApplication::activePopupWidget()->actions().contains(form.findChild<QAction *>(action)));
         QApplication::activePopupWidget()->close();
         const auto title = [&] { return control<QGroupBox>(form, "cmdlinfram")->title(); };

@@ -1,6 +1,7 @@
 // What the options become, without a window: the command line, the numeric fields' rules, the CFG file, reading both
 // back, and the program that starts the game.
 
+#include "launch/causes.h"
 #include "launch/cfgfile.h"
 #include "launch/commandline.h"
 #include "launch/gamelaunch.h"
@@ -8,6 +9,7 @@
 #include "launch/importer.h"
 #include "launch/numbers.h"
 #include "launch/numericfields.h"
+#include "launch/setupcheck.h"
 #include "launch/smallfile.h"
 #include "launch/steamlibraries.h"
 #include "support/fakegame.h"
@@ -21,6 +23,7 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace vantor;
 
@@ -261,8 +264,8 @@ private slots:
                 " -dev +map 'c1 a0' 'it'\\''s'");
     }
 
-    // What Vantor advises for a game that ended at once, from its output and, for a mod started natively, the mod's
-    // liblist.gam.
+    // What Vantor advises for a game that ended at once, from its output, the system's distribution and, for a mod
+    // started natively, the mod's liblist.gam; where the game folder lies in a Steam library, from that too.
     void advice_data() { cases(__func__); }
 
     void advice()
@@ -270,18 +273,140 @@ private slots:
         QFETCH(QString, output);
         QFETCH(QString, program);
         QFETCH(QString, liblist);
+        QFETCH(QString, system);
         QFETCH(QString, expected);
-        QTemporaryDir game;
-        QFile list(game.filePath("cstrike/liblist.gam"));
-        QVERIFY(QDir(game.path()).mkdir("cstrike") && list.open(QIODevice::WriteOnly) &&
-                list.write(liblist.toUtf8()) >= 0);
-        list.close();
+        QTemporaryDir root;
+        const QString game = root.filePath(system.contains("library") ? "steamapps/common/Half-Life" : "game");
+        QFile list(game + "/cstrike/liblist.gam"), release(root.filePath("etc/os-release"));
+        QVERIFY(QDir().mkpath(game + "/cstrike") && QDir(root.path()).mkpath("etc") &&
+                release.open(QIODevice::WriteOnly) && release.write(system.section(' ', 0, 0).toUtf8() + '\n') > 0 &&
+                (!system.contains("library") || QFile(game + "/../../appmanifest_70.acf").open(QIODevice::WriteOnly)));
+        QVERIFY(liblist == "none" || (list.open(QIODevice::WriteOnly) && list.write(liblist.toUtf8()) >= 0));
+        list.close(), release.close();
         GameStart start;
-        start.program = program;
-        start.arguments = QStringList{"-console", "-game", "cstrike", "+exec", "vantortemp.cfg"};
-        start.workingDirectory = game.path();
-        const QStringList advice = adviceFor(output, start);
-        QCOMPARE(advice.join('|'), expected);
+        start.arguments = program.split(' ') + QStringList{"-console", "-game", "cstrike", "+exec", "vantortemp.cfg"};
+        start.program = start.arguments.takeFirst();
+        start.workingDirectory = game;
+        QCOMPARE(adviceFor(output, start, root.path()).join('|'), expected);
+    }
+
+    // The setup check on a system of the test's making (see the table): the lines it says, in their order among the
+    // others, and how many of them stop the game.
+    void setupCheck_data() { cases(__func__); }
+
+    void setupCheck()
+    {
+        QFETCH(QString, system);
+        QFETCH(QString, manifest);
+        QFETCH(QString, said);
+        QFETCH(QString, blocks);
+        QTemporaryDir dir;
+        const QString home = dir.filePath("home"),
+                      library = system.section(QRegularExpression("\\bin:"), 1).section(' ', 0, 0);
+        SetupPlace place{library.isEmpty() ? dir.filePath("game")
+                                           : home + '/' + library + "/steamapps/common/Half-Life",
+                         true,
+                         {},
+                         home,
+                         dir.filePath("root"),
+                         dir.filePath("run")};
+        const auto write = [](const QString &path, const QByteArray &bytes,
+                              QIODevice::OpenMode mode = QIODevice::WriteOnly) {
+            QFile file(path);
+            return QDir().mkpath(QFileInfo(path).path()) && file.open(mode) && file.write(bytes) >= 0;
+        };
+        QVERIFY(QDir().mkpath(place.gameFolder) && QDir().mkpath(dir.filePath("bin")) &&
+                (library.isEmpty() || write(place.gameFolder + "/../../appmanifest_70.acf", manifest.toUtf8())));
+        const QString libs = "i386:/lib/ld-linux.so.2 i386:/usr/lib/i386-linux-gnu/libc.so.6 "
+                             "i386:/usr/lib/i386-linux-gnu/libGL.so.1";
+        const QString mesa = "i386:/usr/lib/i386-linux-gnu/libGLX_mesa.so.0 i386:/usr/lib/i386-linux-gnu/dri/x_dri.so";
+        const QByteArray pid = QByteArray::number(getpid()), steamFlatpak = "com.valvesoftware.Steam";
+        for (const QString &token : system.replace("libs", libs).replace("mesa", mesa).split(' ')) {
+            const QString kind = token.section(':', 0, 0), what = token.section(':', 1);
+            const QString path = (what.startsWith('/') ? place.root : place.gameFolder + '/') + what;
+            QByteArray elf = QByteArray("\x7f"
+                                        "ELF\x01\x01\x01")
+                                 .leftJustified(52, '\0');
+            elf[18] = kind == "x86-64" ? 62 : 3;
+            elf[4] = kind == "x86-64" ? 2 : 1;
+            bool done = true;
+            if (kind == "i386" || kind == "x86-64")
+                done = write(path, elf);
+            else if (kind == "mz" || what == "hl.exe")
+                done = write(path, "MZ\x90");
+            else if (kind == "game")
+                done = writeFakeProgram(path);
+            else if (kind == "dir")
+                done = QDir().mkpath(path);
+            else if (kind == "cache")
+                done = write(place.root + "/etc/ld.so.cache", "\0x" + what.toUtf8() + '\0', QIODevice::Append);
+            else if (kind == "os")
+                done = write(place.root + "/etc/os-release", "ID=" + what.section(',', 0, 0).toUtf8() + "\nID_LIKE=\"" +
+                                                                 what.section(',', 1).toUtf8() + '"');
+            else if (kind == "liblist")
+                done = write(place.gameFolder + '/' + what.section('>', 0, 0) + "/liblist.gam",
+                             "game \"X\"\ngamedll_linux \"" + what.section('>', 1).toUtf8() + "\"\n");
+            else if (kind == "pid" && what == "flatpak")
+                done = write(place.runtime + "/.flatpak/1/info", "[Application]\nname=" + steamFlatpak + '\n') &&
+                       write(place.runtime + "/.flatpak/1/bwrapinfo.json", "{\"child-pid\": " + pid + '}') &&
+                       QDir().mkpath(place.root + "/proc/" + pid);
+            else if (kind == "pid") // the process lives; its name says whether it is Steam
+                done = write(home + "/.steam/steam.pid", pid + '\n') &&
+                       write(place.root + "/proc/" + pid + "/comm", what.toUtf8() + '\n');
+            else if (kind == "client")
+                done = QDir().mkpath(home + '/' + what);
+            else if (kind == "flatpak-steam")
+                done = QDir().mkpath(home + "/.local/share/flatpak/app/" + steamFlatpak);
+            else if (kind == "list")
+                done = write(home + '/' + what.section('>', 0, 0) + "/steamapps/libraryfolders.vdf",
+                             "\"libraryfolders\" { \"1\" { \"path\" \"" + (home + '/' + what.section('>', 1)).toUtf8() +
+                                 "\" } }");
+            else if (kind == "override")
+                done = write(home + "/.local/share/flatpak/overrides/" + steamFlatpak,
+                             "[Context]\nfilesystems=" + what.toUtf8() + ";\n");
+            else if (kind == "bin")
+                done = writeFakeProgram(dir.filePath("bin/" + what));
+            else if (kind == "mod")
+                place.mod = what;
+            else if (kind == "unchosen")
+                place.folderChosen = false;
+            else if (kind == "inodes")
+                place.inodeLimit = 1;
+            else if (kind == "gone")
+                done = QDir(place.gameFolder).removeRecursively();
+            QVERIFY2(done, qPrintable(token));
+        }
+        qputenv("PATH", QFile::encodeName(dir.filePath("bin")));
+        const SetupCheck check = checkSetup(place);
+        const QString lines = '\n' + findingLines(check.findings, home);
+        qsizetype at = 0;
+        for (const QString &line : said.replace("GAME", place.gameFolder).split('|'))
+            QVERIFY2((at = lines.indexOf('\n' + line + '\n', at)) >= 0, qPrintable(line + "\nnot in:" + lines));
+        QCOMPARE(lines.count("\n[blocks] "), blocks.toInt());
+        QCOMPARE(check.blocks(), blocks != "0");
+    }
+
+    // The report for a forum post: what happened, the start, the CFG lines without comments, the branch, the check and
+    // the game's last 50 lines, the home folder written as "~" and only where it is the whole folder.
+    void report_data() { cases(__func__); }
+
+    void report()
+    {
+        QFETCH(QString, expected);
+        QTemporaryDir home;
+        QFile log(home.filePath("game.log"));
+        QVERIFY(log.open(QIODevice::WriteOnly));
+        for (int line = 1; line <= 60; ++line)
+            log.write("line " + QByteArray::number(line) + '\n');
+        log.close();
+        const SetupCheck check{
+            {{Finding::Mark::Blocks, "No " + home.filePath("valve"), "mend it"}, {Finding::Mark::Fine, "fine", {}}},
+            "steam_legacy"};
+        const QString start = "cd " + home.path() + "2 && exec " + home.filePath("hl.sh") + " -dev";
+        QCOMPARE(
+            setupReport({"It ended.", start, "// Temporary\r\n\r\nsv_cheats 1\r\n+mlook\r\n", check, log.fileName()},
+                        home.path()),
+            expected.replace("HOME", home.path()));
     }
 
     // A game still running when the watch is over is let go: its ending later, even with an error, is no news.

@@ -1,7 +1,7 @@
 // Reading a command line or a CFG file into the options: the preview's "Paste Command Line or CFG" (also
 // Ctrl+Shift+V where no field can be typed into) and "Bring in Steam's Launch Options", and a CFG file or a text
 // dropped onto the window (but text onto a field, which takes it). All only set options, and say how many for a
-// moment without holding anything up.
+// moment without holding anything up. The same menu offers the setup check.
 
 #include "form1.h"
 
@@ -47,6 +47,9 @@ void Form1::wireImport()
         else if (!m_ending)
             showImported(importCommandLine(*this, *options));
     });
+    setupCheckAction = new QAction(tr("Check Setup"), this);
+    setupCheckAction->setObjectName(QStringLiteral("checkSetup"));
+    connect(setupCheckAction, &QAction::triggered, this, [this] { showSetupCheck(this); });
     prntcmdline->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(prntcmdline, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
         QMenu *menu = prntcmdline->createStandardContextMenu(at);
@@ -54,6 +57,8 @@ void Form1::wireImport()
         menu->addSeparator();
         menu->addAction(importClipboard);
         menu->addAction(importSteamOptions);
+        menu->addSeparator();
+        menu->addAction(setupCheckAction);
         menu->popup(prntcmdline->viewport()->mapToGlobal(at));
     });
     setAcceptDrops(true);
