@@ -126,7 +126,7 @@ private:
         const Vdf *chosen = state->at({QStringLiteral("UserConfig"), QStringLiteral("BetaKey")});
         const Vdf *mounted = state->at({QStringLiteral("MountedConfig"), QStringLiteral("BetaKey")});
         const QString installed = mounted ? mounted->value : chosen ? chosen->value : QString();
-        m_defaultBranch = installed.isEmpty() || installed.compare(QLatin1String("public"), Qt::CaseInsensitive) == 0;
+        m_defaultBranch = isDefault(installed);
         const Vdf *build = state->child(QStringLiteral("buildid"));
         m_check.branch = build ? tr("%1, build %2").arg(branchName(installed), build->value) : branchName(installed);
         add(Mark::Fine, tr("The branch that Steam installed: %1.").arg(m_check.branch));
@@ -136,9 +136,15 @@ private:
                 tr("Start Steam and let it finish updating Half-Life."));
     }
 
+    // Steam names the default branch "public", or nothing.
+    static bool isDefault(const QString &key)
+    {
+        return key.isEmpty() || key.compare(QLatin1String("public"), Qt::CaseInsensitive) == 0;
+    }
+
     QString branchName(const QString &key) const
     {
-        if (key.isEmpty() || key.compare(QLatin1String("public"), Qt::CaseInsensitive) == 0)
+        if (isDefault(key))
             return tr("the default one (the 25th-anniversary build)");
         if (key.compare(QLatin1String("steam_legacy"), Qt::CaseInsensitive) == 0)
             return tr("steam_legacy (the build from before the 25th-anniversary update)");

@@ -43,10 +43,10 @@ inline vantor::SetupPlace makeFakeSystem(const QTemporaryDir &dir, QString syste
         QByteArray elf = QByteArray("\x7f"
                                     "ELF\x01\x01\x01")
                              .leftJustified(52, '\0');
-        elf[18] = kind == "x86-64" ? 62 : 3;
+        elf[18] = kind == "x86-64" ? 62 : kind == "arm" ? 40 : 3;
         elf[4] = kind == "x86-64" ? 2 : 1;
         bool done = true;
-        if (kind == "i386" || kind == "x86-64")
+        if (kind == "i386" || kind == "x86-64" || kind == "arm")
             done = write(path, elf);
         else if (kind == "mz" || what == "hl.exe")
             done = write(path, "MZ\x90");
@@ -55,7 +55,8 @@ inline vantor::SetupPlace makeFakeSystem(const QTemporaryDir &dir, QString syste
         else if (kind == "dir")
             done = QDir().mkpath(path);
         else if (kind == "cache")
-            done = write(place.root + "/etc/ld.so.cache", "\0x" + what.toUtf8() + '\0', QIODevice::Append);
+            done = write(place.root + "/etc/ld.so.cache", QByteArray("libx.so.1\0", 10) + what.toUtf8() + '\0',
+                         QIODevice::Append);
         else if (kind == "os")
             done = write(place.root + "/etc/os-release", "ID=" + what.section(',', 0, 0).toUtf8() + "\nID_LIKE=\"" +
                                                              what.section(',', 1).toUtf8() + '"');
