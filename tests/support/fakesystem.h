@@ -63,10 +63,11 @@ inline vantor::SetupPlace makeFakeSystem(const QTemporaryDir &dir, QString syste
         else if (kind == "liblist")
             done = write(place.gameFolder + '/' + what.section('>', 0, 0) + "/liblist.gam",
                          "game \"X\"\ngamedll_linux \"" + what.section('>', 1).toUtf8() + "\"\n");
-        else if (kind == "pid" && what == "flatpak")
-            done = write(place.runtime + "/.flatpak/1/info", "[Application]\nname=" + steamFlatpak + '\n') &&
-                   write(place.runtime + "/.flatpak/1/bwrapinfo.json", "{\"child-pid\": " + pid + '}') &&
-                   QDir().mkpath(place.root + "/proc/" + pid);
+        else if (kind == "flatpak") // a running instance of that app
+            done =
+                write(place.runtime + "/.flatpak/" + what + "/info", "[Application]\nname=" + what.toUtf8() + '\n') &&
+                write(place.runtime + "/.flatpak/" + what + "/bwrapinfo.json", "{\"child-pid\": " + pid + '}') &&
+                QDir().mkpath(place.root + "/proc/" + pid);
         else if (kind == "pid") // the process lives; its name says whether it is Steam
             done = write(home + "/.steam/steam.pid", pid + '\n') &&
                    write(place.root + "/proc/" + pid + "/comm", what.toUtf8() + '\n');
