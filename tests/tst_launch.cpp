@@ -277,9 +277,11 @@ private slots:
         QFETCH(QString, expected);
         QTemporaryDir root;
         const QString game = root.filePath(system.contains("library") ? "steamapps/common/Half-Life" : "game");
-        QFile list(game + "/cstrike/liblist.gam"), release(root.filePath("etc/os-release"));
-        QVERIFY(QDir().mkpath(game + "/cstrike") && QDir(root.path()).mkpath("etc") &&
-                release.open(QIODevice::WriteOnly) && release.write(system.section(' ', 0, 0).toUtf8() + '\n') > 0 &&
+        const QString lines = system.section(' ', 0, 0); // in /etc/os-release, or in the file it names
+        QFile list(game + "/cstrike/liblist.gam"),
+            release(root.filePath(lines.contains(':') ? lines.section(':', 0, 0) : "etc/os-release"));
+        QVERIFY(QDir().mkpath(game + "/cstrike") && QDir().mkpath(QFileInfo(release).path()) &&
+                release.open(QIODevice::WriteOnly) && release.write(lines.section(':', -1).toUtf8() + '\n') > 0 &&
                 (!system.contains("library") || QFile(game + "/../../appmanifest_70.acf").open(QIODevice::WriteOnly)));
         QVERIFY(liblist == "none" || (list.open(QIODevice::WriteOnly) && list.write(liblist.toUtf8()) >= 0));
         list.close(), release.close();
