@@ -514,10 +514,9 @@ private slots:
         QCOMPARE(ending.count(), 1);
     }
 
-    // The preview's menu (beside the setup check) and Ctrl+Shift+V read the clipboard, and a CFG file dropped anywhere
-    // or a text dropped off the fields is read too: options are set, their handling runs, and the frame's title says
-    // for 3 seconds how many, holding nothing up. In a field, Ctrl+Shift+V pastes into it and a text dropped onto it
-    // goes in.
+    // The preview's menu (the setup check's too) and Ctrl+Shift+V read the clipboard, and a CFG file dropped anywhere
+    // or a text dropped off the fields is read too: options are set, their handling runs, and the title says for 3
+    // seconds how many, holding nothing up. In a field, Ctrl+Shift+V pastes into it and a text dropped in goes in.
     void importing()
     {
         QTemporaryDir folder;
