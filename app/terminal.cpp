@@ -4,12 +4,14 @@
 #include "launch/commandline.h"
 #include "launch/gamelaunch.h"
 #include "launch/gamewatch.h"
+#include "launch/setupcheck.h"
 #include "settings/slots.h"
 #include "settings/store.h"
 #include "ui/notice.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QEventLoop>
 #include <QGuiApplication>
 
@@ -26,7 +28,8 @@ enum Status : int {
     gameDirectoryNotChosen,
     cfgNotWritten,
     gameNotStarted,
-    gameEndedAtOnce
+    gameEndedAtOnce,
+    setupBlocks
 };
 
 constexpr char platformVariable[] = "QT_QPA_PLATFORM";
@@ -34,14 +37,15 @@ constexpr char platformVariable[] = "QT_QPA_PLATFORM";
 constexpr char description[] =
     QT_TRANSLATE_NOOP("Terminal", "Sets Half-Life's options and starts the game.\n"
                                   "\n"
-                                  "--print and --run show no window and ask nothing. Exit status:\n"
+                                  "--print, --run and --check show no window and ask nothing. Exit status:\n"
                                   "  0  done; for --run, the game was started\n"
                                   "  1  the options are wrong\n"
                                   "  2  the slot asked for is not saved\n"
                                   "  3  no Game directory has been chosen in the window\n"
                                   "  4  the CFG file could not be written\n"
                                   "  5  the game could not be started\n"
-                                  "  6  the game ended at once");
+                                  "  6  the game ended at once\n"
+                                  "  7  --check found something that stops the game");
 
 // Qt's own texts in the help, which Vantor's catalogue words as its own lines are worded: Qt's catalogues lack some in
 // some languages, and word others otherwise.
@@ -85,18 +89,23 @@ struct Options {
                                                 "Writes nothing.")};
     QCommandLineOption run{QStringLiteral("run"), QCoreApplication::translate(
                                                       "Terminal", "Does what \"Run Half-Life Now!\" does, then ends.")};
+    QCommandLineOption check{
+        QStringLiteral("check"),
+        QCoreApplication::translate("Terminal", "Checks Half-Life's setup, line by line: what will stop the game, and "
+                                                "what to do about it. Reads only.")};
     QCommandLineOption notify{
         QStringLiteral("notify"),
         QCoreApplication::translate("Terminal", "With --run: says why the game could not be started in a desktop "
                                                 "notification, or a message window, as the desktop menu's entries do; "
-                                                "for a slot that is not saved it offers to open Vantor.")};
+                                                "for a slot that is not saved it offers to open Vantor. With --check: "
+                                                "says what the check found there.")};
 
     Options()
     {
         parser.setApplicationDescription(QCoreApplication::translate("Terminal", description));
         // Qt's options have one dash (-reverse, -style NAME): a word after one dash is one option, never several.
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({version, slot, print, run, notify});
+        parser.addOptions({version, slot, print, run, check, notify});
         for (const QtOption &qt : qtOptions) {
             QCommandLineOption option(QLatin1String(qt.name), QString(),
                                       qt.takesValue ? QStringLiteral("value") : QString());
@@ -121,10 +130,10 @@ struct Options {
         return ok && number >= 1 && number <= 3 ? number : -1;
     }
 
-    // Whether a notice may need a window: in a graphical session, --run --notify can show one.
+    // Whether a notice may need a window: in a graphical session, --run --notify and --check --notify can show one.
     bool mayShowNotice() const
     {
-        return parser.isSet(run) && parser.isSet(notify) &&
+        return (parser.isSet(run) || parser.isSet(check)) && parser.isSet(notify) &&
                (qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY"));
     }
 
@@ -142,7 +151,7 @@ struct Options {
 
     bool showsNothing() const
     {
-        for (const QCommandLineOption *option : {&help, &version, &print, &run})
+        for (const QCommandLineOption *option : {&help, &version, &print, &run, &check})
             if (parser.isSet(*option))
                 return true;
         if (parser.isSet(QStringLiteral("help-all")))
@@ -189,6 +198,18 @@ int printLaunch(Form1 &form, const Store &store)
     writeOut(stdout, (shellLine(start) + QLatin1Char('\n')).toLocal8Bit());
     writeOut(stdout, cfg);
     return done;
+}
+
+// Prints what the check finds, and tells it in a notification or a small window where NOTIFY asks for it.
+int checkTheSetup(const Form1 &form, bool notify)
+{
+    const SetupCheck check = checkSetup(form.setupPlace());
+    const QString lines = findingLines(check.findings, QDir::homePath());
+    writeOut(stdout, (lines + checkSummary(check) + u'\n').toLocal8Bit());
+    if (notify)
+        tellTheUser(checkSummary(check), lines.trimmed(), false,
+                    QGuiApplication::platformName() != QLatin1String("offscreen"));
+    return check.blocks() ? setupBlocks : done;
 }
 
 // Status done, or why the game was not started.
@@ -287,6 +308,8 @@ std::variant<int, StartUp> Terminal::act()
     }
     if (parser.isSet(options.print) && parser.isSet(options.run))
         return fail(usageError, QCoreApplication::translate("Terminal", "--print and --run cannot go together"));
+    if (parser.isSet(options.check) && (parser.isSet(options.print) || parser.isSet(options.run)))
+        return fail(usageError, QCoreApplication::translate("Terminal", "--check cannot go with --print or --run"));
     const int slot = options.slotAsked();
     if (slot < 0)
         return fail(usageError, QCoreApplication::translate("Terminal", "--slot takes 1, 2 or 3, not '%1'")
@@ -305,13 +328,15 @@ std::variant<int, StartUp> Terminal::act()
     Store store;
     if (slot && !isSlotSaved(store, slot))
         return failed(slotNotSaved, QCoreApplication::translate("Terminal", "Slot %1 is not saved").arg(slot));
-    if (!parser.isSet(options.print) && !parser.isSet(options.run))
+    if (!parser.isSet(options.print) && !parser.isSet(options.run) && !parser.isSet(options.check))
         return StartUp{slot};
 
     // The Default slot loads as at start-up, but without choosing its option button: that would write the store.
     Form1 form(StartUp{slot ? slot : defaultSlot(store), false});
     if (parser.isSet(options.print))
         return printLaunch(form, store);
+    if (parser.isSet(options.check))
+        return checkTheSetup(form, parser.isSet(options.notify));
     const auto [status, reason] = runGame(form, store);
     return status == done ? std::variant<int, StartUp>(done) : failed(status, reason);
 }

@@ -1,5 +1,6 @@
 #include "formcosts.h"
 
+#include "checkcosts.h"
 #include "formsession.h"
 #include "pickercosts.h"
 #include "report.h"
@@ -140,6 +141,7 @@ void measureFormCosts(int &argc, char **argv, const std::string &fakeGame, Repor
     measureSteamOptions(session.scratch(), report, verbose);
     measureRunCosts(form, fakeGame, session.scratch(), report, verbose);
     measurePickerCosts(form, session.scratch(), report, verbose);
+    measureCheckCosts(session.scratch(), report, verbose);
 }
 
 } // namespace vantor::bench

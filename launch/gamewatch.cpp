@@ -1,6 +1,6 @@
 #include "gamewatch.h"
 
-#include "smallfile.h"
+#include "causes.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QRegularExpression>
 
 #include <csignal>
 
@@ -68,11 +67,6 @@ LogPlace openLog(const GameStart &start)
     return {path, lseek(log.handle(), 0, SEEK_CUR), {}};
 }
 
-bool says(const QString &output, const char *pattern)
-{
-    return output.contains(QRegularExpression(QLatin1String(pattern), QRegularExpression::CaseInsensitiveOption));
-}
-
 } // namespace
 
 QString gameLogPath()
@@ -81,35 +75,6 @@ QString gameLogPath()
     if (state.isEmpty() || QDir::isRelativePath(state)) // a relative one is to be ignored
         state = QDir::homePath() + QStringLiteral("/.local/state");
     return state + QStringLiteral("/vantor/game.log");
-}
-
-QStringList adviceFor(const QString &output, const GameStart &start)
-{
-    QStringList advice;
-    if (says(output, R"(SteamAPI_Init\(\) failed|Steam must be running)"))
-        advice << QCoreApplication::translate(
-            "GameWatch", "This edition of Half-Life needs the Steam client running: start Steam first, or "
-                         "choose the Half-Life folder of a Steam library with Browse, so that Vantor starts the "
-                         "game through Steam.");
-    if (says(output, R"(ld-linux\.so\.2|error while loading shared libraries|wrong ELF class|hw\.so)"))
-        advice << QCoreApplication::translate(
-            "GameWatch", "Half-Life is a 32-bit program, and the system lacks 32-bit libraries that it needs. "
-                         "On Debian and Ubuntu: sudo dpkg --add-architecture i386 && sudo apt install "
-                         "libc6:i386 libgl1:i386");
-    // A mod started natively needs a library of its own for Linux.
-    const qsizetype game = start.arguments.indexOf(QStringLiteral("-game"));
-    if (game >= 0 && game + 1 < start.arguments.size() &&
-        QFileInfo(start.program).fileName() != QLatin1String("wine")) {
-        const QString mod = start.arguments[game + 1];
-        const QByteArray liblist =
-            readSmallFile(start.workingDirectory + QLatin1Char('/') + mod + QStringLiteral("/liblist.gam")).toLower();
-        if (!liblist.isEmpty() && !liblist.contains("gamedll_linux"))
-            advice << QCoreApplication::translate(
-                          "GameWatch", "The mod %1 has no library for Linux (its liblist.gam names no gamedll_linux): "
-                                       "it runs only with the Windows edition of Half-Life, hl.exe through wine.")
-                          .arg(mod);
-    }
-    return advice;
 }
 
 GameWatch::GameWatch(QObject *parent) : QObject(parent)

@@ -24,9 +24,6 @@ struct GameEnding {
 QString gameLogPath();
 inline constexpr qint64 logLimit = 1 << 20;
 
-// What to do, by what the game said and, for a native start with a mod, by the mod's liblist.gam.
-QStringList adviceFor(const QString &output, const GameStart &start);
-
 // Starts the game itself, in a session of its own with its output in the game log, and watches its first seconds:
 // when it ends with an error within them, it says so. A game still running then runs on, and nothing ever ends it:
 // neither this watch's end nor Vantor's.

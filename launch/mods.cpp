@@ -32,13 +32,15 @@ bool isInstalledMod(const QString &gameDirectory, const QString &name)
     return !name.isEmpty() && !name.contains(QLatin1Char('/')) && QFileInfo(liblist(gameDirectory, name)).isFile();
 }
 
-QString modTitle(const QByteArray &liblist)
+QString modTitle(const QByteArray &liblist) { return liblistValue(liblist, QStringLiteral("game")); }
+
+QString liblistValue(const QByteArray &liblist, const QString &key)
 {
     // Lines of a key and a value, quoted or not; "//" starts a comment.
-    static const QRegularExpression game(QStringLiteral(R"re(^\s*game\s+"?([^"\r\n]*?)"?\s*(//.*)?$)re"),
-                                         QRegularExpression::CaseInsensitiveOption |
-                                             QRegularExpression::MultilineOption);
-    return game.match(QString::fromUtf8(liblist)).captured(1);
+    const QRegularExpression line(
+        QStringLiteral(R"re(^\s*%1\s+"?([^"\r\n]*?)"?\s*(//.*)?$)re").arg(QRegularExpression::escape(key)),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::MultilineOption);
+    return line.match(QString::fromUtf8(liblist)).captured(1);
 }
 
 } // namespace vantor

@@ -21,4 +21,7 @@ bool isInstalledMod(const QString &gameDirectory, const QString &name);
 // The title in a liblist.gam: the value of its "game" line, or empty text.
 QString modTitle(const QByteArray &liblist);
 
+// The value of a liblist.gam's line for KEY ("gamedll_linux"), quoted or not, or empty text.
+QString liblistValue(const QByteArray &liblist, const QString &key);
+
 } // namespace vantor

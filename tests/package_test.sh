@@ -42,5 +42,6 @@ grep -qx "StartupWMClass=vantor" "$desktop" || fail "the desktop entry does not 
 for n in 1 2 3; do
     grep -qx "Exec=vantor --run --notify --slot $n" "$desktop" || fail "no action that runs slot $n and says why not"
 done
+grep -qx "Exec=vantor --check --notify" "$desktop" || fail "no action that checks the setup"
 appstreamcli validate-tree --pedantic --no-net "$out/root" || fail "appstreamcli rejects the installed tree"
 echo "PASS: $(basename "$deb")"

@@ -645,9 +645,9 @@ private slots:
         QCOMPARE(ending.count(), 1);
     }
 
-    // The preview's menu and Ctrl+Shift+V read the clipboard, and a CFG file dropped anywhere or a text dropped off
-    // the fields is read too: options are set, their handling runs, and the frame's title says for 3 seconds how
-    // many, holding nothing up. In a field, Ctrl+Shift+V pastes into it and a text dropped onto it goes in.
+    // The preview's menu (the setup check's too) and Ctrl+Shift+V read the clipboard, and a CFG file dropped anywhere
+    // or a text dropped off the fields is read too: options are set, their handling runs, and the title says for 3
+    // seconds how many, holding nothing up. In a field, Ctrl+Shift+V pastes into it and a text dropped in goes in.
     void importing()
     {
         QTemporaryDir folder;
@@ -655,17 +655,18 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         // The preview's menu offers both, opened with the right mouse button or, reached with Shift+Tab, with
-        // Shift+F10; its last item brings in Steam's launch options, here none. Its text is selected and copied with
-        // keys.
+        // Shift+F10, and the setup check after them; Bring in here finds no launch options. Its text is selected and
+        // copied with keys.
         auto *line = control<QPlainTextEdit>(form, "prntcmdline");
         QTest::mouseClick(form.windowHandle(), Qt::RightButton, {}, line->viewport()->mapTo(&form, QPoint(5, 5)));
         for (int opened = 0; opened < 2; ++opened) {
             QTRY_VERIFY(QApplication::activePopupWidget());
             QList<QAction *> items = QApplication::activePopupWidget()->actions();
-            QCOMPARE(items.at(items.size() - 2)->text() + '|' + items.last()->text(),
-                     "Paste Command Line or CFG|Bring in Steam's Launch Options");
+            QCOMPARE(items.at(items.size() - 4)->text() + '|' + items.at(items.size() - 3)->text() + '|' +
+                         items.last()->text(),
+                     "Paste Command Line or CFG|Bring in Steam's Launch Options|Check Setup");
             if (opened)
-                items.last()->trigger();
+                items.at(items.size() - 3)->trigger();
             QApplication::activePopupWidget()->close();
             control(form, "customcmd")->setFocus();
             QTest::keyClick(form.focusWidget(), Qt::Key_Backtab);

@@ -8,7 +8,9 @@
 #include "ui/notice.h"
 #include "ui/picker.h"
 
+#include <QClipboard>
 #include <QCompleter>
+#include <QDesktopServices>
 #include <QGroupBox>
 #include <QListView>
 #include <QMessageBox>
@@ -142,6 +144,63 @@ private slots:
         QVERIFY(form.isVisible() && ending.isEmpty());
         act(form, "chkclosrun|butgonow");
         QTRY_COMPARE(ending.count(), 1);
+    }
+
+    // Each message of a game that did not start or ended at once, and the setup check's window, says what happened
+    // and offers its buttons; those that do their work leave it open: Check Setup opens the check over it, Copy
+    // Report copies the report that begins with its text, Open Log opens the game's log.
+    void messages_data() { cases(__func__); }
+
+    void messages()
+    {
+        QFETCH(QString, files);
+        QFETCH(QString, actions);
+        QFETCH(QString, shows);
+        QFETCH(QString, expected);
+        QTemporaryDir library;
+        const QString game = library.filePath(files.contains("library") ? "steamapps/common/Half-Life" : "game");
+        QVERIFY(QDir().mkpath(game + "/valve") &&
+                (!files.contains("library") ||
+                 QFile(library.filePath("steamapps/appmanifest_70.acf")).open(QIODevice::WriteOnly)));
+        QFile steam(m_bin.filePath("steam")); // one that the system cannot start
+        QVERIFY(!files.contains("steam") || (steam.open(QIODevice::WriteOnly) && steam.write("\x01\x02") > 0 &&
+                                             steam.setPermissions(steam.permissions() | QFile::ExeOwner)));
+        steam.close();
+        for (const char *program : {"hl.sh", "hl.exe"})
+            QVERIFY(!files.contains(program) ||
+                    writeFakeProgram(game + '/' + program, true, "echo 'Segmentation fault'; exit 1\n"));
+        QUrl opened;
+        QDesktopServices::setUrlHandler("file", this, "open");
+        const auto unset = qScopeGuard([] { QDesktopServices::unsetUrlHandler("file"); });
+        connect(this, &Form1RunTest::urlOpened, this, [&](const QUrl &url) { opened = url; });
+        storefile::write("[other]\nhldir=" + game.toUtf8() + '\n');
+        Form1 form;
+        form.show();
+        act(form, actions);
+        if (shows == "setupCheck")
+            form.setupCheckAction->trigger();
+        else
+            QTimer::singleShot(0, &form, [&] { click(form, "butgonow"); }); // the could-not-start caption waits
+        auto *box = form.findChild<QMessageBox *>(shows);
+        QTRY_VERIFY((box = form.findChild<QMessageBox *>(shows)) && box->isVisible());
+        QStringList buttons;
+        for (QAbstractButton *button : box->buttons())
+            buttons << button->text();
+        buttons.sort();
+        QCOMPARE(box->text() + "\n--\n" + box->informativeText() + "\n--\n" + buttons.join('|'),
+                 expected.replace("GAME", game)
+                     .replace("OWN", QCoreApplication::applicationDirPath())
+                     .replace("LOG", gameLogPath())
+                     .replace("STEAM", steam.fileName()));
+        for (QAbstractButton *button : box->buttons())
+            if (button->text() != "Close")
+                button->click();
+        QVERIFY(box->isVisible());
+        QVERIFY(QGuiApplication::clipboard()->text().startsWith("Vantor's report on Half-Life\n" +
+                                                                (shows == "setupCheck" ? "\nStart:" : box->text())));
+        QCOMPARE(box->findChild<QMessageBox *>("setupCheck") != nullptr, buttons.contains("Check Setup"));
+        QCOMPARE(opened, buttons.contains("Open Log") ? QUrl::fromLocalFile(gameLogPath()) : QUrl());
+        steam.remove();
     }
 
     // A start through Steam cannot carry a launch prefix: the preview shows the start without it, and its tooltip
@@ -467,6 +526,12 @@ private slots:
             QCOMPARE(storefile::read().keys(), (QStringList{"one", "other", "two"}));
         }
     }
+
+signals:
+    void urlOpened(const QUrl &url);
+
+public slots:
+    void open(const QUrl &url) { emit urlOpened(url); }
 
 private:
     QTemporaryDir m_bin; // the PATH: the only place a bare hl.exe or wine is found

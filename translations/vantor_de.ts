@@ -53,6 +53,93 @@
     </message>
 </context>
 <context>
+    <name>Causes</name>
+    <message>
+        <source>This edition of Half-Life needs the Steam client running: start Steam first, or choose the Half-Life folder of a Steam library with Browse, so that Vantor starts the game through Steam.</source>
+        <translation>Diese Ausgabe von Half-Life braucht einen laufenden Steam-Client: Starte zuerst Steam oder wähle mit „Suchen“ den Half-Life-Ordner einer Steam-Bibliothek, damit Vantor das Spiel über Steam startet.</translation>
+    </message>
+    <message>
+        <source>This edition of Half-Life needs the Steam client running, and no Steam client is installed here for Vantor to start the game through: install Steam (your distribution&apos;s package, or the Flatpak com.valvesoftware.Steam) or start the one you have, then run the game again.</source>
+        <translation>Diese Ausgabe von Half-Life braucht einen laufenden Steam-Client, und hier ist kein Steam-Client installiert, über den Vantor das Spiel starten könnte: Installiere Steam (das Paket deiner Distribution oder das Flatpak com.valvesoftware.Steam) oder starte das Steam, das du hast, und starte das Spiel dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>Half-Life was started without the libraries that come with it (libsteam_api.so, hw.so): start it through hl.sh, which sets them up, or through Steam.</source>
+        <translation>Half-Life wurde ohne die mitgelieferten Bibliotheken gestartet (libsteam_api.so, hw.so): Starte es über hl.sh, das sie einrichtet, oder über Steam.</translation>
+    </message>
+    <message>
+        <source>Half-Life found no 32-bit OpenGL driver. %1</source>
+        <translation>Half-Life hat keinen 32-Bit-OpenGL-Treiber gefunden. %1</translation>
+    </message>
+    <message>
+        <source>Half-Life is a 32-bit program, and the system lacks the 32-bit library %1 that it needs. %2</source>
+        <translation>Half-Life ist ein 32-Bit-Programm, und dem System fehlt die 32-Bit-Bibliothek %1, die es braucht. %2</translation>
+    </message>
+    <message>
+        <source>Half-Life could not open the sound device: put SDL_AUDIODRIVER=pulseaudio (or pipewire) in front of %command% in Custom Parameters, as in &quot;SDL_AUDIODRIVER=pulseaudio %command%&quot;.</source>
+        <translation>Half-Life konnte das Soundgerät nicht öffnen: Schreib SDL_AUDIODRIVER=pulseaudio (oder pipewire) in den eigenen Parametern vor %command%, etwa „SDL_AUDIODRIVER=pulseaudio %command%“.</translation>
+    </message>
+    <message>
+        <source>The mod does not fit this build of Half-Life: a mod made before the 25th-anniversary update needs Steam&apos;s steam_legacy branch (in Steam, Half-Life&apos;s Properties, Betas), or this build of the mod is broken.</source>
+        <translation>Die Mod passt nicht zu diesem Build von Half-Life: Eine Mod von vor dem Update zum 25. Jubiläum braucht den Steam-Zweig steam_legacy (in Steam: Eigenschaften von Half-Life, Betas), oder dieser Build der Mod ist kaputt.</translation>
+    </message>
+    <message>
+        <source>the loader</source>
+        <translation>den Loader</translation>
+    </message>
+    <message>
+        <source>the C library</source>
+        <translation>die C-Bibliothek</translation>
+    </message>
+    <message>
+        <source>OpenGL</source>
+        <translation>OpenGL</translation>
+    </message>
+    <message>
+        <source>an OpenGL driver</source>
+        <translation>einen OpenGL-Treiber</translation>
+    </message>
+    <message>
+        <source>the C++ library</source>
+        <translation>die C++-Bibliothek</translation>
+    </message>
+    <message>
+        <source>Install the :i386 package that holds it (apt-file search %1 names it), after sudo dpkg --add-architecture i386.</source>
+        <translation>Installiere das :i386-Paket, das sie enthält (apt-file search %1 nennt es), nach sudo dpkg --add-architecture i386.</translation>
+    </message>
+    <message>
+        <source>Install the .i686 package that holds it (dnf provides %1 names it).</source>
+        <translation>Installiere das .i686-Paket, das sie enthält (dnf provides %1 nennt es).</translation>
+    </message>
+    <message>
+        <source>Install the lib32- package that holds it (pacman -F %1 names it).</source>
+        <translation>Installiere das lib32-Paket, das sie enthält (pacman -F %1 nennt es).</translation>
+    </message>
+    <message>
+        <source>Install your distribution&apos;s 32-bit (i386) package that holds it.</source>
+        <translation>Installiere das 32-Bit-Paket (i386) deiner Distribution, das sie enthält.</translation>
+    </message>
+    <message>
+        <source>Install with: %1</source>
+        <translation>Installieren mit: %1</translation>
+    </message>
+    <message>
+        <source>Install with (the multilib repository on in /etc/pacman.conf): %1</source>
+        <translation>Installieren mit (Repository multilib in /etc/pacman.conf aktiviert): %1</translation>
+    </message>
+    <message>
+        <source>Install your distribution&apos;s 32-bit (i386) packages of %1.</source>
+        <translation>Installiere die 32-Bit-Pakete (i386) deiner Distribution für %1.</translation>
+    </message>
+    <message>
+        <source>The mod %1 has no library for Linux (its liblist.gam names no gamedll_linux): it runs only with the Windows edition of Half-Life, hl.exe through wine.</source>
+        <translation>Die Mod %1 hat keine Bibliothek für Linux (ihre liblist.gam nennt kein gamedll_linux): Sie läuft nur mit der Windows-Ausgabe von Half-Life, also hl.exe über wine.</translation>
+    </message>
+    <message>
+        <source>Vantor does not know this cause. Start Half-Life once from Steam, which sets up what the game needs, and read the game&apos;s log in full: its cause is often a few lines above the end.</source>
+        <translation>Diese Ursache kennt Vantor nicht. Starte Half-Life einmal aus Steam heraus, das einrichtet, was das Spiel braucht, und lies das Log des Spiels ganz: Die Ursache steht oft ein paar Zeilen vor dem Ende.</translation>
+    </message>
+</context>
+<context>
     <name>DeleteAll</name>
     <message>
         <source>Are you sure?</source>
@@ -105,18 +192,6 @@
 </context>
 <context>
     <name>GameWatch</name>
-    <message>
-        <source>This edition of Half-Life needs the Steam client running: start Steam first, or choose the Half-Life folder of a Steam library with Browse, so that Vantor starts the game through Steam.</source>
-        <translation>Diese Ausgabe von Half-Life braucht einen laufenden Steam-Client: Starte zuerst Steam oder wähle mit „Suchen“ den Half-Life-Ordner einer Steam-Bibliothek, damit Vantor das Spiel über Steam startet.</translation>
-    </message>
-    <message>
-        <source>Half-Life is a 32-bit program, and the system lacks 32-bit libraries that it needs. On Debian and Ubuntu: sudo dpkg --add-architecture i386 &amp;&amp; sudo apt install libc6:i386 libgl1:i386</source>
-        <translation>Half-Life ist ein 32-Bit-Programm, und dem System fehlen 32-Bit-Bibliotheken, die es braucht. Unter Debian und Ubuntu: sudo dpkg --add-architecture i386 &amp;&amp; sudo apt install libc6:i386 libgl1:i386</translation>
-    </message>
-    <message>
-        <source>The mod %1 has no library for Linux (its liblist.gam names no gamedll_linux): it runs only with the Windows edition of Half-Life, hl.exe through wine.</source>
-        <translation>Die Mod %1 hat keine Bibliothek für Linux (ihre liblist.gam nennt kein gamedll_linux): Sie läuft nur mit der Windows-Ausgabe von Half-Life, also hl.exe über wine.</translation>
-    </message>
     <message>
         <source>a crash</source>
         <translation>Absturz</translation>
@@ -535,6 +610,288 @@
     </message>
 </context>
 <context>
+    <name>SetupCheck</name>
+    <message>
+        <source>Choose the Half-Life folder with Browse beside HL Dir.</source>
+        <translation>Wähle den Half-Life-Ordner mit „Suchen“ neben „Pfad“.</translation>
+    </message>
+    <message>
+        <source>No Half-Life folder has been chosen in Vantor yet: this is where Half-Life usually is.</source>
+        <translation>In Vantor wurde noch kein Half-Life-Ordner gewählt: Hier liegt Half-Life gewöhnlich.</translation>
+    </message>
+    <message>
+        <source>The Half-Life folder %1 is not there.</source>
+        <translation>Den Half-Life-Ordner %1 gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>%1 holds none of hl.sh, hl_linux and hl.exe.</source>
+        <translation>%1 enthält weder hl.sh noch hl_linux noch hl.exe.</translation>
+    </message>
+    <message>
+        <source>Choose the folder that holds Half-Life and its valve folder with Browse, or install Half-Life in Steam.</source>
+        <translation>Wähle mit „Suchen“ den Ordner, der Half-Life und seinen Ordner valve enthält, oder installiere Half-Life in Steam.</translation>
+    </message>
+    <message>
+        <source>The Linux edition of Half-Life (%1) in %2.</source>
+        <translation>Die Linux-Ausgabe von Half-Life (%1) in %2.</translation>
+    </message>
+    <message>
+        <source>Only the Windows edition of Half-Life (hl.exe) is in %1, and wine is not installed to run it.</source>
+        <translation>In %1 liegt nur die Windows-Ausgabe von Half-Life (hl.exe), und wine, das sie ausführen würde, ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>Install wine, or the Linux edition of Half-Life through Steam.</source>
+        <translation>Installiere wine oder die Linux-Ausgabe von Half-Life über Steam.</translation>
+    </message>
+    <message>
+        <source>The Windows edition of Half-Life (hl.exe) in %1.</source>
+        <translation>Die Windows-Ausgabe von Half-Life (hl.exe) in %1.</translation>
+    </message>
+    <message>
+        <source>Not installed by Steam: Vantor starts the game itself.</source>
+        <translation>Nicht von Steam installiert: Vantor startet das Spiel selbst.</translation>
+    </message>
+    <message>
+        <source>the native Steam client</source>
+        <translation>des nativen Steam-Clients</translation>
+    </message>
+    <message>
+        <source>the Flatpak&apos;s Steam client</source>
+        <translation>des Steam-Clients aus Flatpak</translation>
+    </message>
+    <message>
+        <source>the Snap&apos;s Steam client</source>
+        <translation>des Steam-Clients aus Snap</translation>
+    </message>
+    <message>
+        <source>Installed by Steam, but no Steam client is installed here to start it through: Vantor starts the game itself.</source>
+        <translation>Von Steam installiert, aber hier ist kein Steam-Client installiert, über den es starten könnte: Vantor startet das Spiel selbst.</translation>
+    </message>
+    <message>
+        <source>Installed by Steam, in a library that no Steam client here lists.</source>
+        <translation>Von Steam installiert, in einer Bibliothek, die kein Steam-Client hier kennt.</translation>
+    </message>
+    <message>
+        <source>Add the library in Steam&apos;s settings (Storage), so that Steam finds the game that Vantor asks it to start.</source>
+        <translation>Füge die Bibliothek in den Steam-Einstellungen (Speicher) hinzu, damit Steam das Spiel findet, das Vantor starten lässt.</translation>
+    </message>
+    <message>
+        <source>Installed by Steam, in a library of %1, which starts it.</source>
+        <translation>Von Steam installiert, in einer Bibliothek %1, der das Spiel startet.</translation>
+    </message>
+    <message>
+        <source>%1, build %2</source>
+        <translation>%1, Build %2</translation>
+    </message>
+    <message>
+        <source>The branch that Steam installed: %1.</source>
+        <translation>Der Zweig, den Steam installiert hat: %1.</translation>
+    </message>
+    <message>
+        <source>The branch chosen in Steam, %1, is not installed yet.</source>
+        <translation>Der in Steam gewählte Zweig, %1, ist noch nicht installiert.</translation>
+    </message>
+    <message>
+        <source>Start Steam and let it finish updating Half-Life.</source>
+        <translation>Starte Steam und lass es das Update von Half-Life beenden.</translation>
+    </message>
+    <message>
+        <source>the default one (the 25th-anniversary build)</source>
+        <translation>der Standardzweig (der Build zum 25. Jubiläum)</translation>
+    </message>
+    <message>
+        <source>steam_legacy (the build from before the 25th-anniversary update)</source>
+        <translation>steam_legacy (der Build von vor dem Update zum 25. Jubiläum)</translation>
+    </message>
+    <message>
+        <source>The 32-bit libraries that the game needs are there: the loader, the C library, OpenGL and its driver.</source>
+        <translation>Die 32-Bit-Bibliotheken, die das Spiel braucht, sind da: Loader, C-Bibliothek, OpenGL und sein Treiber.</translation>
+    </message>
+    <message>
+        <source>The 32-bit loader (/lib/ld-linux.so.2) is missing.</source>
+        <translation>Der 32-Bit-Loader (/lib/ld-linux.so.2) fehlt.</translation>
+    </message>
+    <message>
+        <source>The 32-bit C library (libc.so.6) is missing.</source>
+        <translation>Die 32-Bit-C-Bibliothek (libc.so.6) fehlt.</translation>
+    </message>
+    <message>
+        <source>The 32-bit OpenGL library (libGL.so.1) is missing.</source>
+        <translation>Die 32-Bit-OpenGL-Bibliothek (libGL.so.1) fehlt.</translation>
+    </message>
+    <message>
+        <source>No 32-bit OpenGL driver is installed (Mesa&apos;s libGLX_mesa.so.0 with its dri folder, or NVIDIA&apos;s libGLX_nvidia.so.0).</source>
+        <translation>Es ist kein 32-Bit-OpenGL-Treiber installiert (libGLX_mesa.so.0 von Mesa mit seinem Ordner dri oder libGLX_nvidia.so.0 von NVIDIA).</translation>
+    </message>
+    <message>
+        <source>Steam starts the game with its own runtime, which brings the game&apos;s other libraries but not these.</source>
+        <translation>Steam startet das Spiel mit seiner eigenen Laufzeitumgebung, die die übrigen Bibliotheken des Spiels mitbringt, diese aber nicht.</translation>
+    </message>
+    <message>
+        <source>The Steam client is running, as this edition of Half-Life needs.</source>
+        <translation>Der Steam-Client läuft, wie es diese Ausgabe von Half-Life braucht.</translation>
+    </message>
+    <message>
+        <source>Only the Flatpak&apos;s Steam client is running, which a game that Vantor starts itself may not reach.</source>
+        <translation>Nur der Steam-Client aus Flatpak läuft, und ein Spiel, das Vantor selbst startet, erreicht ihn womöglich nicht.</translation>
+    </message>
+    <message>
+        <source>Start the native Steam client, or choose the Half-Life folder of the Flatpak&apos;s Steam library so that Vantor starts the game through it.</source>
+        <translation>Starte den nativen Steam-Client, oder wähle den Half-Life-Ordner der Steam-Bibliothek aus Flatpak, damit Vantor das Spiel über ihn startet.</translation>
+    </message>
+    <message>
+        <source>The Steam client is not running, and this edition of Half-Life needs it.</source>
+        <translation>Der Steam-Client läuft nicht, und diese Ausgabe von Half-Life braucht ihn.</translation>
+    </message>
+    <message>
+        <source>The mod folder %1 is not in the Half-Life folder.</source>
+        <translation>Der Mod-Ordner %1 liegt nicht im Half-Life-Ordner.</translation>
+    </message>
+    <message>
+        <source>Install the mod into the Half-Life folder, or turn the Mod field off.</source>
+        <translation>Installiere die Mod in den Half-Life-Ordner oder schalte das Feld „Mod“ aus.</translation>
+    </message>
+    <message>
+        <source>The folder %1 holds no liblist.gam, so the game does not take it for a mod.</source>
+        <translation>Der Ordner %1 enthält keine liblist.gam, also hält das Spiel ihn für keine Mod.</translation>
+    </message>
+    <message>
+        <source>Install the mod whole, or choose another with the Mod field.</source>
+        <translation>Installiere die Mod vollständig, oder wähle im Feld „Mod“ eine andere.</translation>
+    </message>
+    <message>
+        <source>The mod %1 and its liblist.gam are there.</source>
+        <translation>Die Mod %1 und ihre liblist.gam sind da.</translation>
+    </message>
+    <message>
+        <source>The mod %1 has no Linux library.</source>
+        <translation>Die Mod %1 hat keine Linux-Bibliothek.</translation>
+    </message>
+    <message>
+        <source>Mods made before the 25th-anniversary update need Steam&apos;s steam_legacy branch: should this one fail, choose that branch in Steam (Half-Life&apos;s Properties, Betas).</source>
+        <translation>Mods von vor dem Update zum 25. Jubiläum brauchen den Steam-Zweig steam_legacy: Falls diese nicht läuft, wähle den Zweig in Steam (Eigenschaften von Half-Life, Betas).</translation>
+    </message>
+    <message>
+        <source>The library %2 of the mod %1 is a 32-bit Linux library.</source>
+        <translation>Die Bibliothek %2 der Mod %1 ist eine 32-Bit-Linux-Bibliothek.</translation>
+    </message>
+    <message>
+        <source>The library %2 of the mod %1, which its liblist.gam names, is not there.</source>
+        <translation>Die Bibliothek %2 der Mod %1, die ihre liblist.gam nennt, gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>Install the mod again, whole.</source>
+        <translation>Installiere die Mod noch einmal vollständig.</translation>
+    </message>
+    <message>
+        <source>The library %2 of the mod %1 is a 64-bit library, which the 32-bit game cannot load.</source>
+        <translation>Die Bibliothek %2 der Mod %1 ist eine 64-Bit-Bibliothek, die das 32-Bit-Spiel nicht laden kann.</translation>
+    </message>
+    <message>
+        <source>Get the mod&apos;s 32-bit (i386) build for Linux.</source>
+        <translation>Besorg dir den 32-Bit-Build (i386) der Mod für Linux.</translation>
+    </message>
+    <message>
+        <source>The library %2 of the mod %1 is a Windows library.</source>
+        <translation>Die Bibliothek %2 der Mod %1 ist eine Windows-Bibliothek.</translation>
+    </message>
+    <message>
+        <source>The library %2 of the mod %1 is no library that the game can load.</source>
+        <translation>Die Bibliothek %2 der Mod %1 ist keine, die das Spiel laden kann.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s files have inode numbers that the 32-bit game can take (%1 looked at).</source>
+        <translation>Die Dateien des Spiels haben Inode-Nummern, mit denen das 32-Bit-Spiel zurechtkommt (%1 angesehen).</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files looked at in the game folder have inode numbers above 32 bits, and the 32-bit game fails to find such files.</source>
+        <translation>%1 von %2 angesehenen Dateien im Spielordner haben Inode-Nummern über 32 Bit, und das 32-Bit-Spiel findet solche Dateien nicht.</translation>
+    </message>
+    <message>
+        <source>Move the game to a file system that hands out 32-bit inode numbers, such as ext4 or XFS mounted with inode32, copying its files anew.</source>
+        <translation>Verschiebe das Spiel auf ein Dateisystem, das 32-Bit-Inode-Nummern vergibt, etwa ext4 oder XFS mit inode32 eingehängt, und kopiere seine Dateien dabei neu.</translation>
+    </message>
+    <message>
+        <source>The Flatpak&apos;s Steam client may use the library %1.</source>
+        <translation>Der Steam-Client aus Flatpak darf die Bibliothek %1 benutzen.</translation>
+    </message>
+    <message>
+        <source>The Flatpak&apos;s Steam client has not been given the library %1.</source>
+        <translation>Der Steam-Client aus Flatpak hat keinen Zugriff auf die Bibliothek %1 bekommen.</translation>
+    </message>
+    <message>
+        <source>Give it the library: %1</source>
+        <translation>Gib ihm Zugriff darauf: %1</translation>
+    </message>
+    <message>
+        <source>Vantor can write its CFG file into %1.</source>
+        <translation>Vantor kann seine CFG-Datei in %1 schreiben.</translation>
+    </message>
+    <message>
+        <source>Vantor cannot write its CFG file into %1: the folder is missing or not writable.</source>
+        <translation>Vantor kann seine CFG-Datei nicht in %1 schreiben: Der Ordner fehlt oder ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>Choose the Half-Life folder, the one that holds valve, with Browse; or make valve writable for you.</source>
+        <translation>Wähle mit „Suchen“ den Half-Life-Ordner, den mit valve darin, oder mach valve für dich beschreibbar.</translation>
+    </message>
+    <message>
+        <source>[ok]</source>
+        <translation>[ok]</translation>
+    </message>
+    <message>
+        <source>[warning]</source>
+        <translation>[Warnung]</translation>
+    </message>
+    <message>
+        <source>[blocks]</source>
+        <translation>[blockiert]</translation>
+    </message>
+    <message numerus="yes">
+        <source>Half-Life will not start: %n thing(s) stop it.</source>
+        <translation>
+            <numerusform>Half-Life wird nicht starten: %n Sache hält es auf.</numerusform>
+            <numerusform>Half-Life wird nicht starten: %n Sachen halten es auf.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing that Vantor checks stops Half-Life, but mind the warnings.</source>
+        <translation>Nichts, was Vantor prüft, hält Half-Life auf, aber beachte die Warnungen.</translation>
+    </message>
+    <message>
+        <source>Nothing that Vantor checks stops Half-Life.</source>
+        <translation>Nichts, was Vantor prüft, hält Half-Life auf.</translation>
+    </message>
+    <message>
+        <source>Vantor&apos;s report on Half-Life</source>
+        <translation>Vantors Bericht zu Half-Life</translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation>Start:</translation>
+    </message>
+    <message>
+        <source>CFG lines:</source>
+        <translation>CFG-Zeilen:</translation>
+    </message>
+    <message>
+        <source>Branch:</source>
+        <translation>Zweig:</translation>
+    </message>
+    <message>
+        <source>not installed by Steam</source>
+        <translation>nicht von Steam installiert</translation>
+    </message>
+    <message>
+        <source>Setup check:</source>
+        <translation>Prüfung der Einrichtung:</translation>
+    </message>
+    <message>
+        <source>The game&apos;s last lines (%1):</source>
+        <translation>Die letzten Zeilen des Spiels (%1):</translation>
+    </message>
+</context>
+<context>
     <name>Skill</name>
     <message>
         <source>Easy</source>
@@ -552,28 +909,6 @@
 <context>
     <name>Terminal</name>
     <message>
-        <source>Sets Half-Life&apos;s options and starts the game.
-
---print and --run show no window and ask nothing. Exit status:
-  0  done; for --run, the game was started
-  1  the options are wrong
-  2  the slot asked for is not saved
-  3  no Game directory has been chosen in the window
-  4  the CFG file could not be written
-  5  the game could not be started
-  6  the game ended at once</source>
-        <translation>Setzt die Optionen von Half-Life und startet das Spiel.
-
---print und --run zeigen kein Fenster und fragen nichts. Exit-Status:
-  0  fertig; bei --run wurde das Spiel gestartet
-  1  die Optionen sind falsch
-  2  der verlangte Slot ist nicht gespeichert
-  3  im Fenster wurde kein Spielordner gewählt
-  4  die CFG-Datei konnte nicht geschrieben werden
-  5  das Spiel konnte nicht gestartet werden
-  6  das Spiel war sofort wieder beendet</translation>
-    </message>
-    <message>
         <source>Displays version information.</source>
         <translation>Zeigt die Versionsinfo an.</translation>
     </message>
@@ -588,10 +923,6 @@
     <message>
         <source>Does what &quot;Run Half-Life Now!&quot; does, then ends.</source>
         <translation>Macht, was „Half-Life starten!“ macht, und beendet sich dann.</translation>
-    </message>
-    <message>
-        <source>With --run: says why the game could not be started in a desktop notification, or a message window, as the desktop menu&apos;s entries do; for a slot that is not saved it offers to open Vantor.</source>
-        <translation>Mit --run: Sagt in einer Desktop-Benachrichtigung oder einem Meldungsfenster, warum das Spiel nicht gestartet werden konnte, so wie es die Einträge im Desktop-Menü tun; bei einem nicht gespeicherten Slot bietet es an, Vantor zu öffnen.</translation>
     </message>
     <message>
         <source>could not start the game: %1</source>
@@ -650,6 +981,42 @@
     <message>
         <source>Half-Life ended at once (%1).</source>
         <translation>Half-Life war sofort wieder beendet (%1).</translation>
+    </message>
+    <message>
+        <source>Sets Half-Life&apos;s options and starts the game.
+
+--print, --run and --check show no window and ask nothing. Exit status:
+  0  done; for --run, the game was started
+  1  the options are wrong
+  2  the slot asked for is not saved
+  3  no Game directory has been chosen in the window
+  4  the CFG file could not be written
+  5  the game could not be started
+  6  the game ended at once
+  7  --check found something that stops the game</source>
+        <translation>Setzt die Optionen von Half-Life und startet das Spiel.
+
+--print, --run und --check zeigen kein Fenster und fragen nichts. Exit-Status:
+  0  fertig; bei --run wurde das Spiel gestartet
+  1  die Optionen sind falsch
+  2  der verlangte Slot ist nicht gespeichert
+  3  im Fenster wurde kein Spielordner gewählt
+  4  die CFG-Datei konnte nicht geschrieben werden
+  5  das Spiel konnte nicht gestartet werden
+  6  das Spiel war sofort wieder beendet
+  7  --check hat etwas gefunden, das das Spiel aufhält</translation>
+    </message>
+    <message>
+        <source>Checks Half-Life&apos;s setup, line by line: what will stop the game, and what to do about it. Reads only.</source>
+        <translation>Prüft die Einrichtung von Half-Life Zeile für Zeile: was das Spiel aufhalten wird und was dagegen hilft. Liest nur.</translation>
+    </message>
+    <message>
+        <source>With --run: says why the game could not be started in a desktop notification, or a message window, as the desktop menu&apos;s entries do; for a slot that is not saved it offers to open Vantor. With --check: says what the check found there.</source>
+        <translation>Mit --run: Sagt in einer Desktop-Benachrichtigung oder einem Meldungsfenster, warum das Spiel nicht gestartet werden konnte, so wie es die Einträge im Desktop-Menü tun; bei einem nicht gesicherten Slot bietet es an, Vantor zu öffnen. Mit --check: Sagt dort, was die Prüfung gefunden hat.</translation>
+    </message>
+    <message>
+        <source>--check cannot go with --print or --run</source>
+        <translation>--check geht nicht zusammen mit --print oder --run</translation>
     </message>
 </context>
 <context>
@@ -998,6 +1365,50 @@
     <message>
         <source>The screen now says &quot;Half-Life OK&quot;. Pim: &quot;Now press &apos;%1&apos;&quot; Brask, smiling: &quot;There it is! The game folder.&quot;</source>
         <translation>Jetzt zeigt der Bildschirm „Half-Life OK“. Pim: „Jetzt drück auf ‚%1‘“ Brask lächelt: „Da ist er! Der Ordner des Spiels.“</translation>
+    </message>
+    <message>
+        <source>Check Setup</source>
+        <translation>Einrichtung prüfen</translation>
+    </message>
+    <message>
+        <source>Copy Report</source>
+        <translation>Bericht kopieren</translation>
+    </message>
+    <message>
+        <source>Mend Custom Parameters, then run the game again.</source>
+        <translation>Korrigiere die eigenen Parameter und starte das Spiel dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>The Half-Life folder lies in a Steam library, so Vantor asked the Steam client to start the game.</source>
+        <translation>Der Half-Life-Ordner liegt in einer Steam-Bibliothek, darum hat Vantor den Steam-Client gebeten, das Spiel zu starten.</translation>
+    </message>
+    <message>
+        <source>See that Steam is installed and starts, or choose another Half-Life folder with Browse beside HL Dir.</source>
+        <translation>Sieh nach, ob Steam installiert ist und startet, oder wähle mit „Suchen“ neben „Pfad“ einen anderen Half-Life-Ordner.</translation>
+    </message>
+    <message>
+        <source>In the directory-not-found mode, Vantor starts the hl.exe in its own folder, %1, else the one on the PATH.</source>
+        <translation>Im „Ordner fehlt“-Modus startet Vantor die hl.exe in seinem eigenen Ordner, %1, sonst die im PATH.</translation>
+    </message>
+    <message>
+        <source>Turn that mode off on the Comic page and choose the Half-Life folder with Browse beside HL Dir.</source>
+        <translation>Schalte diesen Modus auf der Comic-Seite aus und wähle den Half-Life-Ordner mit „Suchen“ neben „Pfad“.</translation>
+    </message>
+    <message>
+        <source>Vantor looks in the Half-Life folder, %1, for hl.sh, then hl_linux, then hl.exe.</source>
+        <translation>Vantor sucht im Half-Life-Ordner, %1, nach hl.sh, dann hl_linux, dann hl.exe.</translation>
+    </message>
+    <message>
+        <source>Choose the Half-Life folder with Browse beside HL Dir. Check Setup says what else may stop the game.</source>
+        <translation>Wähle den Half-Life-Ordner mit „Suchen“ neben „Pfad“. „Einrichtung prüfen“ sagt, was das Spiel sonst noch aufhalten kann.</translation>
+    </message>
+    <message>
+        <source>Vantor could not start Half-Life.</source>
+        <translation>Vantor konnte Half-Life nicht starten.</translation>
+    </message>
+    <message>
+        <source>Open Log</source>
+        <translation>Log öffnen</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,93 @@
     </message>
 </context>
 <context>
+    <name>Causes</name>
+    <message>
+        <source>This edition of Half-Life needs the Steam client running: start Steam first, or choose the Half-Life folder of a Steam library with Browse, so that Vantor starts the game through Steam.</source>
+        <translation>Esta edición de Half-Life necesita que el cliente de Steam esté abierto: inicia Steam primero, o elige con Buscar la carpeta de Half-Life de una biblioteca de Steam, para que Vantor inicie el juego a través de Steam.</translation>
+    </message>
+    <message>
+        <source>This edition of Half-Life needs the Steam client running, and no Steam client is installed here for Vantor to start the game through: install Steam (your distribution&apos;s package, or the Flatpak com.valvesoftware.Steam) or start the one you have, then run the game again.</source>
+        <translation>Esta edición de Half-Life necesita que el cliente de Steam esté abierto, y aquí no hay ningún cliente de Steam instalado a través del cual Vantor pueda iniciar el juego: instala Steam (el paquete de tu distribución o el Flatpak com.valvesoftware.Steam) o abre el que tengas, y vuelve a iniciar el juego.</translation>
+    </message>
+    <message>
+        <source>Half-Life was started without the libraries that come with it (libsteam_api.so, hw.so): start it through hl.sh, which sets them up, or through Steam.</source>
+        <translation>Half-Life se inició sin las bibliotecas que trae consigo (libsteam_api.so, hw.so): inícialo con hl.sh, que las prepara, o a través de Steam.</translation>
+    </message>
+    <message>
+        <source>Half-Life found no 32-bit OpenGL driver. %1</source>
+        <translation>Half-Life no encontró ningún controlador OpenGL de 32 bits. %1</translation>
+    </message>
+    <message>
+        <source>Half-Life is a 32-bit program, and the system lacks the 32-bit library %1 that it needs. %2</source>
+        <translation>Half-Life es un programa de 32 bits y al sistema le falta la biblioteca de 32 bits %1, que necesita. %2</translation>
+    </message>
+    <message>
+        <source>Half-Life could not open the sound device: put SDL_AUDIODRIVER=pulseaudio (or pipewire) in front of %command% in Custom Parameters, as in &quot;SDL_AUDIODRIVER=pulseaudio %command%&quot;.</source>
+        <translation>Half-Life no pudo abrir el dispositivo de sonido: pon SDL_AUDIODRIVER=pulseaudio (o pipewire) delante de %command% en Parámetros extra, así: &quot;SDL_AUDIODRIVER=pulseaudio %command%&quot;.</translation>
+    </message>
+    <message>
+        <source>The mod does not fit this build of Half-Life: a mod made before the 25th-anniversary update needs Steam&apos;s steam_legacy branch (in Steam, Half-Life&apos;s Properties, Betas), or this build of the mod is broken.</source>
+        <translation>El mod no encaja con esta versión de Half-Life: un mod hecho antes de la actualización del 25.º aniversario necesita la rama steam_legacy de Steam (en Steam: Propiedades de Half-Life, Betas), o esta versión del mod está rota.</translation>
+    </message>
+    <message>
+        <source>the loader</source>
+        <translation>el cargador</translation>
+    </message>
+    <message>
+        <source>the C library</source>
+        <translation>la biblioteca C</translation>
+    </message>
+    <message>
+        <source>OpenGL</source>
+        <translation>OpenGL</translation>
+    </message>
+    <message>
+        <source>an OpenGL driver</source>
+        <translation>un controlador OpenGL</translation>
+    </message>
+    <message>
+        <source>the C++ library</source>
+        <translation>la biblioteca C++</translation>
+    </message>
+    <message>
+        <source>Install the :i386 package that holds it (apt-file search %1 names it), after sudo dpkg --add-architecture i386.</source>
+        <translation>Instala el paquete :i386 que la contiene (apt-file search %1 lo indica), después de sudo dpkg --add-architecture i386.</translation>
+    </message>
+    <message>
+        <source>Install the .i686 package that holds it (dnf provides %1 names it).</source>
+        <translation>Instala el paquete .i686 que la contiene (dnf provides %1 lo indica).</translation>
+    </message>
+    <message>
+        <source>Install the lib32- package that holds it (pacman -F %1 names it).</source>
+        <translation>Instala el paquete lib32- que la contiene (pacman -F %1 lo indica).</translation>
+    </message>
+    <message>
+        <source>Install your distribution&apos;s 32-bit (i386) package that holds it.</source>
+        <translation>Instala el paquete de 32 bits (i386) de tu distribución que la contiene.</translation>
+    </message>
+    <message>
+        <source>Install with: %1</source>
+        <translation>Para instalar: %1</translation>
+    </message>
+    <message>
+        <source>Install with (the multilib repository on in /etc/pacman.conf): %1</source>
+        <translation>Para instalar (con el repositorio multilib activado en /etc/pacman.conf): %1</translation>
+    </message>
+    <message>
+        <source>Install your distribution&apos;s 32-bit (i386) packages of %1.</source>
+        <translation>Instala los paquetes de 32 bits (i386) de tu distribución para %1.</translation>
+    </message>
+    <message>
+        <source>The mod %1 has no library for Linux (its liblist.gam names no gamedll_linux): it runs only with the Windows edition of Half-Life, hl.exe through wine.</source>
+        <translation>El mod %1 no tiene biblioteca para Linux (su liblist.gam no indica ningún gamedll_linux): solo funciona con la edición de Windows de Half-Life, hl.exe a través de wine.</translation>
+    </message>
+    <message>
+        <source>Vantor does not know this cause. Start Half-Life once from Steam, which sets up what the game needs, and read the game&apos;s log in full: its cause is often a few lines above the end.</source>
+        <translation>Vantor no conoce esta causa. Inicia Half-Life una vez desde Steam, que prepara lo que el juego necesita, y lee el registro del juego entero: la causa suele estar unas líneas antes del final.</translation>
+    </message>
+</context>
+<context>
     <name>DeleteAll</name>
     <message>
         <source>Are you sure?</source>
@@ -105,18 +192,6 @@
 </context>
 <context>
     <name>GameWatch</name>
-    <message>
-        <source>This edition of Half-Life needs the Steam client running: start Steam first, or choose the Half-Life folder of a Steam library with Browse, so that Vantor starts the game through Steam.</source>
-        <translation>Esta edición de Half-Life necesita que el cliente de Steam esté abierto: inicia Steam primero, o elige con «Buscar» la carpeta de Half-Life de una biblioteca de Steam, para que Vantor inicie el juego a través de Steam.</translation>
-    </message>
-    <message>
-        <source>Half-Life is a 32-bit program, and the system lacks 32-bit libraries that it needs. On Debian and Ubuntu: sudo dpkg --add-architecture i386 &amp;&amp; sudo apt install libc6:i386 libgl1:i386</source>
-        <translation>Half-Life es un programa de 32 bits y al sistema le faltan bibliotecas de 32 bits que necesita. En Debian y Ubuntu: sudo dpkg --add-architecture i386 &amp;&amp; sudo apt install libc6:i386 libgl1:i386</translation>
-    </message>
-    <message>
-        <source>The mod %1 has no library for Linux (its liblist.gam names no gamedll_linux): it runs only with the Windows edition of Half-Life, hl.exe through wine.</source>
-        <translation>El mod %1 no tiene biblioteca para Linux (su liblist.gam no indica ningún gamedll_linux): solo funciona con la edición de Windows de Half-Life, hl.exe a través de wine.</translation>
-    </message>
     <message>
         <source>a crash</source>
         <translation>un fallo</translation>
@@ -535,6 +610,288 @@
     </message>
 </context>
 <context>
+    <name>SetupCheck</name>
+    <message>
+        <source>Choose the Half-Life folder with Browse beside HL Dir.</source>
+        <translation>Elige la carpeta de Half-Life con Buscar, junto a Dir HL.</translation>
+    </message>
+    <message>
+        <source>No Half-Life folder has been chosen in Vantor yet: this is where Half-Life usually is.</source>
+        <translation>Todavía no se ha elegido una carpeta de Half-Life en Vantor: esta es donde suele estar Half-Life.</translation>
+    </message>
+    <message>
+        <source>The Half-Life folder %1 is not there.</source>
+        <translation>La carpeta de Half-Life %1 no existe.</translation>
+    </message>
+    <message>
+        <source>%1 holds none of hl.sh, hl_linux and hl.exe.</source>
+        <translation>%1 no contiene ni hl.sh, ni hl_linux, ni hl.exe.</translation>
+    </message>
+    <message>
+        <source>Choose the folder that holds Half-Life and its valve folder with Browse, or install Half-Life in Steam.</source>
+        <translation>Elige con Buscar la carpeta que contiene Half-Life y su carpeta valve, o instala Half-Life en Steam.</translation>
+    </message>
+    <message>
+        <source>The Linux edition of Half-Life (%1) in %2.</source>
+        <translation>La edición para Linux de Half-Life (%1) en %2.</translation>
+    </message>
+    <message>
+        <source>Only the Windows edition of Half-Life (hl.exe) is in %1, and wine is not installed to run it.</source>
+        <translation>En %1 solo está la edición para Windows de Half-Life (hl.exe), y wine, que la ejecutaría, no está instalado.</translation>
+    </message>
+    <message>
+        <source>Install wine, or the Linux edition of Half-Life through Steam.</source>
+        <translation>Instala wine, o la edición para Linux de Half-Life a través de Steam.</translation>
+    </message>
+    <message>
+        <source>The Windows edition of Half-Life (hl.exe) in %1.</source>
+        <translation>La edición para Windows de Half-Life (hl.exe) en %1.</translation>
+    </message>
+    <message>
+        <source>Not installed by Steam: Vantor starts the game itself.</source>
+        <translation>No instalado por Steam: Vantor inicia el juego por su cuenta.</translation>
+    </message>
+    <message>
+        <source>the native Steam client</source>
+        <translation>el cliente nativo de Steam</translation>
+    </message>
+    <message>
+        <source>the Flatpak&apos;s Steam client</source>
+        <translation>el cliente de Steam de Flatpak</translation>
+    </message>
+    <message>
+        <source>the Snap&apos;s Steam client</source>
+        <translation>el cliente de Steam de Snap</translation>
+    </message>
+    <message>
+        <source>Installed by Steam, but no Steam client is installed here to start it through: Vantor starts the game itself.</source>
+        <translation>Instalado por Steam, pero aquí no hay ningún cliente de Steam instalado para iniciarlo: Vantor inicia el juego por su cuenta.</translation>
+    </message>
+    <message>
+        <source>Installed by Steam, in a library that no Steam client here lists.</source>
+        <translation>Instalado por Steam, en una biblioteca que ningún cliente de Steam de aquí tiene en su lista.</translation>
+    </message>
+    <message>
+        <source>Add the library in Steam&apos;s settings (Storage), so that Steam finds the game that Vantor asks it to start.</source>
+        <translation>Añade la biblioteca en los ajustes de Steam (Almacenamiento), para que Steam encuentre el juego que Vantor le pide iniciar.</translation>
+    </message>
+    <message>
+        <source>Installed by Steam, in a library of %1, which starts it.</source>
+        <translation>Instalado por Steam, en una biblioteca que gestiona %1, que lo inicia.</translation>
+    </message>
+    <message>
+        <source>%1, build %2</source>
+        <translation>%1, build %2</translation>
+    </message>
+    <message>
+        <source>The branch that Steam installed: %1.</source>
+        <translation>La rama que instaló Steam: %1.</translation>
+    </message>
+    <message>
+        <source>The branch chosen in Steam, %1, is not installed yet.</source>
+        <translation>La rama elegida en Steam, %1, aún no está instalada.</translation>
+    </message>
+    <message>
+        <source>Start Steam and let it finish updating Half-Life.</source>
+        <translation>Abre Steam y deja que termine de actualizar Half-Life.</translation>
+    </message>
+    <message>
+        <source>the default one (the 25th-anniversary build)</source>
+        <translation>la predeterminada (la versión del 25.º aniversario)</translation>
+    </message>
+    <message>
+        <source>steam_legacy (the build from before the 25th-anniversary update)</source>
+        <translation>steam_legacy (la versión de antes de la actualización del 25.º aniversario)</translation>
+    </message>
+    <message>
+        <source>The 32-bit libraries that the game needs are there: the loader, the C library, OpenGL and its driver.</source>
+        <translation>Están las bibliotecas de 32 bits que necesita el juego: el cargador, la biblioteca C, OpenGL y su controlador.</translation>
+    </message>
+    <message>
+        <source>The 32-bit loader (/lib/ld-linux.so.2) is missing.</source>
+        <translation>Falta el cargador de 32 bits (/lib/ld-linux.so.2).</translation>
+    </message>
+    <message>
+        <source>The 32-bit C library (libc.so.6) is missing.</source>
+        <translation>Falta la biblioteca C de 32 bits (libc.so.6).</translation>
+    </message>
+    <message>
+        <source>The 32-bit OpenGL library (libGL.so.1) is missing.</source>
+        <translation>Falta la biblioteca OpenGL de 32 bits (libGL.so.1).</translation>
+    </message>
+    <message>
+        <source>No 32-bit OpenGL driver is installed (Mesa&apos;s libGLX_mesa.so.0 with its dri folder, or NVIDIA&apos;s libGLX_nvidia.so.0).</source>
+        <translation>No hay ningún controlador OpenGL de 32 bits instalado (libGLX_mesa.so.0 de Mesa con su carpeta dri, o libGLX_nvidia.so.0 de NVIDIA).</translation>
+    </message>
+    <message>
+        <source>Steam starts the game with its own runtime, which brings the game&apos;s other libraries but not these.</source>
+        <translation>Steam inicia el juego con su propio runtime, que trae las demás bibliotecas del juego, pero no estas.</translation>
+    </message>
+    <message>
+        <source>The Steam client is running, as this edition of Half-Life needs.</source>
+        <translation>El cliente de Steam está abierto, como necesita esta edición de Half-Life.</translation>
+    </message>
+    <message>
+        <source>Only the Flatpak&apos;s Steam client is running, which a game that Vantor starts itself may not reach.</source>
+        <translation>Solo está abierto el cliente de Steam de Flatpak, al que un juego que Vantor inicia por su cuenta quizá no llegue.</translation>
+    </message>
+    <message>
+        <source>Start the native Steam client, or choose the Half-Life folder of the Flatpak&apos;s Steam library so that Vantor starts the game through it.</source>
+        <translation>Abre el cliente nativo de Steam, o elige la carpeta de Half-Life de la biblioteca de Steam de Flatpak para que Vantor inicie el juego a través de él.</translation>
+    </message>
+    <message>
+        <source>The Steam client is not running, and this edition of Half-Life needs it.</source>
+        <translation>El cliente de Steam no está abierto, y esta edición de Half-Life lo necesita.</translation>
+    </message>
+    <message>
+        <source>The mod folder %1 is not in the Half-Life folder.</source>
+        <translation>La carpeta del mod %1 no está en la carpeta de Half-Life.</translation>
+    </message>
+    <message>
+        <source>Install the mod into the Half-Life folder, or turn the Mod field off.</source>
+        <translation>Instala el mod en la carpeta de Half-Life, o desactiva el campo del mod.</translation>
+    </message>
+    <message>
+        <source>The folder %1 holds no liblist.gam, so the game does not take it for a mod.</source>
+        <translation>La carpeta %1 no contiene liblist.gam, así que el juego no la toma por un mod.</translation>
+    </message>
+    <message>
+        <source>Install the mod whole, or choose another with the Mod field.</source>
+        <translation>Instala el mod completo, o elige otro en el campo del mod.</translation>
+    </message>
+    <message>
+        <source>The mod %1 and its liblist.gam are there.</source>
+        <translation>El mod %1 y su liblist.gam están ahí.</translation>
+    </message>
+    <message>
+        <source>The mod %1 has no Linux library.</source>
+        <translation>El mod %1 no tiene biblioteca para Linux.</translation>
+    </message>
+    <message>
+        <source>Mods made before the 25th-anniversary update need Steam&apos;s steam_legacy branch: should this one fail, choose that branch in Steam (Half-Life&apos;s Properties, Betas).</source>
+        <translation>Los mods hechos antes de la actualización del 25.º aniversario necesitan la rama steam_legacy de Steam: si este falla, elige esa rama en Steam (Propiedades de Half-Life, Betas).</translation>
+    </message>
+    <message>
+        <source>The library %2 of the mod %1 is a 32-bit Linux library.</source>
+        <translation>La biblioteca %2 del mod %1 es una biblioteca de Linux de 32 bits.</translation>
+    </message>
+    <message>
+        <source>The library %2 of the mod %1, which its liblist.gam names, is not there.</source>
+        <translation>La biblioteca %2 del mod %1, que nombra su liblist.gam, no existe.</translation>
+    </message>
+    <message>
+        <source>Install the mod again, whole.</source>
+        <translation>Vuelve a instalar el mod completo.</translation>
+    </message>
+    <message>
+        <source>The library %2 of the mod %1 is a 64-bit library, which the 32-bit game cannot load.</source>
+        <translation>La biblioteca %2 del mod %1 es de 64 bits, y el juego, de 32 bits, no puede cargarla.</translation>
+    </message>
+    <message>
+        <source>Get the mod&apos;s 32-bit (i386) build for Linux.</source>
+        <translation>Consigue la versión de 32 bits (i386) del mod para Linux.</translation>
+    </message>
+    <message>
+        <source>The library %2 of the mod %1 is a Windows library.</source>
+        <translation>La biblioteca %2 del mod %1 es una biblioteca de Windows.</translation>
+    </message>
+    <message>
+        <source>The library %2 of the mod %1 is no library that the game can load.</source>
+        <translation>La biblioteca %2 del mod %1 no es una que el juego pueda cargar.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s files have inode numbers that the 32-bit game can take (%1 looked at).</source>
+        <translation>Los archivos del juego tienen números de inodo que el juego de 32 bits admite (%1 revisados).</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files looked at in the game folder have inode numbers above 32 bits, and the 32-bit game fails to find such files.</source>
+        <translation>%1 de %2 archivos revisados en la carpeta del juego tienen números de inodo de más de 32 bits, y el juego de 32 bits no encuentra esos archivos.</translation>
+    </message>
+    <message>
+        <source>Move the game to a file system that hands out 32-bit inode numbers, such as ext4 or XFS mounted with inode32, copying its files anew.</source>
+        <translation>Mueve el juego a un sistema de archivos que asigne números de inodo de 32 bits, como ext4 o XFS montado con inode32, copiando de nuevo sus archivos.</translation>
+    </message>
+    <message>
+        <source>The Flatpak&apos;s Steam client may use the library %1.</source>
+        <translation>El cliente de Steam de Flatpak puede usar la biblioteca %1.</translation>
+    </message>
+    <message>
+        <source>The Flatpak&apos;s Steam client has not been given the library %1.</source>
+        <translation>Al cliente de Steam de Flatpak no se le ha dado acceso a la biblioteca %1.</translation>
+    </message>
+    <message>
+        <source>Give it the library: %1</source>
+        <translation>Dale acceso a ella: %1</translation>
+    </message>
+    <message>
+        <source>Vantor can write its CFG file into %1.</source>
+        <translation>Vantor puede escribir su archivo CFG en %1.</translation>
+    </message>
+    <message>
+        <source>Vantor cannot write its CFG file into %1: the folder is missing or not writable.</source>
+        <translation>Vantor no puede escribir su archivo CFG en %1: la carpeta no existe o no se puede escribir en ella.</translation>
+    </message>
+    <message>
+        <source>Choose the Half-Life folder, the one that holds valve, with Browse; or make valve writable for you.</source>
+        <translation>Elige con Buscar la carpeta de Half-Life, la que contiene valve; o da a tu usuario permiso de escritura en valve.</translation>
+    </message>
+    <message>
+        <source>[ok]</source>
+        <translation>[ok]</translation>
+    </message>
+    <message>
+        <source>[warning]</source>
+        <translation>[aviso]</translation>
+    </message>
+    <message>
+        <source>[blocks]</source>
+        <translation>[bloquea]</translation>
+    </message>
+    <message numerus="yes">
+        <source>Half-Life will not start: %n thing(s) stop it.</source>
+        <translation>
+            <numerusform>Half-Life no arrancará: hay %n cosa que lo impide.</numerusform>
+            <numerusform>Half-Life no arrancará: hay %n cosas que lo impiden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing that Vantor checks stops Half-Life, but mind the warnings.</source>
+        <translation>Nada de lo que Vantor revisa impide Half-Life, pero atiende a los avisos.</translation>
+    </message>
+    <message>
+        <source>Nothing that Vantor checks stops Half-Life.</source>
+        <translation>Nada de lo que Vantor revisa impide Half-Life.</translation>
+    </message>
+    <message>
+        <source>Vantor&apos;s report on Half-Life</source>
+        <translation>Informe de Vantor sobre Half-Life</translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation>Inicio:</translation>
+    </message>
+    <message>
+        <source>CFG lines:</source>
+        <translation>Líneas del CFG:</translation>
+    </message>
+    <message>
+        <source>Branch:</source>
+        <translation>Rama:</translation>
+    </message>
+    <message>
+        <source>not installed by Steam</source>
+        <translation>no instalado por Steam</translation>
+    </message>
+    <message>
+        <source>Setup check:</source>
+        <translation>Comprobación de la instalación:</translation>
+    </message>
+    <message>
+        <source>The game&apos;s last lines (%1):</source>
+        <translation>Las últimas líneas del juego (%1):</translation>
+    </message>
+</context>
+<context>
     <name>Skill</name>
     <message>
         <source>Easy</source>
@@ -552,28 +909,6 @@
 <context>
     <name>Terminal</name>
     <message>
-        <source>Sets Half-Life&apos;s options and starts the game.
-
---print and --run show no window and ask nothing. Exit status:
-  0  done; for --run, the game was started
-  1  the options are wrong
-  2  the slot asked for is not saved
-  3  no Game directory has been chosen in the window
-  4  the CFG file could not be written
-  5  the game could not be started
-  6  the game ended at once</source>
-        <translation>Ajusta las opciones de Half-Life e inicia el juego.
-
---print y --run no muestran ninguna ventana ni preguntan nada. Código de salida:
-  0  hecho; con --run, el juego se inició
-  1  las opciones son incorrectas
-  2  la ranura pedida no está guardada
-  3  no se ha elegido ninguna carpeta del juego en la ventana
-  4  no se pudo escribir el archivo CFG
-  5  no se pudo iniciar el juego
-  6  el juego se cerró enseguida</translation>
-    </message>
-    <message>
         <source>Displays version information.</source>
         <translation>Muestra la información de la versión.</translation>
     </message>
@@ -588,10 +923,6 @@
     <message>
         <source>Does what &quot;Run Half-Life Now!&quot; does, then ends.</source>
         <translation>Hace lo mismo que «¡Jugar a Half-Life!» y luego termina.</translation>
-    </message>
-    <message>
-        <source>With --run: says why the game could not be started in a desktop notification, or a message window, as the desktop menu&apos;s entries do; for a slot that is not saved it offers to open Vantor.</source>
-        <translation>Con --run: si el juego no se pudo iniciar, explica por qué en una notificación del escritorio o en una ventana de mensaje, como hacen las entradas del menú del escritorio; si la ranura no está guardada, ofrece abrir Vantor.</translation>
     </message>
     <message>
         <source>could not start the game: %1</source>
@@ -650,6 +981,42 @@
     <message>
         <source>Vantor&apos;s window needs a graphical session (X11 or Wayland); vantor --print and vantor --run work without one</source>
         <translation>la ventana de Vantor necesita una sesión gráfica (X11 o Wayland); vantor --print y vantor --run funcionan sin ella</translation>
+    </message>
+    <message>
+        <source>Sets Half-Life&apos;s options and starts the game.
+
+--print, --run and --check show no window and ask nothing. Exit status:
+  0  done; for --run, the game was started
+  1  the options are wrong
+  2  the slot asked for is not saved
+  3  no Game directory has been chosen in the window
+  4  the CFG file could not be written
+  5  the game could not be started
+  6  the game ended at once
+  7  --check found something that stops the game</source>
+        <translation>Ajusta las opciones de Half-Life e inicia el juego.
+
+--print, --run y --check no muestran ninguna ventana ni preguntan nada. Código de salida:
+  0  hecho; con --run, el juego se inició
+  1  las opciones son incorrectas
+  2  la ranura pedida no está guardada
+  3  no se ha elegido ninguna carpeta del juego en la ventana
+  4  no se pudo escribir el archivo CFG
+  5  no se pudo iniciar el juego
+  6  el juego se cerró enseguida
+  7  --check encontró algo que impide el juego</translation>
+    </message>
+    <message>
+        <source>Checks Half-Life&apos;s setup, line by line: what will stop the game, and what to do about it. Reads only.</source>
+        <translation>Comprueba la instalación de Half-Life línea a línea: qué impedirá el juego y qué hacer al respecto. Solo lee.</translation>
+    </message>
+    <message>
+        <source>With --run: says why the game could not be started in a desktop notification, or a message window, as the desktop menu&apos;s entries do; for a slot that is not saved it offers to open Vantor. With --check: says what the check found there.</source>
+        <translation>Con --run: si el juego no se pudo iniciar, explica por qué en una notificación del escritorio o en una ventana de mensaje, como hacen las entradas del menú del escritorio; si la ranura no está guardada, ofrece abrir Vantor. Con --check: cuenta ahí lo que encontró la comprobación.</translation>
+    </message>
+    <message>
+        <source>--check cannot go with --print or --run</source>
+        <translation>--check no se puede usar junto con --print ni --run</translation>
     </message>
 </context>
 <context>
@@ -998,6 +1365,50 @@
     <message>
         <source>The screen now says &quot;Half-Life OK&quot;. Pim: &quot;Now press &apos;%1&apos;&quot; Brask, smiling: &quot;There it is! The game folder.&quot;</source>
         <translation>Ahora la pantalla dice «Half-Life OK». Pim: «Ahora pulsa “%1”». Brask, sonriente: «¡Ahí está! La carpeta del juego».</translation>
+    </message>
+    <message>
+        <source>Check Setup</source>
+        <translation>Comprobar instalación</translation>
+    </message>
+    <message>
+        <source>Copy Report</source>
+        <translation>Copiar informe</translation>
+    </message>
+    <message>
+        <source>Mend Custom Parameters, then run the game again.</source>
+        <translation>Corrige los Parámetros extra y vuelve a iniciar el juego.</translation>
+    </message>
+    <message>
+        <source>The Half-Life folder lies in a Steam library, so Vantor asked the Steam client to start the game.</source>
+        <translation>La carpeta de Half-Life está en una biblioteca de Steam, así que Vantor pidió al cliente de Steam que iniciara el juego.</translation>
+    </message>
+    <message>
+        <source>See that Steam is installed and starts, or choose another Half-Life folder with Browse beside HL Dir.</source>
+        <translation>Comprueba que Steam esté instalado y arranque, o elige otra carpeta de Half-Life con Buscar, junto a Dir HL.</translation>
+    </message>
+    <message>
+        <source>In the directory-not-found mode, Vantor starts the hl.exe in its own folder, %1, else the one on the PATH.</source>
+        <translation>En el modo de directorio no encontrado, Vantor inicia el hl.exe de su propia carpeta, %1, o si no, el del PATH.</translation>
+    </message>
+    <message>
+        <source>Turn that mode off on the Comic page and choose the Half-Life folder with Browse beside HL Dir.</source>
+        <translation>Desactiva ese modo en la página del cómic y elige la carpeta de Half-Life con Buscar, junto a Dir HL.</translation>
+    </message>
+    <message>
+        <source>Vantor looks in the Half-Life folder, %1, for hl.sh, then hl_linux, then hl.exe.</source>
+        <translation>Vantor busca en la carpeta de Half-Life, %1, hl.sh, luego hl_linux y luego hl.exe.</translation>
+    </message>
+    <message>
+        <source>Choose the Half-Life folder with Browse beside HL Dir. Check Setup says what else may stop the game.</source>
+        <translation>Elige la carpeta de Half-Life con Buscar, junto a Dir HL. Comprobar instalación dice qué más puede impedir el juego.</translation>
+    </message>
+    <message>
+        <source>Vantor could not start Half-Life.</source>
+        <translation>Vantor no pudo iniciar Half-Life.</translation>
+    </message>
+    <message>
+        <source>Open Log</source>
+        <translation>Abrir registro</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,93 @@
     </message>
 </context>
 <context>
+    <name>Causes</name>
+    <message>
+        <source>This edition of Half-Life needs the Steam client running: start Steam first, or choose the Half-Life folder of a Steam library with Browse, so that Vantor starts the game through Steam.</source>
+        <translation>Esta edição do Half-Life precisa do cliente da Steam rodando: abra a Steam primeiro, ou use Buscar para escolher a pasta do Half-Life de uma biblioteca da Steam, para que o Vantor inicie o jogo pela Steam.</translation>
+    </message>
+    <message>
+        <source>This edition of Half-Life needs the Steam client running, and no Steam client is installed here for Vantor to start the game through: install Steam (your distribution&apos;s package, or the Flatpak com.valvesoftware.Steam) or start the one you have, then run the game again.</source>
+        <translation>Esta edição do Half-Life precisa do cliente da Steam rodando, e não há nenhum cliente da Steam instalado aqui para o Vantor iniciar o jogo por ele: instale a Steam (o pacote da sua distribuição ou o Flatpak com.valvesoftware.Steam) ou abra a que você tem, e depois rode o jogo de novo.</translation>
+    </message>
+    <message>
+        <source>Half-Life was started without the libraries that come with it (libsteam_api.so, hw.so): start it through hl.sh, which sets them up, or through Steam.</source>
+        <translation>O Half-Life foi iniciado sem as bibliotecas que vêm com ele (libsteam_api.so, hw.so): inicie pelo hl.sh, que as prepara, ou pela Steam.</translation>
+    </message>
+    <message>
+        <source>Half-Life found no 32-bit OpenGL driver. %1</source>
+        <translation>O Half-Life não encontrou nenhum driver OpenGL de 32 bits. %1</translation>
+    </message>
+    <message>
+        <source>Half-Life is a 32-bit program, and the system lacks the 32-bit library %1 that it needs. %2</source>
+        <translation>O Half-Life é um programa de 32 bits, e falta no sistema a biblioteca de 32 bits %1, de que ele precisa. %2</translation>
+    </message>
+    <message>
+        <source>Half-Life could not open the sound device: put SDL_AUDIODRIVER=pulseaudio (or pipewire) in front of %command% in Custom Parameters, as in &quot;SDL_AUDIODRIVER=pulseaudio %command%&quot;.</source>
+        <translation>O Half-Life não conseguiu abrir o dispositivo de som: coloque SDL_AUDIODRIVER=pulseaudio (ou pipewire) antes de %command% nos Parâmetros extras, assim: &quot;SDL_AUDIODRIVER=pulseaudio %command%&quot;.</translation>
+    </message>
+    <message>
+        <source>The mod does not fit this build of Half-Life: a mod made before the 25th-anniversary update needs Steam&apos;s steam_legacy branch (in Steam, Half-Life&apos;s Properties, Betas), or this build of the mod is broken.</source>
+        <translation>O mod não combina com esta versão do Half-Life: um mod feito antes da atualização de 25 anos precisa do branch steam_legacy da Steam (na Steam: Propriedades do Half-Life, Betas), ou esta versão do mod está quebrada.</translation>
+    </message>
+    <message>
+        <source>the loader</source>
+        <translation>o carregador</translation>
+    </message>
+    <message>
+        <source>the C library</source>
+        <translation>a biblioteca C</translation>
+    </message>
+    <message>
+        <source>OpenGL</source>
+        <translation>o OpenGL</translation>
+    </message>
+    <message>
+        <source>an OpenGL driver</source>
+        <translation>um driver OpenGL</translation>
+    </message>
+    <message>
+        <source>the C++ library</source>
+        <translation>a biblioteca C++</translation>
+    </message>
+    <message>
+        <source>Install the :i386 package that holds it (apt-file search %1 names it), after sudo dpkg --add-architecture i386.</source>
+        <translation>Instale o pacote :i386 que a contém (apt-file search %1 mostra qual é), depois de sudo dpkg --add-architecture i386.</translation>
+    </message>
+    <message>
+        <source>Install the .i686 package that holds it (dnf provides %1 names it).</source>
+        <translation>Instale o pacote .i686 que a contém (dnf provides %1 mostra qual é).</translation>
+    </message>
+    <message>
+        <source>Install the lib32- package that holds it (pacman -F %1 names it).</source>
+        <translation>Instale o pacote lib32- que a contém (pacman -F %1 mostra qual é).</translation>
+    </message>
+    <message>
+        <source>Install your distribution&apos;s 32-bit (i386) package that holds it.</source>
+        <translation>Instale o pacote de 32 bits (i386) da sua distribuição que a contém.</translation>
+    </message>
+    <message>
+        <source>Install with: %1</source>
+        <translation>Para instalar: %1</translation>
+    </message>
+    <message>
+        <source>Install with (the multilib repository on in /etc/pacman.conf): %1</source>
+        <translation>Para instalar (com o repositório multilib ativado no /etc/pacman.conf): %1</translation>
+    </message>
+    <message>
+        <source>Install your distribution&apos;s 32-bit (i386) packages of %1.</source>
+        <translation>Instale os pacotes de 32 bits (i386) da sua distribuição para %1.</translation>
+    </message>
+    <message>
+        <source>The mod %1 has no library for Linux (its liblist.gam names no gamedll_linux): it runs only with the Windows edition of Half-Life, hl.exe through wine.</source>
+        <translation>O mod %1 não tem biblioteca para Linux (o liblist.gam dele não indica nenhum gamedll_linux): ele só roda com a edição para Windows do Half-Life, o hl.exe pelo wine.</translation>
+    </message>
+    <message>
+        <source>Vantor does not know this cause. Start Half-Life once from Steam, which sets up what the game needs, and read the game&apos;s log in full: its cause is often a few lines above the end.</source>
+        <translation>O Vantor não conhece essa causa. Inicie o Half-Life uma vez pela Steam, que prepara o que o jogo precisa, e leia o log do jogo inteiro: a causa costuma estar algumas linhas antes do fim.</translation>
+    </message>
+</context>
+<context>
     <name>DeleteAll</name>
     <message>
         <source>Are you sure?</source>
@@ -105,18 +192,6 @@
 </context>
 <context>
     <name>GameWatch</name>
-    <message>
-        <source>This edition of Half-Life needs the Steam client running: start Steam first, or choose the Half-Life folder of a Steam library with Browse, so that Vantor starts the game through Steam.</source>
-        <translation>Esta edição do Half-Life precisa do cliente da Steam rodando: abra a Steam primeiro, ou use “Buscar” para escolher a pasta do Half-Life de uma biblioteca da Steam, para que o Vantor inicie o jogo pela Steam.</translation>
-    </message>
-    <message>
-        <source>Half-Life is a 32-bit program, and the system lacks 32-bit libraries that it needs. On Debian and Ubuntu: sudo dpkg --add-architecture i386 &amp;&amp; sudo apt install libc6:i386 libgl1:i386</source>
-        <translation>O Half-Life é um programa de 32 bits, e faltam no sistema bibliotecas de 32 bits de que ele precisa. No Debian e no Ubuntu: sudo dpkg --add-architecture i386 &amp;&amp; sudo apt install libc6:i386 libgl1:i386</translation>
-    </message>
-    <message>
-        <source>The mod %1 has no library for Linux (its liblist.gam names no gamedll_linux): it runs only with the Windows edition of Half-Life, hl.exe through wine.</source>
-        <translation>O mod %1 não tem biblioteca para Linux (o liblist.gam dele não indica nenhum gamedll_linux): ele só roda com a edição para Windows do Half-Life, o hl.exe pelo wine.</translation>
-    </message>
     <message>
         <source>a crash</source>
         <translation>um crash</translation>
@@ -535,6 +610,288 @@
     </message>
 </context>
 <context>
+    <name>SetupCheck</name>
+    <message>
+        <source>Choose the Half-Life folder with Browse beside HL Dir.</source>
+        <translation>Escolha a pasta do Half-Life com Buscar, ao lado de Dir HL.</translation>
+    </message>
+    <message>
+        <source>No Half-Life folder has been chosen in Vantor yet: this is where Half-Life usually is.</source>
+        <translation>Nenhuma pasta do Half-Life foi escolhida no Vantor ainda: é aqui que o Half-Life costuma ficar.</translation>
+    </message>
+    <message>
+        <source>The Half-Life folder %1 is not there.</source>
+        <translation>A pasta do Half-Life %1 não existe.</translation>
+    </message>
+    <message>
+        <source>%1 holds none of hl.sh, hl_linux and hl.exe.</source>
+        <translation>%1 não tem nem hl.sh, nem hl_linux, nem hl.exe.</translation>
+    </message>
+    <message>
+        <source>Choose the folder that holds Half-Life and its valve folder with Browse, or install Half-Life in Steam.</source>
+        <translation>Escolha com Buscar a pasta que tem o Half-Life e a pasta valve dele, ou instale o Half-Life na Steam.</translation>
+    </message>
+    <message>
+        <source>The Linux edition of Half-Life (%1) in %2.</source>
+        <translation>A edição para Linux do Half-Life (%1) em %2.</translation>
+    </message>
+    <message>
+        <source>Only the Windows edition of Half-Life (hl.exe) is in %1, and wine is not installed to run it.</source>
+        <translation>Em %1 só tem a edição para Windows do Half-Life (hl.exe), e o wine, que rodaria ela, não está instalado.</translation>
+    </message>
+    <message>
+        <source>Install wine, or the Linux edition of Half-Life through Steam.</source>
+        <translation>Instale o wine, ou a edição para Linux do Half-Life pela Steam.</translation>
+    </message>
+    <message>
+        <source>The Windows edition of Half-Life (hl.exe) in %1.</source>
+        <translation>A edição para Windows do Half-Life (hl.exe) em %1.</translation>
+    </message>
+    <message>
+        <source>Not installed by Steam: Vantor starts the game itself.</source>
+        <translation>Não instalado pela Steam: o Vantor inicia o jogo sozinho.</translation>
+    </message>
+    <message>
+        <source>the native Steam client</source>
+        <translation>cliente nativo da Steam</translation>
+    </message>
+    <message>
+        <source>the Flatpak&apos;s Steam client</source>
+        <translation>cliente Flatpak da Steam</translation>
+    </message>
+    <message>
+        <source>the Snap&apos;s Steam client</source>
+        <translation>cliente Snap da Steam</translation>
+    </message>
+    <message>
+        <source>Installed by Steam, but no Steam client is installed here to start it through: Vantor starts the game itself.</source>
+        <translation>Instalado pela Steam, mas não há nenhum cliente da Steam instalado aqui para iniciá-lo: o Vantor inicia o jogo sozinho.</translation>
+    </message>
+    <message>
+        <source>Installed by Steam, in a library that no Steam client here lists.</source>
+        <translation>Instalado pela Steam, numa biblioteca que nenhum cliente da Steam daqui lista.</translation>
+    </message>
+    <message>
+        <source>Add the library in Steam&apos;s settings (Storage), so that Steam finds the game that Vantor asks it to start.</source>
+        <translation>Adicione a biblioteca nas configurações da Steam (Armazenamento), para que a Steam encontre o jogo que o Vantor pede para iniciar.</translation>
+    </message>
+    <message>
+        <source>Installed by Steam, in a library of %1, which starts it.</source>
+        <translation>Instalado pela Steam, numa biblioteca mantida pelo %1, que inicia o jogo.</translation>
+    </message>
+    <message>
+        <source>%1, build %2</source>
+        <translation>%1, build %2</translation>
+    </message>
+    <message>
+        <source>The branch that Steam installed: %1.</source>
+        <translation>O branch que a Steam instalou: %1.</translation>
+    </message>
+    <message>
+        <source>The branch chosen in Steam, %1, is not installed yet.</source>
+        <translation>O branch escolhido na Steam, %1, ainda não está instalado.</translation>
+    </message>
+    <message>
+        <source>Start Steam and let it finish updating Half-Life.</source>
+        <translation>Abra a Steam e deixe ela terminar de atualizar o Half-Life.</translation>
+    </message>
+    <message>
+        <source>the default one (the 25th-anniversary build)</source>
+        <translation>o padrão (a versão de 25 anos)</translation>
+    </message>
+    <message>
+        <source>steam_legacy (the build from before the 25th-anniversary update)</source>
+        <translation>steam_legacy (a versão de antes da atualização de 25 anos)</translation>
+    </message>
+    <message>
+        <source>The 32-bit libraries that the game needs are there: the loader, the C library, OpenGL and its driver.</source>
+        <translation>As bibliotecas de 32 bits de que o jogo precisa estão aí: o carregador, a biblioteca C, o OpenGL e o driver dele.</translation>
+    </message>
+    <message>
+        <source>The 32-bit loader (/lib/ld-linux.so.2) is missing.</source>
+        <translation>Falta o carregador de 32 bits (/lib/ld-linux.so.2).</translation>
+    </message>
+    <message>
+        <source>The 32-bit C library (libc.so.6) is missing.</source>
+        <translation>Falta a biblioteca C de 32 bits (libc.so.6).</translation>
+    </message>
+    <message>
+        <source>The 32-bit OpenGL library (libGL.so.1) is missing.</source>
+        <translation>Falta a biblioteca OpenGL de 32 bits (libGL.so.1).</translation>
+    </message>
+    <message>
+        <source>No 32-bit OpenGL driver is installed (Mesa&apos;s libGLX_mesa.so.0 with its dri folder, or NVIDIA&apos;s libGLX_nvidia.so.0).</source>
+        <translation>Não há nenhum driver OpenGL de 32 bits instalado (libGLX_mesa.so.0 do Mesa com a pasta dri dele, ou libGLX_nvidia.so.0 da NVIDIA).</translation>
+    </message>
+    <message>
+        <source>Steam starts the game with its own runtime, which brings the game&apos;s other libraries but not these.</source>
+        <translation>A Steam inicia o jogo com o runtime dela, que traz as outras bibliotecas do jogo, mas não estas.</translation>
+    </message>
+    <message>
+        <source>The Steam client is running, as this edition of Half-Life needs.</source>
+        <translation>O cliente da Steam está rodando, como esta edição do Half-Life precisa.</translation>
+    </message>
+    <message>
+        <source>Only the Flatpak&apos;s Steam client is running, which a game that Vantor starts itself may not reach.</source>
+        <translation>Só o cliente Flatpak da Steam está rodando, e um jogo que o Vantor inicia sozinho talvez não consiga falar com ele.</translation>
+    </message>
+    <message>
+        <source>Start the native Steam client, or choose the Half-Life folder of the Flatpak&apos;s Steam library so that Vantor starts the game through it.</source>
+        <translation>Abra o cliente nativo da Steam, ou escolha a pasta do Half-Life da biblioteca do Flatpak da Steam para que o Vantor inicie o jogo por ele.</translation>
+    </message>
+    <message>
+        <source>The Steam client is not running, and this edition of Half-Life needs it.</source>
+        <translation>O cliente da Steam não está rodando, e esta edição do Half-Life precisa dele.</translation>
+    </message>
+    <message>
+        <source>The mod folder %1 is not in the Half-Life folder.</source>
+        <translation>A pasta do mod %1 não está na pasta do Half-Life.</translation>
+    </message>
+    <message>
+        <source>Install the mod into the Half-Life folder, or turn the Mod field off.</source>
+        <translation>Instale o mod na pasta do Half-Life, ou desative o campo do mod.</translation>
+    </message>
+    <message>
+        <source>The folder %1 holds no liblist.gam, so the game does not take it for a mod.</source>
+        <translation>A pasta %1 não tem liblist.gam, então o jogo não a reconhece como mod.</translation>
+    </message>
+    <message>
+        <source>Install the mod whole, or choose another with the Mod field.</source>
+        <translation>Instale o mod completo, ou escolha outro no campo do mod.</translation>
+    </message>
+    <message>
+        <source>The mod %1 and its liblist.gam are there.</source>
+        <translation>O mod %1 e o liblist.gam dele estão aí.</translation>
+    </message>
+    <message>
+        <source>The mod %1 has no Linux library.</source>
+        <translation>O mod %1 não tem biblioteca para Linux.</translation>
+    </message>
+    <message>
+        <source>Mods made before the 25th-anniversary update need Steam&apos;s steam_legacy branch: should this one fail, choose that branch in Steam (Half-Life&apos;s Properties, Betas).</source>
+        <translation>Mods feitos antes da atualização de 25 anos precisam do branch steam_legacy da Steam: se este falhar, escolha esse branch na Steam (Propriedades do Half-Life, Betas).</translation>
+    </message>
+    <message>
+        <source>The library %2 of the mod %1 is a 32-bit Linux library.</source>
+        <translation>A biblioteca %2 do mod %1 é uma biblioteca Linux de 32 bits.</translation>
+    </message>
+    <message>
+        <source>The library %2 of the mod %1, which its liblist.gam names, is not there.</source>
+        <translation>A biblioteca %2 do mod %1, citada no liblist.gam dele, não existe.</translation>
+    </message>
+    <message>
+        <source>Install the mod again, whole.</source>
+        <translation>Instale o mod de novo, completo.</translation>
+    </message>
+    <message>
+        <source>The library %2 of the mod %1 is a 64-bit library, which the 32-bit game cannot load.</source>
+        <translation>A biblioteca %2 do mod %1 é de 64 bits, e o jogo, que é de 32 bits, não consegue carregá-la.</translation>
+    </message>
+    <message>
+        <source>Get the mod&apos;s 32-bit (i386) build for Linux.</source>
+        <translation>Pegue a versão de 32 bits (i386) do mod para Linux.</translation>
+    </message>
+    <message>
+        <source>The library %2 of the mod %1 is a Windows library.</source>
+        <translation>A biblioteca %2 do mod %1 é uma biblioteca do Windows.</translation>
+    </message>
+    <message>
+        <source>The library %2 of the mod %1 is no library that the game can load.</source>
+        <translation>A biblioteca %2 do mod %1 não é uma que o jogo consiga carregar.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s files have inode numbers that the 32-bit game can take (%1 looked at).</source>
+        <translation>Os arquivos do jogo têm números de inode que o jogo de 32 bits aceita (%1 conferidos).</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files looked at in the game folder have inode numbers above 32 bits, and the 32-bit game fails to find such files.</source>
+        <translation>%1 de %2 arquivos conferidos na pasta do jogo têm números de inode acima de 32 bits, e o jogo de 32 bits não encontra esses arquivos.</translation>
+    </message>
+    <message>
+        <source>Move the game to a file system that hands out 32-bit inode numbers, such as ext4 or XFS mounted with inode32, copying its files anew.</source>
+        <translation>Mova o jogo para um sistema de arquivos que dê números de inode de 32 bits, como ext4 ou XFS montado com inode32, copiando os arquivos dele de novo.</translation>
+    </message>
+    <message>
+        <source>The Flatpak&apos;s Steam client may use the library %1.</source>
+        <translation>O cliente Flatpak da Steam pode usar a biblioteca %1.</translation>
+    </message>
+    <message>
+        <source>The Flatpak&apos;s Steam client has not been given the library %1.</source>
+        <translation>O cliente Flatpak da Steam não recebeu acesso à biblioteca %1.</translation>
+    </message>
+    <message>
+        <source>Give it the library: %1</source>
+        <translation>Dê acesso a ela: %1</translation>
+    </message>
+    <message>
+        <source>Vantor can write its CFG file into %1.</source>
+        <translation>O Vantor consegue gravar o arquivo CFG dele em %1.</translation>
+    </message>
+    <message>
+        <source>Vantor cannot write its CFG file into %1: the folder is missing or not writable.</source>
+        <translation>O Vantor não consegue gravar o arquivo CFG dele em %1: a pasta não existe ou não aceita gravação.</translation>
+    </message>
+    <message>
+        <source>Choose the Half-Life folder, the one that holds valve, with Browse; or make valve writable for you.</source>
+        <translation>Escolha com Buscar a pasta do Half-Life, a que tem a valve; ou dê ao seu usuário permissão de gravação na valve.</translation>
+    </message>
+    <message>
+        <source>[ok]</source>
+        <translation>[ok]</translation>
+    </message>
+    <message>
+        <source>[warning]</source>
+        <translation>[aviso]</translation>
+    </message>
+    <message>
+        <source>[blocks]</source>
+        <translation>[bloqueia]</translation>
+    </message>
+    <message numerus="yes">
+        <source>Half-Life will not start: %n thing(s) stop it.</source>
+        <translation>
+            <numerusform>O Half-Life não vai abrir: %n coisa impede.</numerusform>
+            <numerusform>O Half-Life não vai abrir: %n coisas impedem.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing that Vantor checks stops Half-Life, but mind the warnings.</source>
+        <translation>Nada do que o Vantor confere impede o Half-Life, mas fique de olho nos avisos.</translation>
+    </message>
+    <message>
+        <source>Nothing that Vantor checks stops Half-Life.</source>
+        <translation>Nada do que o Vantor confere impede o Half-Life.</translation>
+    </message>
+    <message>
+        <source>Vantor&apos;s report on Half-Life</source>
+        <translation>Relatório do Vantor sobre o Half-Life</translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation>Início:</translation>
+    </message>
+    <message>
+        <source>CFG lines:</source>
+        <translation>Linhas do CFG:</translation>
+    </message>
+    <message>
+        <source>Branch:</source>
+        <translation>Branch:</translation>
+    </message>
+    <message>
+        <source>not installed by Steam</source>
+        <translation>não instalado pela Steam</translation>
+    </message>
+    <message>
+        <source>Setup check:</source>
+        <translation>Verificação da instalação:</translation>
+    </message>
+    <message>
+        <source>The game&apos;s last lines (%1):</source>
+        <translation>As últimas linhas do jogo (%1):</translation>
+    </message>
+</context>
+<context>
     <name>Skill</name>
     <message>
         <source>Easy</source>
@@ -552,28 +909,6 @@
 <context>
     <name>Terminal</name>
     <message>
-        <source>Sets Half-Life&apos;s options and starts the game.
-
---print and --run show no window and ask nothing. Exit status:
-  0  done; for --run, the game was started
-  1  the options are wrong
-  2  the slot asked for is not saved
-  3  no Game directory has been chosen in the window
-  4  the CFG file could not be written
-  5  the game could not be started
-  6  the game ended at once</source>
-        <translation>Define as opções do Half-Life e inicia o jogo.
-
---print e --run não mostram janela nenhuma e não perguntam nada. Status de saída:
-  0  feito; com --run, o jogo foi iniciado
-  1  as opções estão erradas
-  2  o slot pedido não está salvo
-  3  nenhuma pasta do jogo foi escolhida na janela
-  4  não foi possível gravar o arquivo CFG
-  5  não foi possível iniciar o jogo
-  6  o jogo fechou na hora</translation>
-    </message>
-    <message>
         <source>Displays version information.</source>
         <translation>Mostra informações da versão.</translation>
     </message>
@@ -588,10 +923,6 @@
     <message>
         <source>Does what &quot;Run Half-Life Now!&quot; does, then ends.</source>
         <translation>Faz o que “Rodar Half-Life já!” faz e depois termina.</translation>
-    </message>
-    <message>
-        <source>With --run: says why the game could not be started in a desktop notification, or a message window, as the desktop menu&apos;s entries do; for a slot that is not saved it offers to open Vantor.</source>
-        <translation>Com --run: diz por que o jogo não pôde ser iniciado numa notificação da área de trabalho, ou numa janela de mensagem, como fazem as entradas do menu da área de trabalho; para um slot que não está salvo, oferece abrir o Vantor.</translation>
     </message>
     <message>
         <source>could not start the game: %1</source>
@@ -650,6 +981,42 @@
     <message>
         <source>Vantor&apos;s window needs a graphical session (X11 or Wayland); vantor --print and vantor --run work without one</source>
         <translation>a janela do Vantor precisa de uma sessão gráfica (X11 ou Wayland); vantor --print e vantor --run funcionam sem ela</translation>
+    </message>
+    <message>
+        <source>Sets Half-Life&apos;s options and starts the game.
+
+--print, --run and --check show no window and ask nothing. Exit status:
+  0  done; for --run, the game was started
+  1  the options are wrong
+  2  the slot asked for is not saved
+  3  no Game directory has been chosen in the window
+  4  the CFG file could not be written
+  5  the game could not be started
+  6  the game ended at once
+  7  --check found something that stops the game</source>
+        <translation>Define as opções do Half-Life e inicia o jogo.
+
+--print, --run e --check não mostram janela nenhuma e não perguntam nada. Status de saída:
+  0  feito; com --run, o jogo foi iniciado
+  1  as opções estão erradas
+  2  o slot pedido não está salvo
+  3  nenhuma pasta do jogo foi escolhida na janela
+  4  não foi possível gravar o arquivo CFG
+  5  não foi possível iniciar o jogo
+  6  o jogo fechou na hora
+  7  o --check achou algo que impede o jogo</translation>
+    </message>
+    <message>
+        <source>Checks Half-Life&apos;s setup, line by line: what will stop the game, and what to do about it. Reads only.</source>
+        <translation>Confere a instalação do Half-Life linha por linha: o que vai impedir o jogo e o que fazer. Só lê.</translation>
+    </message>
+    <message>
+        <source>With --run: says why the game could not be started in a desktop notification, or a message window, as the desktop menu&apos;s entries do; for a slot that is not saved it offers to open Vantor. With --check: says what the check found there.</source>
+        <translation>Com --run: diz por que o jogo não pôde ser iniciado numa notificação da área de trabalho, ou numa janela de mensagem, como fazem as entradas do menu da área de trabalho; para um slot que não está salvo, oferece abrir o Vantor. Com --check: diz ali o que a verificação encontrou.</translation>
+    </message>
+    <message>
+        <source>--check cannot go with --print or --run</source>
+        <translation>--check não pode ser usado junto com --print ou --run</translation>
     </message>
 </context>
 <context>
@@ -998,6 +1365,50 @@
     <message>
         <source>The screen now says &quot;Half-Life OK&quot;. Pim: &quot;Now press &apos;%1&apos;&quot; Brask, smiling: &quot;There it is! The game folder.&quot;</source>
         <translation>Agora a tela diz “Half-Life OK”. Pim: “Agora clique em ‘%1’” Brask, sorrindo: “Aí está! A pasta do jogo.”</translation>
+    </message>
+    <message>
+        <source>Check Setup</source>
+        <translation>Verificar instalação</translation>
+    </message>
+    <message>
+        <source>Copy Report</source>
+        <translation>Copiar relatório</translation>
+    </message>
+    <message>
+        <source>Mend Custom Parameters, then run the game again.</source>
+        <translation>Corrija os Parâmetros extras e depois rode o jogo de novo.</translation>
+    </message>
+    <message>
+        <source>The Half-Life folder lies in a Steam library, so Vantor asked the Steam client to start the game.</source>
+        <translation>A pasta do Half-Life fica numa biblioteca da Steam, então o Vantor pediu ao cliente da Steam para iniciar o jogo.</translation>
+    </message>
+    <message>
+        <source>See that Steam is installed and starts, or choose another Half-Life folder with Browse beside HL Dir.</source>
+        <translation>Confira se a Steam está instalada e abre, ou escolha outra pasta do Half-Life com Buscar, ao lado de Dir HL.</translation>
+    </message>
+    <message>
+        <source>In the directory-not-found mode, Vantor starts the hl.exe in its own folder, %1, else the one on the PATH.</source>
+        <translation>No modo &quot;DIR não existe&quot;, o Vantor inicia o hl.exe da pasta dele, %1, ou então o que estiver no PATH.</translation>
+    </message>
+    <message>
+        <source>Turn that mode off on the Comic page and choose the Half-Life folder with Browse beside HL Dir.</source>
+        <translation>Desative esse modo na página da tirinha e escolha a pasta do Half-Life com Buscar, ao lado de Dir HL.</translation>
+    </message>
+    <message>
+        <source>Vantor looks in the Half-Life folder, %1, for hl.sh, then hl_linux, then hl.exe.</source>
+        <translation>O Vantor procura na pasta do Half-Life, %1, o hl.sh, depois o hl_linux, depois o hl.exe.</translation>
+    </message>
+    <message>
+        <source>Choose the Half-Life folder with Browse beside HL Dir. Check Setup says what else may stop the game.</source>
+        <translation>Escolha a pasta do Half-Life com Buscar, ao lado de Dir HL. Verificar instalação diz o que mais pode impedir o jogo.</translation>
+    </message>
+    <message>
+        <source>Vantor could not start Half-Life.</source>
+        <translation>O Vantor não conseguiu iniciar o Half-Life.</translation>
+    </message>
+    <message>
+        <source>Open Log</source>
+        <translation>Abrir log</translation>
     </message>
 </context>
 <context>

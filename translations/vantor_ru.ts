@@ -53,6 +53,93 @@
     </message>
 </context>
 <context>
+    <name>Causes</name>
+    <message>
+        <source>This edition of Half-Life needs the Steam client running: start Steam first, or choose the Half-Life folder of a Steam library with Browse, so that Vantor starts the game through Steam.</source>
+        <translation>Этой версии Half-Life нужен запущенный клиент Steam: сначала запусти Steam или выбери кнопкой «Обзор» папку Half-Life из библиотеки Steam, чтобы Vantor запускал игру через Steam.</translation>
+    </message>
+    <message>
+        <source>This edition of Half-Life needs the Steam client running, and no Steam client is installed here for Vantor to start the game through: install Steam (your distribution&apos;s package, or the Flatpak com.valvesoftware.Steam) or start the one you have, then run the game again.</source>
+        <translation>Этой версии Half-Life нужен запущенный клиент Steam, а здесь не установлен ни один клиент Steam, через который Vantor мог бы запустить игру: установи Steam (пакет своего дистрибутива или Flatpak com.valvesoftware.Steam) или запусти тот, что у тебя есть, а потом снова запусти игру.</translation>
+    </message>
+    <message>
+        <source>Half-Life was started without the libraries that come with it (libsteam_api.so, hw.so): start it through hl.sh, which sets them up, or through Steam.</source>
+        <translation>Half-Life запущен без библиотек, которые идут с ним (libsteam_api.so, hw.so): запускай его через hl.sh, который их подключает, или через Steam.</translation>
+    </message>
+    <message>
+        <source>Half-Life found no 32-bit OpenGL driver. %1</source>
+        <translation>Half-Life не нашёл 32-битный драйвер OpenGL. %1</translation>
+    </message>
+    <message>
+        <source>Half-Life is a 32-bit program, and the system lacks the 32-bit library %1 that it needs. %2</source>
+        <translation>Half-Life — 32-битная программа, а в системе нет нужной ей 32-битной библиотеки %1. %2</translation>
+    </message>
+    <message>
+        <source>Half-Life could not open the sound device: put SDL_AUDIODRIVER=pulseaudio (or pipewire) in front of %command% in Custom Parameters, as in &quot;SDL_AUDIODRIVER=pulseaudio %command%&quot;.</source>
+        <translation>Half-Life не смог открыть звуковое устройство: допиши SDL_AUDIODRIVER=pulseaudio (или pipewire) перед %command% в «Своих параметрах», например: «SDL_AUDIODRIVER=pulseaudio %command%».</translation>
+    </message>
+    <message>
+        <source>The mod does not fit this build of Half-Life: a mod made before the 25th-anniversary update needs Steam&apos;s steam_legacy branch (in Steam, Half-Life&apos;s Properties, Betas), or this build of the mod is broken.</source>
+        <translation>Мод не подходит к этой сборке Half-Life: моду, сделанному до обновления к 25-летию, нужна ветка Steam steam_legacy (в Steam: «Свойства» Half-Life, «Бета-версии»), или эта сборка мода сломана.</translation>
+    </message>
+    <message>
+        <source>the loader</source>
+        <translation>загрузчик</translation>
+    </message>
+    <message>
+        <source>the C library</source>
+        <translation>библиотека C</translation>
+    </message>
+    <message>
+        <source>OpenGL</source>
+        <translation>OpenGL</translation>
+    </message>
+    <message>
+        <source>an OpenGL driver</source>
+        <translation>драйвер OpenGL</translation>
+    </message>
+    <message>
+        <source>the C++ library</source>
+        <translation>библиотека C++</translation>
+    </message>
+    <message>
+        <source>Install the :i386 package that holds it (apt-file search %1 names it), after sudo dpkg --add-architecture i386.</source>
+        <translation>Установи пакет :i386, в котором она есть (его покажет apt-file search %1), после sudo dpkg --add-architecture i386.</translation>
+    </message>
+    <message>
+        <source>Install the .i686 package that holds it (dnf provides %1 names it).</source>
+        <translation>Установи пакет .i686, в котором она есть (его покажет dnf provides %1).</translation>
+    </message>
+    <message>
+        <source>Install the lib32- package that holds it (pacman -F %1 names it).</source>
+        <translation>Установи пакет lib32-, в котором она есть (его покажет pacman -F %1).</translation>
+    </message>
+    <message>
+        <source>Install your distribution&apos;s 32-bit (i386) package that holds it.</source>
+        <translation>Установи 32-битный (i386) пакет своего дистрибутива, в котором она есть.</translation>
+    </message>
+    <message>
+        <source>Install with: %1</source>
+        <translation>Установка: %1</translation>
+    </message>
+    <message>
+        <source>Install with (the multilib repository on in /etc/pacman.conf): %1</source>
+        <translation>Установка (с включённым репозиторием multilib в /etc/pacman.conf): %1</translation>
+    </message>
+    <message>
+        <source>Install your distribution&apos;s 32-bit (i386) packages of %1.</source>
+        <translation>Установи 32-битные (i386) пакеты своего дистрибутива: %1.</translation>
+    </message>
+    <message>
+        <source>The mod %1 has no library for Linux (its liblist.gam names no gamedll_linux): it runs only with the Windows edition of Half-Life, hl.exe through wine.</source>
+        <translation>У мода %1 нет библиотеки для Linux (в его liblist.gam не указан gamedll_linux): он работает только с Windows-версией Half-Life, то есть с hl.exe через wine.</translation>
+    </message>
+    <message>
+        <source>Vantor does not know this cause. Start Half-Life once from Steam, which sets up what the game needs, and read the game&apos;s log in full: its cause is often a few lines above the end.</source>
+        <translation>Эта причина Vantor неизвестна. Запусти Half-Life один раз из Steam — он подготовит всё, что нужно игре, — и прочитай лог игры целиком: причина часто видна за несколько строк до конца.</translation>
+    </message>
+</context>
+<context>
     <name>DeleteAll</name>
     <message>
         <source>Are you sure?</source>
@@ -105,18 +192,6 @@
 </context>
 <context>
     <name>GameWatch</name>
-    <message>
-        <source>This edition of Half-Life needs the Steam client running: start Steam first, or choose the Half-Life folder of a Steam library with Browse, so that Vantor starts the game through Steam.</source>
-        <translation>Этой версии Half-Life нужен запущенный клиент Steam: сначала запусти Steam или выбери кнопкой «Обзор» папку Half-Life из библиотеки Steam, чтобы Vantor запускал игру через Steam.</translation>
-    </message>
-    <message>
-        <source>Half-Life is a 32-bit program, and the system lacks 32-bit libraries that it needs. On Debian and Ubuntu: sudo dpkg --add-architecture i386 &amp;&amp; sudo apt install libc6:i386 libgl1:i386</source>
-        <translation>Half-Life — 32-битная программа, а в системе нет нужных ей 32-битных библиотек. В Debian и Ubuntu: sudo dpkg --add-architecture i386 &amp;&amp; sudo apt install libc6:i386 libgl1:i386</translation>
-    </message>
-    <message>
-        <source>The mod %1 has no library for Linux (its liblist.gam names no gamedll_linux): it runs only with the Windows edition of Half-Life, hl.exe through wine.</source>
-        <translation>У мода %1 нет библиотеки для Linux (в его liblist.gam не указан gamedll_linux): он работает только с Windows-версией Half-Life, то есть с hl.exe через wine.</translation>
-    </message>
     <message>
         <source>a crash</source>
         <translation>вылет</translation>
@@ -535,6 +610,289 @@
     </message>
 </context>
 <context>
+    <name>SetupCheck</name>
+    <message>
+        <source>Choose the Half-Life folder with Browse beside HL Dir.</source>
+        <translation>Выбери папку Half-Life кнопкой «Обзор» рядом с «Путь».</translation>
+    </message>
+    <message>
+        <source>No Half-Life folder has been chosen in Vantor yet: this is where Half-Life usually is.</source>
+        <translation>В Vantor ещё не выбрана папка Half-Life: обычно Half-Life лежит здесь.</translation>
+    </message>
+    <message>
+        <source>The Half-Life folder %1 is not there.</source>
+        <translation>Папки Half-Life %1 нет.</translation>
+    </message>
+    <message>
+        <source>%1 holds none of hl.sh, hl_linux and hl.exe.</source>
+        <translation>В %1 нет ни hl.sh, ни hl_linux, ни hl.exe.</translation>
+    </message>
+    <message>
+        <source>Choose the folder that holds Half-Life and its valve folder with Browse, or install Half-Life in Steam.</source>
+        <translation>Выбери кнопкой «Обзор» папку, где лежат Half-Life и его папка valve, или установи Half-Life в Steam.</translation>
+    </message>
+    <message>
+        <source>The Linux edition of Half-Life (%1) in %2.</source>
+        <translation>Версия Half-Life для Linux (%1) в %2.</translation>
+    </message>
+    <message>
+        <source>Only the Windows edition of Half-Life (hl.exe) is in %1, and wine is not installed to run it.</source>
+        <translation>В %1 есть только версия Half-Life для Windows (hl.exe), а wine, чтобы её запустить, не установлен.</translation>
+    </message>
+    <message>
+        <source>Install wine, or the Linux edition of Half-Life through Steam.</source>
+        <translation>Установи wine или версию Half-Life для Linux через Steam.</translation>
+    </message>
+    <message>
+        <source>The Windows edition of Half-Life (hl.exe) in %1.</source>
+        <translation>Версия Half-Life для Windows (hl.exe) в %1.</translation>
+    </message>
+    <message>
+        <source>Not installed by Steam: Vantor starts the game itself.</source>
+        <translation>Установлено не через Steam: Vantor запускает игру сам.</translation>
+    </message>
+    <message>
+        <source>the native Steam client</source>
+        <translation>нативный клиент Steam</translation>
+    </message>
+    <message>
+        <source>the Flatpak&apos;s Steam client</source>
+        <translation>клиент Steam из Flatpak</translation>
+    </message>
+    <message>
+        <source>the Snap&apos;s Steam client</source>
+        <translation>клиент Steam из Snap</translation>
+    </message>
+    <message>
+        <source>Installed by Steam, but no Steam client is installed here to start it through: Vantor starts the game itself.</source>
+        <translation>Установлено через Steam, но здесь не установлен клиент Steam, чтобы запустить игру через него: Vantor запускает её сам.</translation>
+    </message>
+    <message>
+        <source>Installed by Steam, in a library that no Steam client here lists.</source>
+        <translation>Установлено через Steam, в библиотеке, которой нет в списке ни у одного клиента Steam здесь.</translation>
+    </message>
+    <message>
+        <source>Add the library in Steam&apos;s settings (Storage), so that Steam finds the game that Vantor asks it to start.</source>
+        <translation>Добавь библиотеку в настройках Steam («Хранилище»), чтобы Steam нашёл игру, которую Vantor просит запустить.</translation>
+    </message>
+    <message>
+        <source>Installed by Steam, in a library of %1, which starts it.</source>
+        <translation>Установлено через Steam, в библиотеке, которую ведёт %1; он и запускает игру.</translation>
+    </message>
+    <message>
+        <source>%1, build %2</source>
+        <translation>%1, сборка %2</translation>
+    </message>
+    <message>
+        <source>The branch that Steam installed: %1.</source>
+        <translation>Ветка, которую установил Steam: %1.</translation>
+    </message>
+    <message>
+        <source>The branch chosen in Steam, %1, is not installed yet.</source>
+        <translation>Выбранная в Steam ветка, %1, ещё не установлена.</translation>
+    </message>
+    <message>
+        <source>Start Steam and let it finish updating Half-Life.</source>
+        <translation>Запусти Steam и дай ему закончить обновление Half-Life.</translation>
+    </message>
+    <message>
+        <source>the default one (the 25th-anniversary build)</source>
+        <translation>основная (сборка к 25-летию)</translation>
+    </message>
+    <message>
+        <source>steam_legacy (the build from before the 25th-anniversary update)</source>
+        <translation>steam_legacy (сборка до обновления к 25-летию)</translation>
+    </message>
+    <message>
+        <source>The 32-bit libraries that the game needs are there: the loader, the C library, OpenGL and its driver.</source>
+        <translation>32-битные библиотеки, нужные игре, на месте: загрузчик, библиотека C, OpenGL и его драйвер.</translation>
+    </message>
+    <message>
+        <source>The 32-bit loader (/lib/ld-linux.so.2) is missing.</source>
+        <translation>Нет 32-битного загрузчика (/lib/ld-linux.so.2).</translation>
+    </message>
+    <message>
+        <source>The 32-bit C library (libc.so.6) is missing.</source>
+        <translation>Нет 32-битной библиотеки C (libc.so.6).</translation>
+    </message>
+    <message>
+        <source>The 32-bit OpenGL library (libGL.so.1) is missing.</source>
+        <translation>Нет 32-битной библиотеки OpenGL (libGL.so.1).</translation>
+    </message>
+    <message>
+        <source>No 32-bit OpenGL driver is installed (Mesa&apos;s libGLX_mesa.so.0 with its dri folder, or NVIDIA&apos;s libGLX_nvidia.so.0).</source>
+        <translation>Не установлен 32-битный драйвер OpenGL (libGLX_mesa.so.0 от Mesa с папкой dri или libGLX_nvidia.so.0 от NVIDIA).</translation>
+    </message>
+    <message>
+        <source>Steam starts the game with its own runtime, which brings the game&apos;s other libraries but not these.</source>
+        <translation>Steam запускает игру со своей средой выполнения: она приносит остальные библиотеки игры, но не эти.</translation>
+    </message>
+    <message>
+        <source>The Steam client is running, as this edition of Half-Life needs.</source>
+        <translation>Клиент Steam запущен, как и нужно этой версии Half-Life.</translation>
+    </message>
+    <message>
+        <source>Only the Flatpak&apos;s Steam client is running, which a game that Vantor starts itself may not reach.</source>
+        <translation>Запущен только клиент Steam из Flatpak, до которого игра, запущенная самим Vantor, может не достучаться.</translation>
+    </message>
+    <message>
+        <source>Start the native Steam client, or choose the Half-Life folder of the Flatpak&apos;s Steam library so that Vantor starts the game through it.</source>
+        <translation>Запусти нативный клиент Steam или выбери папку Half-Life из библиотеки Steam во Flatpak, чтобы Vantor запускал игру через него.</translation>
+    </message>
+    <message>
+        <source>The Steam client is not running, and this edition of Half-Life needs it.</source>
+        <translation>Клиент Steam не запущен, а этой версии Half-Life он нужен.</translation>
+    </message>
+    <message>
+        <source>The mod folder %1 is not in the Half-Life folder.</source>
+        <translation>Папки мода %1 нет в папке Half-Life.</translation>
+    </message>
+    <message>
+        <source>Install the mod into the Half-Life folder, or turn the Mod field off.</source>
+        <translation>Установи мод в папку Half-Life или выключи поле «Мод».</translation>
+    </message>
+    <message>
+        <source>The folder %1 holds no liblist.gam, so the game does not take it for a mod.</source>
+        <translation>В папке %1 нет liblist.gam, поэтому игра не считает её модом.</translation>
+    </message>
+    <message>
+        <source>Install the mod whole, or choose another with the Mod field.</source>
+        <translation>Установи мод полностью или выбери другой в поле «Мод».</translation>
+    </message>
+    <message>
+        <source>The mod %1 and its liblist.gam are there.</source>
+        <translation>Мод %1 и его liblist.gam на месте.</translation>
+    </message>
+    <message>
+        <source>The mod %1 has no Linux library.</source>
+        <translation>У мода %1 нет библиотеки для Linux.</translation>
+    </message>
+    <message>
+        <source>Mods made before the 25th-anniversary update need Steam&apos;s steam_legacy branch: should this one fail, choose that branch in Steam (Half-Life&apos;s Properties, Betas).</source>
+        <translation>Модам, сделанным до обновления к 25-летию, нужна ветка Steam steam_legacy: если этот мод не запустится, выбери её в Steam («Свойства» Half-Life, «Бета-версии»).</translation>
+    </message>
+    <message>
+        <source>The library %2 of the mod %1 is a 32-bit Linux library.</source>
+        <translation>Библиотека %2 мода %1 — 32-битная библиотека для Linux.</translation>
+    </message>
+    <message>
+        <source>The library %2 of the mod %1, which its liblist.gam names, is not there.</source>
+        <translation>Библиотеки %2 мода %1, которую называет его liblist.gam, нет.</translation>
+    </message>
+    <message>
+        <source>Install the mod again, whole.</source>
+        <translation>Переустанови мод полностью.</translation>
+    </message>
+    <message>
+        <source>The library %2 of the mod %1 is a 64-bit library, which the 32-bit game cannot load.</source>
+        <translation>Библиотека %2 мода %1 — 64-битная, а 32-битная игра не может её загрузить.</translation>
+    </message>
+    <message>
+        <source>Get the mod&apos;s 32-bit (i386) build for Linux.</source>
+        <translation>Найди 32-битную (i386) сборку мода для Linux.</translation>
+    </message>
+    <message>
+        <source>The library %2 of the mod %1 is a Windows library.</source>
+        <translation>Библиотека %2 мода %1 — библиотека для Windows.</translation>
+    </message>
+    <message>
+        <source>The library %2 of the mod %1 is no library that the game can load.</source>
+        <translation>Библиотека %2 мода %1 — не та, которую игра может загрузить.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s files have inode numbers that the 32-bit game can take (%1 looked at).</source>
+        <translation>У файлов игры номера инодов, с которыми 32-битная игра справляется (проверено: %1).</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files looked at in the game folder have inode numbers above 32 bits, and the 32-bit game fails to find such files.</source>
+        <translation>У %1 из %2 проверенных файлов в папке игры номера инодов больше 32 бит, а 32-битная игра такие файлы не находит.</translation>
+    </message>
+    <message>
+        <source>Move the game to a file system that hands out 32-bit inode numbers, such as ext4 or XFS mounted with inode32, copying its files anew.</source>
+        <translation>Перенеси игру на файловую систему, которая выдаёт 32-битные номера инодов, например ext4 или XFS, смонтированную с inode32, скопировав её файлы заново.</translation>
+    </message>
+    <message>
+        <source>The Flatpak&apos;s Steam client may use the library %1.</source>
+        <translation>Клиенту Steam из Flatpak доступна библиотека %1.</translation>
+    </message>
+    <message>
+        <source>The Flatpak&apos;s Steam client has not been given the library %1.</source>
+        <translation>Клиенту Steam из Flatpak не дан доступ к библиотеке %1.</translation>
+    </message>
+    <message>
+        <source>Give it the library: %1</source>
+        <translation>Дай ему доступ: %1</translation>
+    </message>
+    <message>
+        <source>Vantor can write its CFG file into %1.</source>
+        <translation>Vantor может записать свой CFG-файл в %1.</translation>
+    </message>
+    <message>
+        <source>Vantor cannot write its CFG file into %1: the folder is missing or not writable.</source>
+        <translation>Vantor не может записать свой CFG-файл в %1: папки нет или в неё нельзя писать.</translation>
+    </message>
+    <message>
+        <source>Choose the Half-Life folder, the one that holds valve, with Browse; or make valve writable for you.</source>
+        <translation>Выбери кнопкой «Обзор» папку Half-Life — ту, в которой лежит valve, — или дай себе право записи в valve.</translation>
+    </message>
+    <message>
+        <source>[ok]</source>
+        <translation>[ок]</translation>
+    </message>
+    <message>
+        <source>[warning]</source>
+        <translation>[внимание]</translation>
+    </message>
+    <message>
+        <source>[blocks]</source>
+        <translation>[мешает]</translation>
+    </message>
+    <message numerus="yes">
+        <source>Half-Life will not start: %n thing(s) stop it.</source>
+        <translation>
+            <numerusform>Half-Life не запустится: мешает %n проблема.</numerusform>
+            <numerusform>Half-Life не запустится: мешают %n проблемы.</numerusform>
+            <numerusform>Half-Life не запустится: мешают %n проблем.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing that Vantor checks stops Half-Life, but mind the warnings.</source>
+        <translation>Ничто из того, что проверяет Vantor, не мешает Half-Life, но обрати внимание на предупреждения.</translation>
+    </message>
+    <message>
+        <source>Nothing that Vantor checks stops Half-Life.</source>
+        <translation>Ничто из того, что проверяет Vantor, не мешает Half-Life.</translation>
+    </message>
+    <message>
+        <source>Vantor&apos;s report on Half-Life</source>
+        <translation>Отчёт Vantor о Half-Life</translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation>Запуск:</translation>
+    </message>
+    <message>
+        <source>CFG lines:</source>
+        <translation>Строки CFG:</translation>
+    </message>
+    <message>
+        <source>Branch:</source>
+        <translation>Ветка:</translation>
+    </message>
+    <message>
+        <source>not installed by Steam</source>
+        <translation>установлено не через Steam</translation>
+    </message>
+    <message>
+        <source>Setup check:</source>
+        <translation>Проверка установки:</translation>
+    </message>
+    <message>
+        <source>The game&apos;s last lines (%1):</source>
+        <translation>Последние строки игры (%1):</translation>
+    </message>
+</context>
+<context>
     <name>Skill</name>
     <message>
         <source>Easy</source>
@@ -552,28 +910,6 @@
 <context>
     <name>Terminal</name>
     <message>
-        <source>Sets Half-Life&apos;s options and starts the game.
-
---print and --run show no window and ask nothing. Exit status:
-  0  done; for --run, the game was started
-  1  the options are wrong
-  2  the slot asked for is not saved
-  3  no Game directory has been chosen in the window
-  4  the CFG file could not be written
-  5  the game could not be started
-  6  the game ended at once</source>
-        <translation>Задаёт опции Half-Life и запускает игру.
-
---print и --run не показывают окна и ничего не спрашивают. Код выхода:
-  0  готово; для --run: игра запущена
-  1  опции заданы неверно
-  2  запрошенный слот не сохранён
-  3  в окне не выбрана папка игры
-  4  не удалось записать CFG-файл
-  5  не удалось запустить игру
-  6  игра сразу завершилась</translation>
-    </message>
-    <message>
         <source>Displays version information.</source>
         <translation>Показывает сведения о версии.</translation>
     </message>
@@ -588,10 +924,6 @@
     <message>
         <source>Does what &quot;Run Half-Life Now!&quot; does, then ends.</source>
         <translation>Делает то же, что кнопка «Запустить Half-Life!», и завершается.</translation>
-    </message>
-    <message>
-        <source>With --run: says why the game could not be started in a desktop notification, or a message window, as the desktop menu&apos;s entries do; for a slot that is not saved it offers to open Vantor.</source>
-        <translation>Вместе с --run: сообщает, почему не удалось запустить игру, уведомлением на рабочем столе или окном с сообщением, как это делают пункты меню рабочего стола; если слот не сохранён, предлагает открыть Vantor.</translation>
     </message>
     <message>
         <source>could not start the game: %1</source>
@@ -650,6 +982,42 @@
     <message>
         <source>Vantor&apos;s window needs a graphical session (X11 or Wayland); vantor --print and vantor --run work without one</source>
         <translation>окну Vantor нужен графический сеанс (X11 или Wayland); vantor --print и vantor --run работают и без него</translation>
+    </message>
+    <message>
+        <source>Sets Half-Life&apos;s options and starts the game.
+
+--print, --run and --check show no window and ask nothing. Exit status:
+  0  done; for --run, the game was started
+  1  the options are wrong
+  2  the slot asked for is not saved
+  3  no Game directory has been chosen in the window
+  4  the CFG file could not be written
+  5  the game could not be started
+  6  the game ended at once
+  7  --check found something that stops the game</source>
+        <translation>Задаёт опции Half-Life и запускает игру.
+
+--print, --run и --check не показывают окон и ничего не спрашивают. Код выхода:
+  0  готово; для --run: игра запущена
+  1  опции заданы неверно
+  2  запрошенный слот не сохранён
+  3  в окне не выбрана папка игры
+  4  не удалось записать CFG-файл
+  5  не удалось запустить игру
+  6  игра сразу завершилась
+  7  --check нашёл то, что мешает игре</translation>
+    </message>
+    <message>
+        <source>Checks Half-Life&apos;s setup, line by line: what will stop the game, and what to do about it. Reads only.</source>
+        <translation>Проверяет установку Half-Life строка за строкой: что помешает игре и что с этим делать. Только читает.</translation>
+    </message>
+    <message>
+        <source>With --run: says why the game could not be started in a desktop notification, or a message window, as the desktop menu&apos;s entries do; for a slot that is not saved it offers to open Vantor. With --check: says what the check found there.</source>
+        <translation>Вместе с --run: сообщает, почему не удалось запустить игру, уведомлением на рабочем столе или окном с сообщением, как это делают пункты меню рабочего стола; если слот не сохранён, предлагает открыть Vantor. Вместе с --check: сообщает там, что нашла проверка.</translation>
+    </message>
+    <message>
+        <source>--check cannot go with --print or --run</source>
+        <translation>--check нельзя сочетать с --print или --run</translation>
     </message>
 </context>
 <context>
@@ -1000,6 +1368,50 @@
     <message>
         <source>The screen now says &quot;Half-Life OK&quot;. Pim: &quot;Now press &apos;%1&apos;&quot; Brask, smiling: &quot;There it is! The game folder.&quot;</source>
         <translation>Теперь на экране «Half-Life OK». Пим: «Теперь нажми „%1“». Браск улыбается: «Вот она! Папка с игрой».</translation>
+    </message>
+    <message>
+        <source>Check Setup</source>
+        <translation>Проверить установку</translation>
+    </message>
+    <message>
+        <source>Copy Report</source>
+        <translation>Копировать отчёт</translation>
+    </message>
+    <message>
+        <source>Mend Custom Parameters, then run the game again.</source>
+        <translation>Исправь «Свои параметры» и снова запусти игру.</translation>
+    </message>
+    <message>
+        <source>The Half-Life folder lies in a Steam library, so Vantor asked the Steam client to start the game.</source>
+        <translation>Папка Half-Life лежит в библиотеке Steam, поэтому Vantor попросил клиент Steam запустить игру.</translation>
+    </message>
+    <message>
+        <source>See that Steam is installed and starts, or choose another Half-Life folder with Browse beside HL Dir.</source>
+        <translation>Проверь, что Steam установлен и запускается, или выбери другую папку Half-Life кнопкой «Обзор» рядом с «Путь».</translation>
+    </message>
+    <message>
+        <source>In the directory-not-found mode, Vantor starts the hl.exe in its own folder, %1, else the one on the PATH.</source>
+        <translation>В режиме «нет папки» Vantor запускает hl.exe из своей папки, %1, а если его там нет — из PATH.</translation>
+    </message>
+    <message>
+        <source>Turn that mode off on the Comic page and choose the Half-Life folder with Browse beside HL Dir.</source>
+        <translation>Выключи этот режим на странице комикса и выбери папку Half-Life кнопкой «Обзор» рядом с «Путь».</translation>
+    </message>
+    <message>
+        <source>Vantor looks in the Half-Life folder, %1, for hl.sh, then hl_linux, then hl.exe.</source>
+        <translation>Vantor ищет в папке Half-Life, %1, сначала hl.sh, потом hl_linux, потом hl.exe.</translation>
+    </message>
+    <message>
+        <source>Choose the Half-Life folder with Browse beside HL Dir. Check Setup says what else may stop the game.</source>
+        <translation>Выбери папку Half-Life кнопкой «Обзор» рядом с «Путь». «Проверить установку» покажет, что ещё может помешать игре.</translation>
+    </message>
+    <message>
+        <source>Vantor could not start Half-Life.</source>
+        <translation>Vantor не смог запустить Half-Life.</translation>
+    </message>
+    <message>
+        <source>Open Log</source>
+        <translation>Открыть лог</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "launch/gamewatch.h"
 #include "launch/importer.h"
 #include "launch/optionview.h"
+#include "launch/setupcheck.h"
 #include "settings/store.h"
 
 #include <QPointer>
@@ -24,6 +25,7 @@ class QAction;
 class QAbstractSlider;
 class QGroupBox;
 class QLabel;
+class QMessageBox;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -79,6 +81,8 @@ public:
     // How the game starts with that parameter string, from what there is now: the Steam client, the native edition,
     // hl.exe or wine.
     GameStart gameToStart(const QString &parameters) const;
+    // Where the setup check looks: the game folder and the mod that Run would use.
+    SetupPlace setupPlace() const;
 
     bool isEnding() const { return m_ending; }
     // Set when a CFG file could not be written; only a folder chosen with Browse clears it.
@@ -109,6 +113,8 @@ public:
     // Reads the clipboard's command line or CFG file into the options, or Steam's launch options for Half-Life
     // (form1_import.cpp).
     QAction *importClipboard, *importSteamOptions;
+    // Opens the setup check's window (form1_messages.cpp).
+    QAction *setupCheckAction;
 
     // Header strip
     QGroupBox *cmdlinfram;
@@ -220,7 +226,13 @@ private:
     void butdelsavClicked();
     void closingFlash();
     void wireGameWatch();
+    // The messages of a game that did not start or ended at once, and the setup check (form1_messages.cpp).
     void gameEndedAtOnce(const GameEnding &ending);
+    void couldNotStart(const QString &whyNot);
+    void showSetupCheck(QWidget *over);
+    // Adds Check Setup and Copy Report to a message; the report begins with the message's text.
+    void offerCheckAndReport(QMessageBox *box);
+    QString reportText(const QString &happened, const SetupCheck &check);
 
     // The Help page, the comic and the links (form1_help.cpp).
     void wireHelpAndComic();

@@ -1,7 +1,7 @@
 // Reading a command line or a CFG file into the options: the preview's "Paste Command Line or CFG" (also
 // Ctrl+Shift+V where no field can be typed into) and "Bring in Steam's Launch Options", and a CFG file or a text
 // dropped onto the window (but text onto a field, which takes it). All only set options, and say how many for a
-// moment without holding anything up.
+// moment without holding anything up. The same menu offers the setup check.
 
 #include "form1.h"
 
@@ -48,6 +48,9 @@ void Form1::wireImport()
         else if (!m_ending)
             showImported(mergeLaunchOptions(*this, *options));
     });
+    setupCheckAction = new QAction(tr("Check Setup"), this);
+    setupCheckAction->setObjectName(QStringLiteral("checkSetup"));
+    connect(setupCheckAction, &QAction::triggered, this, [this] { showSetupCheck(this); });
     prntcmdline->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(prntcmdline, &QWidget::customContextMenuRequested, this, &Form1::openPreviewMenu);
     setAcceptDrops(true);
@@ -62,6 +65,8 @@ void Form1::openPreviewMenu(const QPoint &at)
     // showed it, and would offer it broken in every later one.
     for (QAction *command : {importClipboard, importSteamOptions})
         menu->addAction(command->text(), command->shortcut(), command, &QAction::trigger);
+    menu->addSeparator();
+    menu->addAction(setupCheckAction->text(), setupCheckAction, &QAction::trigger);
     menu->popup(prntcmdline->viewport()->mapToGlobal(at));
 }
 

@@ -18,7 +18,6 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
@@ -66,10 +65,12 @@ void Form1::butgonowClicked()
         return;
     QString whyNot;
     if (!startTheGame(&whyNot)) {
-        // Closing now would leave the user with neither the game nor Vantor. The tooltip says what was tried.
+        // Closing now would leave the user with neither the game nor Vantor. The tooltip and a message say what was
+        // tried.
         const QString usualTip = butgonow->toolTip();
         butgonow->setToolTip(whyNot);
         sayOnButton(butgonow, captions::said(captions::couldNotStart), couldNotStartSeconds);
+        couldNotStart(whyNot);
         Pause(couldNotStartSeconds);
         if (!m_ending) {
             showCaption(butgonow, captions::said(captions::run));
@@ -119,28 +120,6 @@ void Form1::wireGameWatch()
             endProgram();
     });
     connect(m_watch, &GameWatch::endedAtOnce, this, &Form1::gameEndedAtOnce);
-}
-
-void Form1::gameEndedAtOnce(const GameEnding &ending)
-{
-    // Only a window that the user has seen tells it; --run says it in the terminal.
-    if (!m_endWhenWatched && !isVisible())
-        return;
-    m_endWhenWatched = false;
-    QGuiApplication::setQuitOnLastWindowClosed(true);
-    show();
-    activateWindow();
-    auto *message =
-        new QMessageBox(QMessageBox::Warning, QStringLiteral("Vantor"),
-                        tr("Half-Life ended as soon as it started (%1).").arg(ending.status), QMessageBox::Close, this);
-    message->setObjectName(QStringLiteral("gameEnded"));
-    message->setAttribute(Qt::WA_DeleteOnClose);
-    const QStringList output = ending.logProblem.isEmpty()
-                                   ? QStringList{tr("Its last lines:"), ending.lastLines.join(QLatin1Char('\n')),
-                                                 tr("All of its output: %1").arg(gameLogPath())}
-                                   : QStringList{ending.logProblem};
-    message->setInformativeText((ending.advice + output).join(QStringLiteral("\n\n")));
-    message->open();
 }
 
 void Form1::butmkcfgClicked()

@@ -66,14 +66,22 @@ def focus(name, *then):
 
 
 def bring_in_steam_options():  # from the command line's menu, opened with the keyboard
-    for key, then in [("Menu", "Escape"), ("shift+F10", "Up Return")]:
+    for key, then in [("Menu", "Escape"), ("shift+F10", "Up Up Return")]:
         shown = len(menus)
         focus("Current Command Line", key)
         wait(lambda: len(menus) > shown, f"menu after {key}")
         offered = [i.name for i in everything(menus[-1]) if i.getRole() == pyatspi.ROLE_MENU_ITEM]
-        if offered[-2:] != ["Paste Command Line or CFG", "Bring in Steam's Launch Options"] or len(menus) > shown + 1:
+        if offered[-3:] != ["Paste Command Line or CFG", "Bring in Steam's Launch Options", "Check Setup"] or len(menus) > shown + 1:
             sys.exit(f"screenreader: {key} opened {len(menus) - shown} menus, the last offering {offered}")
         keys(*then.split())
+
+
+def close_message():  # the message that says why the game could not start, over the window
+    wait(lambda: any(c is not None and c.getRole() == pyatspi.ROLE_ALERT for c in vantor()[0]), "the message")
+    alert = next(c for c in vantor()[0] if c is not None and c.getRole() == pyatspi.ROLE_ALERT)
+    next(a for a in everything(alert) if a.getRole() == pyatspi.ROLE_PUSH_BUTTON and a.name == "Close").queryAction(
+    ).doAction(0)
+    wait(lambda: not any(c is not None and c.getRole() == pyatspi.ROLE_ALERT for c in vantor()[0]), "no message")
 
 
 def store_unwritable():
@@ -92,7 +100,7 @@ for actions, message in [
         ([lambda: controls["CFG file name"].queryEditableText().setTextContents("mine"), press("Make CFG File:")],
          "CFG file created"),
         ([press("Run Half-Life Now!")], "Could not start hl.exe!"),
-        ([lambda: focus("Console Speed", "Right")], "1100"),
+        ([close_message, lambda: focus("Console Speed", "Right")], "1100"),
         ([lambda: focus("Skill Level", "Right")], "Medium"),
         ([bring_in_steam_options], "3 options set"),
         ([press("Delete all saved settings")], "Are you sure?"),
