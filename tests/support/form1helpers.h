@@ -13,6 +13,8 @@
 #include <QAccessible>
 #include <QtTest>
 
+#include <random>
+
 // The folder dialog answers FOLDER at once; empty text is a cancel.
 inline void answerFolderDialog(const QString &folder)
 {
@@ -116,4 +118,26 @@ template <typename Action, typename Now> void shownFor(double seconds, const QSt
     QVERIFY2(clock.elapsed() >= seconds * 1000 - 5, qPrintable(QStringLiteral("gone at %1 ms").arg(clock.elapsed())));
     QCOMPARE(heard, said);
     QTRY_COMPARE(notified(), QString());
+}
+
+// The preview of the start values.
+inline const QString startPreview = QStringLiteral("hl.exe -console -numericping -toconsole +exec vantortemp.cfg");
+
+// Sets the options at random, texts of those letters beyond the typing limits included, the directory-not-found mode
+// off.
+inline void randomState(vantor::Form1 &form, std::mt19937 &random,
+                        const QString &letters = QStringLiteral(" \"+-./:;\n019abmxzAZ\u00e9//exec map"))
+{
+    for (const vantor::Option &opt : vantor::optionCatalogue()) {
+        QString text;
+        for (auto length = random() % (opt.typingLimit + 9); length > 0; --length)
+            text += letters[qsizetype(random() % letters.size())];
+        if (opt.kind == vantor::OptionKind::Check)
+            form.setCheck(opt.key, int(random() % 3));
+        else if (opt.kind == vantor::OptionKind::Slider || opt.kind == vantor::OptionKind::ScrollBar)
+            form.setPosition(opt.key, opt.minimum + int(random() % (opt.maximum - opt.minimum + 1)));
+        else if (opt.kind != vantor::OptionKind::ReadOnly)
+            form.setText(opt.key, text);
+    }
+    form.setCheck("chkdnf", 0);
 }
