@@ -789,7 +789,7 @@
     </message>
     <message>
         <source>Get the mod&apos;s 32-bit (i386) build for Linux.</source>
-        <translation>Pegue a versão de 32 bits (i386) do mod para Linux.</translation>
+        <translation>Baixe a versão de 32 bits (i386) do mod para Linux.</translation>
     </message>
     <message>
         <source>The library %2 of the mod %1 is a Windows library.</source>
