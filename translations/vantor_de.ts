@@ -56,11 +56,11 @@
     <name>Causes</name>
     <message>
         <source>This edition of Half-Life needs the Steam client running: start Steam first, or choose the Half-Life folder of a Steam library with Browse, so that Vantor starts the game through Steam.</source>
-        <translation>Diese Ausgabe von Half-Life braucht einen laufenden Steam-Client: Starte zuerst Steam oder wähle mit „Suchen“ den Half-Life-Ordner einer Steam-Bibliothek, damit Vantor das Spiel über Steam startet.</translation>
+        <translation>Diese Version von Half-Life braucht einen laufenden Steam-Client: Starte zuerst Steam oder wähle mit „Suchen“ den Half-Life-Ordner einer Steam-Bibliothek, damit Vantor das Spiel über Steam startet.</translation>
     </message>
     <message>
         <source>This edition of Half-Life needs the Steam client running, and no Steam client is installed here for Vantor to start the game through: install Steam (your distribution&apos;s package, or the Flatpak com.valvesoftware.Steam) or start the one you have, then run the game again.</source>
-        <translation>Diese Ausgabe von Half-Life braucht einen laufenden Steam-Client, und hier ist kein Steam-Client installiert, über den Vantor das Spiel starten könnte: Installiere Steam (das Paket deiner Distribution oder das Flatpak com.valvesoftware.Steam) oder starte das Steam, das du hast, und starte das Spiel dann noch einmal.</translation>
+        <translation>Diese Version von Half-Life braucht einen laufenden Steam-Client, und hier ist kein Steam-Client installiert, über den Vantor das Spiel starten könnte: Installiere Steam (das Paket deiner Distribution oder das Flatpak com.valvesoftware.Steam) oder starte den Steam-Client, den du hast, und starte dann das Spiel noch einmal.</translation>
     </message>
     <message>
         <source>Half-Life was started without the libraries that come with it (libsteam_api.so, hw.so): start it through hl.sh, which sets them up, or through Steam.</source>
@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>Half-Life could not open the sound device: put SDL_AUDIODRIVER=pulseaudio (or pipewire) in front of %command% in Custom Parameters, as in &quot;SDL_AUDIODRIVER=pulseaudio %command%&quot;.</source>
-        <translation>Half-Life konnte das Soundgerät nicht öffnen: Schreib SDL_AUDIODRIVER=pulseaudio (oder pipewire) in den eigenen Parametern vor %command%, etwa „SDL_AUDIODRIVER=pulseaudio %command%“.</translation>
+        <translation>Half-Life konnte das Soundgerät nicht öffnen: Schreib SDL_AUDIODRIVER=pulseaudio (oder pipewire) unter „Eigene Parameter“ vor %command%, etwa „SDL_AUDIODRIVER=pulseaudio %command%“.</translation>
     </message>
     <message>
         <source>The mod does not fit this build of Half-Life: a mod made before the 25th-anniversary update needs Steam&apos;s steam_legacy branch (in Steam, Half-Life&apos;s Properties, Betas), or this build of the mod is broken.</source>
@@ -132,11 +132,11 @@
     </message>
     <message>
         <source>The mod %1 has no library for Linux (its liblist.gam names no gamedll_linux): it runs only with the Windows edition of Half-Life, hl.exe through wine.</source>
-        <translation>Die Mod %1 hat keine Bibliothek für Linux (ihre liblist.gam nennt kein gamedll_linux): Sie läuft nur mit der Windows-Ausgabe von Half-Life, also hl.exe über wine.</translation>
+        <translation>Die Mod %1 hat keine Bibliothek für Linux (ihre liblist.gam nennt kein gamedll_linux): Sie läuft nur mit der Windows-Version von Half-Life, also hl.exe über wine.</translation>
     </message>
     <message>
         <source>Vantor does not know this cause. Start Half-Life once from Steam, which sets up what the game needs, and read the game&apos;s log in full: its cause is often a few lines above the end.</source>
-        <translation>Diese Ursache kennt Vantor nicht. Starte Half-Life einmal aus Steam heraus, das einrichtet, was das Spiel braucht, und lies das Log des Spiels ganz: Die Ursache steht oft ein paar Zeilen vor dem Ende.</translation>
+        <translation>Diese Ursache kennt Vantor nicht. Starte Half-Life einmal über Steam, das alles einrichtet, was das Spiel braucht, und lies das ganze Log des Spiels: Die Ursache steht oft ein paar Zeilen vor dem Ende.</translation>
     </message>
 </context>
 <context>
@@ -629,23 +629,23 @@
     </message>
     <message>
         <source>Choose the folder that holds Half-Life and its valve folder with Browse, or install Half-Life in Steam.</source>
-        <translation>Wähle mit „Suchen“ den Ordner, der Half-Life und seinen Ordner valve enthält, oder installiere Half-Life in Steam.</translation>
+        <translation>Wähle mit „Suchen“ den Ordner, der Half-Life und seinen Ordner valve enthält, oder installiere Half-Life über Steam.</translation>
     </message>
     <message>
         <source>The Linux edition of Half-Life (%1) in %2.</source>
-        <translation>Die Linux-Ausgabe von Half-Life (%1) in %2.</translation>
+        <translation>Die Linux-Version von Half-Life (%1) in %2.</translation>
     </message>
     <message>
         <source>Only the Windows edition of Half-Life (hl.exe) is in %1, and wine is not installed to run it.</source>
-        <translation>In %1 liegt nur die Windows-Ausgabe von Half-Life (hl.exe), und wine, das sie ausführen würde, ist nicht installiert.</translation>
+        <translation>In %1 liegt nur die Windows-Version von Half-Life (hl.exe), und wine, mit dem sie laufen würde, ist nicht installiert.</translation>
     </message>
     <message>
         <source>Install wine, or the Linux edition of Half-Life through Steam.</source>
-        <translation>Installiere wine oder die Linux-Ausgabe von Half-Life über Steam.</translation>
+        <translation>Installiere wine oder über Steam die Linux-Version von Half-Life.</translation>
     </message>
     <message>
         <source>The Windows edition of Half-Life (hl.exe) in %1.</source>
-        <translation>Die Windows-Ausgabe von Half-Life (hl.exe) in %1.</translation>
+        <translation>Die Windows-Version von Half-Life (hl.exe) in %1.</translation>
     </message>
     <message>
         <source>Not installed by Steam: Vantor starts the game itself.</source>
@@ -665,7 +665,7 @@
     </message>
     <message>
         <source>Installed by Steam, but no Steam client is installed here to start it through: Vantor starts the game itself.</source>
-        <translation>Von Steam installiert, aber hier ist kein Steam-Client installiert, über den es starten könnte: Vantor startet das Spiel selbst.</translation>
+        <translation>Von Steam installiert, aber hier ist kein Steam-Client installiert, der es starten könnte: Vantor startet das Spiel selbst.</translation>
     </message>
     <message>
         <source>Installed by Steam, in a library that no Steam client here lists.</source>
@@ -693,7 +693,7 @@
     </message>
     <message>
         <source>Start Steam and let it finish updating Half-Life.</source>
-        <translation>Starte Steam und lass es das Update von Half-Life beenden.</translation>
+        <translation>Starte Steam und lass es das Update von Half-Life fertig laden.</translation>
     </message>
     <message>
         <source>the default one (the 25th-anniversary build)</source>
@@ -729,7 +729,7 @@
     </message>
     <message>
         <source>The Steam client is running, as this edition of Half-Life needs.</source>
-        <translation>Der Steam-Client läuft, wie es diese Ausgabe von Half-Life braucht.</translation>
+        <translation>Der Steam-Client läuft, wie es diese Version von Half-Life braucht.</translation>
     </message>
     <message>
         <source>Only the Flatpak&apos;s Steam client is running, which a game that Vantor starts itself may not reach.</source>
@@ -741,7 +741,7 @@
     </message>
     <message>
         <source>The Steam client is not running, and this edition of Half-Life needs it.</source>
-        <translation>Der Steam-Client läuft nicht, und diese Ausgabe von Half-Life braucht ihn.</translation>
+        <translation>Der Steam-Client läuft nicht, und diese Version von Half-Life braucht ihn.</translation>
     </message>
     <message>
         <source>The mod folder %1 is not in the Half-Life folder.</source>
@@ -749,7 +749,7 @@
     </message>
     <message>
         <source>Install the mod into the Half-Life folder, or turn the Mod field off.</source>
-        <translation>Installiere die Mod in den Half-Life-Ordner oder schalte das Feld „Mod“ aus.</translation>
+        <translation>Installiere die Mod in den Half-Life-Ordner oder schalte „Mod-Ordner“ aus.</translation>
     </message>
     <message>
         <source>The folder %1 holds no liblist.gam, so the game does not take it for a mod.</source>
@@ -757,7 +757,7 @@
     </message>
     <message>
         <source>Install the mod whole, or choose another with the Mod field.</source>
-        <translation>Installiere die Mod vollständig, oder wähle im Feld „Mod“ eine andere.</translation>
+        <translation>Installiere die Mod vollständig oder wähle unter „Mod-Ordner“ eine andere.</translation>
     </message>
     <message>
         <source>The mod %1 and its liblist.gam are there.</source>
@@ -801,11 +801,11 @@
     </message>
     <message>
         <source>The game&apos;s files have inode numbers that the 32-bit game can take (%1 looked at).</source>
-        <translation>Die Dateien des Spiels haben Inode-Nummern, mit denen das 32-Bit-Spiel zurechtkommt (%1 angesehen).</translation>
+        <translation>Die Dateien des Spiels haben Inode-Nummern, mit denen das 32-Bit-Spiel zurechtkommt (%1 geprüft).</translation>
     </message>
     <message>
         <source>%1 of %2 files looked at in the game folder have inode numbers above 32 bits, and the 32-bit game fails to find such files.</source>
-        <translation>%1 von %2 angesehenen Dateien im Spielordner haben Inode-Nummern über 32 Bit, und das 32-Bit-Spiel findet solche Dateien nicht.</translation>
+        <translation>%1 von %2 geprüften Dateien im Spielordner haben Inode-Nummern über 32 Bit, und das 32-Bit-Spiel findet solche Dateien nicht.</translation>
     </message>
     <message>
         <source>Move the game to a file system that hands out 32-bit inode numbers, such as ext4 or XFS mounted with inode32, copying its files anew.</source>
@@ -845,22 +845,22 @@
     </message>
     <message>
         <source>[blocks]</source>
-        <translation>[blockiert]</translation>
+        <translation>[Fehler]</translation>
     </message>
     <message numerus="yes">
         <source>Half-Life will not start: %n thing(s) stop it.</source>
         <translation>
-            <numerusform>Half-Life wird nicht starten: %n Sache hält es auf.</numerusform>
-            <numerusform>Half-Life wird nicht starten: %n Sachen halten es auf.</numerusform>
+            <numerusform>Half-Life wird nicht starten: %n Problem steht im Weg.</numerusform>
+            <numerusform>Half-Life wird nicht starten: %n Probleme stehen im Weg.</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing that Vantor checks stops Half-Life, but mind the warnings.</source>
-        <translation>Nichts, was Vantor prüft, hält Half-Life auf, aber beachte die Warnungen.</translation>
+        <translation>Nichts, was Vantor prüft, steht Half-Life im Weg, aber beachte die Warnungen.</translation>
     </message>
     <message>
         <source>Nothing that Vantor checks stops Half-Life.</source>
-        <translation>Nichts, was Vantor prüft, hält Half-Life auf.</translation>
+        <translation>Nichts, was Vantor prüft, steht Half-Life im Weg.</translation>
     </message>
     <message>
         <source>Vantor&apos;s report on Half-Life</source>
@@ -868,7 +868,7 @@
     </message>
     <message>
         <source>Start:</source>
-        <translation>Start:</translation>
+        <translation>Startbefehl:</translation>
     </message>
     <message>
         <source>CFG lines:</source>
@@ -1004,15 +1004,15 @@
   4  die CFG-Datei konnte nicht geschrieben werden
   5  das Spiel konnte nicht gestartet werden
   6  das Spiel war sofort wieder beendet
-  7  --check hat etwas gefunden, das das Spiel aufhält</translation>
+  7  --check hat etwas gefunden, das dem Spiel im Weg steht</translation>
     </message>
     <message>
         <source>Checks Half-Life&apos;s setup, line by line: what will stop the game, and what to do about it. Reads only.</source>
-        <translation>Prüft die Einrichtung von Half-Life Zeile für Zeile: was das Spiel aufhalten wird und was dagegen hilft. Liest nur.</translation>
+        <translation>Prüft die Einrichtung von Half-Life Zeile für Zeile: was dem Spiel im Weg stehen wird und was dagegen hilft. Liest nur.</translation>
     </message>
     <message>
         <source>With --run: says why the game could not be started in a desktop notification, or a message window, as the desktop menu&apos;s entries do; for a slot that is not saved it offers to open Vantor. With --check: says what the check found there.</source>
-        <translation>Mit --run: Sagt in einer Desktop-Benachrichtigung oder einem Meldungsfenster, warum das Spiel nicht gestartet werden konnte, so wie es die Einträge im Desktop-Menü tun; bei einem nicht gesicherten Slot bietet es an, Vantor zu öffnen. Mit --check: Sagt dort, was die Prüfung gefunden hat.</translation>
+        <translation>Mit --run: Sagt in einer Desktop-Benachrichtigung oder einem Meldungsfenster, warum das Spiel nicht gestartet werden konnte, so wie es die Einträge im Desktop-Menü tun; bei einem nicht gespeicherten Slot bietet es an, Vantor zu öffnen. Mit --check: Sagt dort, was die Prüfung der Einrichtung gefunden hat.</translation>
     </message>
     <message>
         <source>--check cannot go with --print or --run</source>
@@ -1376,7 +1376,7 @@
     </message>
     <message>
         <source>Mend Custom Parameters, then run the game again.</source>
-        <translation>Korrigiere die eigenen Parameter und starte das Spiel dann noch einmal.</translation>
+        <translation>Korrigiere „Eigene Parameter“ und starte das Spiel dann noch einmal.</translation>
     </message>
     <message>
         <source>The Half-Life folder lies in a Steam library, so Vantor asked the Steam client to start the game.</source>
@@ -1400,7 +1400,7 @@
     </message>
     <message>
         <source>Choose the Half-Life folder with Browse beside HL Dir. Check Setup says what else may stop the game.</source>
-        <translation>Wähle den Half-Life-Ordner mit „Suchen“ neben „Pfad“. „Einrichtung prüfen“ sagt, was das Spiel sonst noch aufhalten kann.</translation>
+        <translation>Wähle den Half-Life-Ordner mit „Suchen“ neben „Pfad“. „Einrichtung prüfen“ sagt, was dem Spiel sonst noch im Weg stehen kann.</translation>
     </message>
     <message>
         <source>Vantor could not start Half-Life.</source>

@@ -56,7 +56,7 @@
     <name>Causes</name>
     <message>
         <source>This edition of Half-Life needs the Steam client running: start Steam first, or choose the Half-Life folder of a Steam library with Browse, so that Vantor starts the game through Steam.</source>
-        <translation>Esta edición de Half-Life necesita que el cliente de Steam esté abierto: inicia Steam primero, o elige con Buscar la carpeta de Half-Life de una biblioteca de Steam, para que Vantor inicie el juego a través de Steam.</translation>
+        <translation>Esta edición de Half-Life necesita que el cliente de Steam esté abierto: inicia Steam primero, o elige con «Buscar» la carpeta de Half-Life de una biblioteca de Steam, para que Vantor inicie el juego a través de Steam.</translation>
     </message>
     <message>
         <source>This edition of Half-Life needs the Steam client running, and no Steam client is installed here for Vantor to start the game through: install Steam (your distribution&apos;s package, or the Flatpak com.valvesoftware.Steam) or start the one you have, then run the game again.</source>
@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>Half-Life could not open the sound device: put SDL_AUDIODRIVER=pulseaudio (or pipewire) in front of %command% in Custom Parameters, as in &quot;SDL_AUDIODRIVER=pulseaudio %command%&quot;.</source>
-        <translation>Half-Life no pudo abrir el dispositivo de sonido: pon SDL_AUDIODRIVER=pulseaudio (o pipewire) delante de %command% en Parámetros extra, así: &quot;SDL_AUDIODRIVER=pulseaudio %command%&quot;.</translation>
+        <translation>Half-Life no pudo abrir el dispositivo de sonido: pon SDL_AUDIODRIVER=pulseaudio (o pipewire) delante de %command% en los «Parámetros extra», así: «SDL_AUDIODRIVER=pulseaudio %command%».</translation>
     </message>
     <message>
         <source>The mod does not fit this build of Half-Life: a mod made before the 25th-anniversary update needs Steam&apos;s steam_legacy branch (in Steam, Half-Life&apos;s Properties, Betas), or this build of the mod is broken.</source>
@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>Vantor does not know this cause. Start Half-Life once from Steam, which sets up what the game needs, and read the game&apos;s log in full: its cause is often a few lines above the end.</source>
-        <translation>Vantor no conoce esta causa. Inicia Half-Life una vez desde Steam, que prepara lo que el juego necesita, y lee el registro del juego entero: la causa suele estar unas líneas antes del final.</translation>
+        <translation>Vantor no conoce esta causa. Inicia Half-Life una vez desde Steam, que prepara lo que el juego necesita, y lee el log del juego entero: la causa suele estar unas líneas antes del final.</translation>
     </message>
 </context>
 <context>
@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>a command substitution ($(…) or `…`) is never run</source>
-        <translation>una sustitución de órdenes ($(…) o `…`) nunca se ejecuta</translation>
+        <translation>una sustitución de comandos ($(…) o `…`) nunca se ejecuta</translation>
     </message>
     <message>
         <source>only $NAME and ${NAME} are expanded, not %1</source>
@@ -613,11 +613,11 @@
     <name>SetupCheck</name>
     <message>
         <source>Choose the Half-Life folder with Browse beside HL Dir.</source>
-        <translation>Elige la carpeta de Half-Life con Buscar, junto a Dir HL.</translation>
+        <translation>Elige la carpeta de Half-Life con «Buscar», junto a «Ruta».</translation>
     </message>
     <message>
         <source>No Half-Life folder has been chosen in Vantor yet: this is where Half-Life usually is.</source>
-        <translation>Todavía no se ha elegido una carpeta de Half-Life en Vantor: esta es donde suele estar Half-Life.</translation>
+        <translation>Todavía no se ha elegido ninguna carpeta de Half-Life en Vantor: aquí es donde suele estar Half-Life.</translation>
     </message>
     <message>
         <source>The Half-Life folder %1 is not there.</source>
@@ -629,7 +629,7 @@
     </message>
     <message>
         <source>Choose the folder that holds Half-Life and its valve folder with Browse, or install Half-Life in Steam.</source>
-        <translation>Elige con Buscar la carpeta que contiene Half-Life y su carpeta valve, o instala Half-Life en Steam.</translation>
+        <translation>Elige con «Buscar» la carpeta que contiene Half-Life y su carpeta valve, o instala Half-Life con Steam.</translation>
     </message>
     <message>
         <source>The Linux edition of Half-Life (%1) in %2.</source>
@@ -669,7 +669,7 @@
     </message>
     <message>
         <source>Installed by Steam, in a library that no Steam client here lists.</source>
-        <translation>Instalado por Steam, en una biblioteca que ningún cliente de Steam de aquí tiene en su lista.</translation>
+        <translation>Instalado por Steam, en una biblioteca que no figura en la lista de ningún cliente de Steam de aquí.</translation>
     </message>
     <message>
         <source>Add the library in Steam&apos;s settings (Storage), so that Steam finds the game that Vantor asks it to start.</source>
@@ -681,7 +681,7 @@
     </message>
     <message>
         <source>%1, build %2</source>
-        <translation>%1, build %2</translation>
+        <translation>%1, versión %2</translation>
     </message>
     <message>
         <source>The branch that Steam installed: %1.</source>
@@ -733,7 +733,7 @@
     </message>
     <message>
         <source>Only the Flatpak&apos;s Steam client is running, which a game that Vantor starts itself may not reach.</source>
-        <translation>Solo está abierto el cliente de Steam de Flatpak, al que un juego que Vantor inicia por su cuenta quizá no llegue.</translation>
+        <translation>Solo está abierto el cliente de Steam de Flatpak, y puede que un juego que Vantor inicia por su cuenta no llegue a él.</translation>
     </message>
     <message>
         <source>Start the native Steam client, or choose the Half-Life folder of the Flatpak&apos;s Steam library so that Vantor starts the game through it.</source>
@@ -749,7 +749,7 @@
     </message>
     <message>
         <source>Install the mod into the Half-Life folder, or turn the Mod field off.</source>
-        <translation>Instala el mod en la carpeta de Half-Life, o desactiva el campo del mod.</translation>
+        <translation>Instala el mod en la carpeta de Half-Life, o desmarca la casilla «Mod».</translation>
     </message>
     <message>
         <source>The folder %1 holds no liblist.gam, so the game does not take it for a mod.</source>
@@ -757,11 +757,11 @@
     </message>
     <message>
         <source>Install the mod whole, or choose another with the Mod field.</source>
-        <translation>Instala el mod completo, o elige otro en el campo del mod.</translation>
+        <translation>Instala el mod completo, o elige otro en el campo «Mod».</translation>
     </message>
     <message>
         <source>The mod %1 and its liblist.gam are there.</source>
-        <translation>El mod %1 y su liblist.gam están ahí.</translation>
+        <translation>El mod %1 y su liblist.gam están en su sitio.</translation>
     </message>
     <message>
         <source>The mod %1 has no Linux library.</source>
@@ -777,7 +777,7 @@
     </message>
     <message>
         <source>The library %2 of the mod %1, which its liblist.gam names, is not there.</source>
-        <translation>La biblioteca %2 del mod %1, que nombra su liblist.gam, no existe.</translation>
+        <translation>La biblioteca %2 del mod %1, que indica su liblist.gam, no existe.</translation>
     </message>
     <message>
         <source>Install the mod again, whole.</source>
@@ -801,11 +801,11 @@
     </message>
     <message>
         <source>The game&apos;s files have inode numbers that the 32-bit game can take (%1 looked at).</source>
-        <translation>Los archivos del juego tienen números de inodo que el juego de 32 bits admite (%1 revisados).</translation>
+        <translation>Los archivos del juego tienen números de inodo que el juego de 32 bits admite (%1 comprobados).</translation>
     </message>
     <message>
         <source>%1 of %2 files looked at in the game folder have inode numbers above 32 bits, and the 32-bit game fails to find such files.</source>
-        <translation>%1 de %2 archivos revisados en la carpeta del juego tienen números de inodo de más de 32 bits, y el juego de 32 bits no encuentra esos archivos.</translation>
+        <translation>%1 de %2 archivos comprobados en la carpeta del juego tienen números de inodo de más de 32 bits, y el juego de 32 bits no encuentra esos archivos.</translation>
     </message>
     <message>
         <source>Move the game to a file system that hands out 32-bit inode numbers, such as ext4 or XFS mounted with inode32, copying its files anew.</source>
@@ -821,7 +821,7 @@
     </message>
     <message>
         <source>Give it the library: %1</source>
-        <translation>Dale acceso a ella: %1</translation>
+        <translation>Dale acceso a la biblioteca: %1</translation>
     </message>
     <message>
         <source>Vantor can write its CFG file into %1.</source>
@@ -833,7 +833,7 @@
     </message>
     <message>
         <source>Choose the Half-Life folder, the one that holds valve, with Browse; or make valve writable for you.</source>
-        <translation>Elige con Buscar la carpeta de Half-Life, la que contiene valve; o da a tu usuario permiso de escritura en valve.</translation>
+        <translation>Elige con «Buscar» la carpeta de Half-Life, la que contiene valve; o da a tu usuario permiso de escritura en valve.</translation>
     </message>
     <message>
         <source>[ok]</source>
@@ -845,22 +845,22 @@
     </message>
     <message>
         <source>[blocks]</source>
-        <translation>[bloquea]</translation>
+        <translation>[error]</translation>
     </message>
     <message numerus="yes">
         <source>Half-Life will not start: %n thing(s) stop it.</source>
         <translation>
-            <numerusform>Half-Life no arrancará: hay %n cosa que lo impide.</numerusform>
-            <numerusform>Half-Life no arrancará: hay %n cosas que lo impiden.</numerusform>
+            <numerusform>Half-Life no arrancará: %n problema lo impide.</numerusform>
+            <numerusform>Half-Life no arrancará: %n problemas lo impiden.</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing that Vantor checks stops Half-Life, but mind the warnings.</source>
-        <translation>Nada de lo que Vantor revisa impide Half-Life, pero atiende a los avisos.</translation>
+        <translation>Nada de lo que Vantor comprueba impide que Half-Life arranque, pero atiende a los avisos.</translation>
     </message>
     <message>
         <source>Nothing that Vantor checks stops Half-Life.</source>
-        <translation>Nada de lo que Vantor revisa impide Half-Life.</translation>
+        <translation>Nada de lo que Vantor comprueba impide que Half-Life arranque.</translation>
     </message>
     <message>
         <source>Vantor&apos;s report on Half-Life</source>
@@ -868,7 +868,7 @@
     </message>
     <message>
         <source>Start:</source>
-        <translation>Inicio:</translation>
+        <translation>Comando de inicio:</translation>
     </message>
     <message>
         <source>CFG lines:</source>
@@ -1004,15 +1004,15 @@
   4  no se pudo escribir el archivo CFG
   5  no se pudo iniciar el juego
   6  el juego se cerró enseguida
-  7  --check encontró algo que impide el juego</translation>
+  7  --check encontró algo que impide que el juego arranque</translation>
     </message>
     <message>
         <source>Checks Half-Life&apos;s setup, line by line: what will stop the game, and what to do about it. Reads only.</source>
-        <translation>Comprueba la instalación de Half-Life línea a línea: qué impedirá el juego y qué hacer al respecto. Solo lee.</translation>
+        <translation>Comprueba la instalación de Half-Life línea a línea: qué impedirá que el juego arranque y qué hacer al respecto. Solo lee.</translation>
     </message>
     <message>
         <source>With --run: says why the game could not be started in a desktop notification, or a message window, as the desktop menu&apos;s entries do; for a slot that is not saved it offers to open Vantor. With --check: says what the check found there.</source>
-        <translation>Con --run: si el juego no se pudo iniciar, explica por qué en una notificación del escritorio o en una ventana de mensaje, como hacen las entradas del menú del escritorio; si la ranura no está guardada, ofrece abrir Vantor. Con --check: cuenta ahí lo que encontró la comprobación.</translation>
+        <translation>Con --run: si el juego no se pudo iniciar, explica por qué en una notificación del escritorio o en una ventana de mensaje, como hacen las entradas del menú del escritorio; si la ranura no está guardada, ofrece abrir Vantor. Con --check: cuenta ahí lo que encontró la comprobación de la instalación.</translation>
     </message>
     <message>
         <source>--check cannot go with --print or --run</source>
@@ -1376,7 +1376,7 @@
     </message>
     <message>
         <source>Mend Custom Parameters, then run the game again.</source>
-        <translation>Corrige los Parámetros extra y vuelve a iniciar el juego.</translation>
+        <translation>Corrige los «Parámetros extra» y vuelve a iniciar el juego.</translation>
     </message>
     <message>
         <source>The Half-Life folder lies in a Steam library, so Vantor asked the Steam client to start the game.</source>
@@ -1384,7 +1384,7 @@
     </message>
     <message>
         <source>See that Steam is installed and starts, or choose another Half-Life folder with Browse beside HL Dir.</source>
-        <translation>Comprueba que Steam esté instalado y arranque, o elige otra carpeta de Half-Life con Buscar, junto a Dir HL.</translation>
+        <translation>Comprueba que Steam esté instalado y arranque, o elige otra carpeta de Half-Life con «Buscar», junto a «Ruta».</translation>
     </message>
     <message>
         <source>In the directory-not-found mode, Vantor starts the hl.exe in its own folder, %1, else the one on the PATH.</source>
@@ -1392,7 +1392,7 @@
     </message>
     <message>
         <source>Turn that mode off on the Comic page and choose the Half-Life folder with Browse beside HL Dir.</source>
-        <translation>Desactiva ese modo en la página del cómic y elige la carpeta de Half-Life con Buscar, junto a Dir HL.</translation>
+        <translation>Desactiva ese modo en la página del cómic y elige la carpeta de Half-Life con «Buscar», junto a «Ruta».</translation>
     </message>
     <message>
         <source>Vantor looks in the Half-Life folder, %1, for hl.sh, then hl_linux, then hl.exe.</source>
@@ -1400,7 +1400,7 @@
     </message>
     <message>
         <source>Choose the Half-Life folder with Browse beside HL Dir. Check Setup says what else may stop the game.</source>
-        <translation>Elige la carpeta de Half-Life con Buscar, junto a Dir HL. Comprobar instalación dice qué más puede impedir el juego.</translation>
+        <translation>Elige la carpeta de Half-Life con «Buscar», junto a «Ruta». «Comprobar instalación» dice qué más puede impedir que el juego arranque.</translation>
     </message>
     <message>
         <source>Vantor could not start Half-Life.</source>
@@ -1408,7 +1408,7 @@
     </message>
     <message>
         <source>Open Log</source>
-        <translation>Abrir registro</translation>
+        <translation>Abrir log</translation>
     </message>
 </context>
 <context>

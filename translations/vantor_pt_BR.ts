@@ -56,7 +56,7 @@
     <name>Causes</name>
     <message>
         <source>This edition of Half-Life needs the Steam client running: start Steam first, or choose the Half-Life folder of a Steam library with Browse, so that Vantor starts the game through Steam.</source>
-        <translation>Esta edição do Half-Life precisa do cliente da Steam rodando: abra a Steam primeiro, ou use Buscar para escolher a pasta do Half-Life de uma biblioteca da Steam, para que o Vantor inicie o jogo pela Steam.</translation>
+        <translation>Esta edição do Half-Life precisa do cliente da Steam rodando: abra a Steam primeiro, ou use “Buscar” para escolher a pasta do Half-Life de uma biblioteca da Steam, para que o Vantor inicie o jogo pela Steam.</translation>
     </message>
     <message>
         <source>This edition of Half-Life needs the Steam client running, and no Steam client is installed here for Vantor to start the game through: install Steam (your distribution&apos;s package, or the Flatpak com.valvesoftware.Steam) or start the one you have, then run the game again.</source>
@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>Half-Life could not open the sound device: put SDL_AUDIODRIVER=pulseaudio (or pipewire) in front of %command% in Custom Parameters, as in &quot;SDL_AUDIODRIVER=pulseaudio %command%&quot;.</source>
-        <translation>O Half-Life não conseguiu abrir o dispositivo de som: coloque SDL_AUDIODRIVER=pulseaudio (ou pipewire) antes de %command% nos Parâmetros extras, assim: &quot;SDL_AUDIODRIVER=pulseaudio %command%&quot;.</translation>
+        <translation>O Half-Life não conseguiu abrir o dispositivo de som: coloque SDL_AUDIODRIVER=pulseaudio (ou pipewire) antes de %command% nos “Parâmetros extras”, assim: “SDL_AUDIODRIVER=pulseaudio %command%”.</translation>
     </message>
     <message>
         <source>The mod does not fit this build of Half-Life: a mod made before the 25th-anniversary update needs Steam&apos;s steam_legacy branch (in Steam, Half-Life&apos;s Properties, Betas), or this build of the mod is broken.</source>
@@ -613,7 +613,7 @@
     <name>SetupCheck</name>
     <message>
         <source>Choose the Half-Life folder with Browse beside HL Dir.</source>
-        <translation>Escolha a pasta do Half-Life com Buscar, ao lado de Dir HL.</translation>
+        <translation>Escolha a pasta do Half-Life com “Buscar”, ao lado de “Pasta”.</translation>
     </message>
     <message>
         <source>No Half-Life folder has been chosen in Vantor yet: this is where Half-Life usually is.</source>
@@ -629,7 +629,7 @@
     </message>
     <message>
         <source>Choose the folder that holds Half-Life and its valve folder with Browse, or install Half-Life in Steam.</source>
-        <translation>Escolha com Buscar a pasta que tem o Half-Life e a pasta valve dele, ou instale o Half-Life na Steam.</translation>
+        <translation>Escolha com “Buscar” a pasta que tem o Half-Life e a pasta valve dele, ou instale o Half-Life pela Steam.</translation>
     </message>
     <message>
         <source>The Linux edition of Half-Life (%1) in %2.</source>
@@ -637,7 +637,7 @@
     </message>
     <message>
         <source>Only the Windows edition of Half-Life (hl.exe) is in %1, and wine is not installed to run it.</source>
-        <translation>Em %1 só tem a edição para Windows do Half-Life (hl.exe), e o wine, que rodaria ela, não está instalado.</translation>
+        <translation>Em %1 só tem a edição para Windows do Half-Life (hl.exe), e o wine, necessário para rodá-la, não está instalado.</translation>
     </message>
     <message>
         <source>Install wine, or the Linux edition of Half-Life through Steam.</source>
@@ -681,7 +681,7 @@
     </message>
     <message>
         <source>%1, build %2</source>
-        <translation>%1, build %2</translation>
+        <translation>%1, versão %2</translation>
     </message>
     <message>
         <source>The branch that Steam installed: %1.</source>
@@ -737,7 +737,7 @@
     </message>
     <message>
         <source>Start the native Steam client, or choose the Half-Life folder of the Flatpak&apos;s Steam library so that Vantor starts the game through it.</source>
-        <translation>Abra o cliente nativo da Steam, ou escolha a pasta do Half-Life da biblioteca do Flatpak da Steam para que o Vantor inicie o jogo por ele.</translation>
+        <translation>Abra o cliente nativo da Steam, ou escolha a pasta do Half-Life da biblioteca do cliente Flatpak da Steam para que o Vantor inicie o jogo por ele.</translation>
     </message>
     <message>
         <source>The Steam client is not running, and this edition of Half-Life needs it.</source>
@@ -749,7 +749,7 @@
     </message>
     <message>
         <source>Install the mod into the Half-Life folder, or turn the Mod field off.</source>
-        <translation>Instale o mod na pasta do Half-Life, ou desative o campo do mod.</translation>
+        <translation>Instale o mod na pasta do Half-Life, ou desmarque “Mod”.</translation>
     </message>
     <message>
         <source>The folder %1 holds no liblist.gam, so the game does not take it for a mod.</source>
@@ -757,7 +757,7 @@
     </message>
     <message>
         <source>Install the mod whole, or choose another with the Mod field.</source>
-        <translation>Instale o mod completo, ou escolha outro no campo do mod.</translation>
+        <translation>Instale o mod completo, ou escolha outro no campo “Mod”.</translation>
     </message>
     <message>
         <source>The mod %1 and its liblist.gam are there.</source>
@@ -777,7 +777,7 @@
     </message>
     <message>
         <source>The library %2 of the mod %1, which its liblist.gam names, is not there.</source>
-        <translation>A biblioteca %2 do mod %1, citada no liblist.gam dele, não existe.</translation>
+        <translation>A biblioteca %2 do mod %1, indicada no liblist.gam dele, não existe.</translation>
     </message>
     <message>
         <source>Install the mod again, whole.</source>
@@ -789,7 +789,7 @@
     </message>
     <message>
         <source>Get the mod&apos;s 32-bit (i386) build for Linux.</source>
-        <translation>Pegue a versão de 32 bits (i386) do mod para Linux.</translation>
+        <translation>Baixe a versão de 32 bits (i386) do mod para Linux.</translation>
     </message>
     <message>
         <source>The library %2 of the mod %1 is a Windows library.</source>
@@ -801,11 +801,11 @@
     </message>
     <message>
         <source>The game&apos;s files have inode numbers that the 32-bit game can take (%1 looked at).</source>
-        <translation>Os arquivos do jogo têm números de inode que o jogo de 32 bits aceita (%1 conferidos).</translation>
+        <translation>Os arquivos do jogo têm números de inode que o jogo de 32 bits aceita (%1 verificados).</translation>
     </message>
     <message>
         <source>%1 of %2 files looked at in the game folder have inode numbers above 32 bits, and the 32-bit game fails to find such files.</source>
-        <translation>%1 de %2 arquivos conferidos na pasta do jogo têm números de inode acima de 32 bits, e o jogo de 32 bits não encontra esses arquivos.</translation>
+        <translation>%1 de %2 arquivos verificados na pasta do jogo têm números de inode acima de 32 bits, e o jogo de 32 bits não encontra esses arquivos.</translation>
     </message>
     <message>
         <source>Move the game to a file system that hands out 32-bit inode numbers, such as ext4 or XFS mounted with inode32, copying its files anew.</source>
@@ -833,7 +833,7 @@
     </message>
     <message>
         <source>Choose the Half-Life folder, the one that holds valve, with Browse; or make valve writable for you.</source>
-        <translation>Escolha com Buscar a pasta do Half-Life, a que tem a valve; ou dê ao seu usuário permissão de gravação na valve.</translation>
+        <translation>Escolha com “Buscar” a pasta do Half-Life, a que tem a valve; ou dê ao seu usuário permissão de gravação na valve.</translation>
     </message>
     <message>
         <source>[ok]</source>
@@ -845,22 +845,22 @@
     </message>
     <message>
         <source>[blocks]</source>
-        <translation>[bloqueia]</translation>
+        <translation>[erro]</translation>
     </message>
     <message numerus="yes">
         <source>Half-Life will not start: %n thing(s) stop it.</source>
         <translation>
-            <numerusform>O Half-Life não vai abrir: %n coisa impede.</numerusform>
-            <numerusform>O Half-Life não vai abrir: %n coisas impedem.</numerusform>
+            <numerusform>O Half-Life não vai abrir: %n problema impede o início.</numerusform>
+            <numerusform>O Half-Life não vai abrir: %n problemas impedem o início.</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing that Vantor checks stops Half-Life, but mind the warnings.</source>
-        <translation>Nada do que o Vantor confere impede o Half-Life, mas fique de olho nos avisos.</translation>
+        <translation>Nada do que o Vantor verifica impede o Half-Life de abrir, mas fique de olho nos avisos.</translation>
     </message>
     <message>
         <source>Nothing that Vantor checks stops Half-Life.</source>
-        <translation>Nada do que o Vantor confere impede o Half-Life.</translation>
+        <translation>Nada do que o Vantor verifica impede o Half-Life de abrir.</translation>
     </message>
     <message>
         <source>Vantor&apos;s report on Half-Life</source>
@@ -868,7 +868,7 @@
     </message>
     <message>
         <source>Start:</source>
-        <translation>Início:</translation>
+        <translation>Comando de início:</translation>
     </message>
     <message>
         <source>CFG lines:</source>
@@ -1004,15 +1004,15 @@
   4  não foi possível gravar o arquivo CFG
   5  não foi possível iniciar o jogo
   6  o jogo fechou na hora
-  7  o --check achou algo que impede o jogo</translation>
+  7  o --check achou algo que impede o jogo de abrir</translation>
     </message>
     <message>
         <source>Checks Half-Life&apos;s setup, line by line: what will stop the game, and what to do about it. Reads only.</source>
-        <translation>Confere a instalação do Half-Life linha por linha: o que vai impedir o jogo e o que fazer. Só lê.</translation>
+        <translation>Verifica a instalação do Half-Life linha por linha: o que vai impedir o jogo de abrir e o que fazer. Só lê.</translation>
     </message>
     <message>
         <source>With --run: says why the game could not be started in a desktop notification, or a message window, as the desktop menu&apos;s entries do; for a slot that is not saved it offers to open Vantor. With --check: says what the check found there.</source>
-        <translation>Com --run: diz por que o jogo não pôde ser iniciado numa notificação da área de trabalho, ou numa janela de mensagem, como fazem as entradas do menu da área de trabalho; para um slot que não está salvo, oferece abrir o Vantor. Com --check: diz ali o que a verificação encontrou.</translation>
+        <translation>Com --run: diz por que o jogo não pôde ser iniciado numa notificação da área de trabalho, ou numa janela de mensagem, como fazem as entradas do menu da área de trabalho; para um slot que não está salvo, oferece abrir o Vantor. Com --check: diz ali o que a verificação da instalação encontrou.</translation>
     </message>
     <message>
         <source>--check cannot go with --print or --run</source>
@@ -1376,7 +1376,7 @@
     </message>
     <message>
         <source>Mend Custom Parameters, then run the game again.</source>
-        <translation>Corrija os Parâmetros extras e depois rode o jogo de novo.</translation>
+        <translation>Corrija os “Parâmetros extras” e depois rode o jogo de novo.</translation>
     </message>
     <message>
         <source>The Half-Life folder lies in a Steam library, so Vantor asked the Steam client to start the game.</source>
@@ -1384,15 +1384,15 @@
     </message>
     <message>
         <source>See that Steam is installed and starts, or choose another Half-Life folder with Browse beside HL Dir.</source>
-        <translation>Confira se a Steam está instalada e abre, ou escolha outra pasta do Half-Life com Buscar, ao lado de Dir HL.</translation>
+        <translation>Confira se a Steam está instalada e abre, ou escolha outra pasta do Half-Life com “Buscar”, ao lado de “Pasta”.</translation>
     </message>
     <message>
         <source>In the directory-not-found mode, Vantor starts the hl.exe in its own folder, %1, else the one on the PATH.</source>
-        <translation>No modo &quot;DIR não existe&quot;, o Vantor inicia o hl.exe da pasta dele, %1, ou então o que estiver no PATH.</translation>
+        <translation>No modo “Pasta não encontrada”, o Vantor inicia o hl.exe da pasta dele, %1, ou então o que estiver no PATH.</translation>
     </message>
     <message>
         <source>Turn that mode off on the Comic page and choose the Half-Life folder with Browse beside HL Dir.</source>
-        <translation>Desative esse modo na página da tirinha e escolha a pasta do Half-Life com Buscar, ao lado de Dir HL.</translation>
+        <translation>Desative esse modo na página da tirinha e escolha a pasta do Half-Life com “Buscar”, ao lado de “Pasta”.</translation>
     </message>
     <message>
         <source>Vantor looks in the Half-Life folder, %1, for hl.sh, then hl_linux, then hl.exe.</source>
@@ -1400,7 +1400,7 @@
     </message>
     <message>
         <source>Choose the Half-Life folder with Browse beside HL Dir. Check Setup says what else may stop the game.</source>
-        <translation>Escolha a pasta do Half-Life com Buscar, ao lado de Dir HL. Verificar instalação diz o que mais pode impedir o jogo.</translation>
+        <translation>Escolha a pasta do Half-Life com “Buscar”, ao lado de “Pasta”. “Verificar instalação” diz o que mais pode impedir o jogo de abrir.</translation>
     </message>
     <message>
         <source>Vantor could not start Half-Life.</source>

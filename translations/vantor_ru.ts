@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>Half-Life could not open the sound device: put SDL_AUDIODRIVER=pulseaudio (or pipewire) in front of %command% in Custom Parameters, as in &quot;SDL_AUDIODRIVER=pulseaudio %command%&quot;.</source>
-        <translation>Half-Life не смог открыть звуковое устройство: допиши SDL_AUDIODRIVER=pulseaudio (или pipewire) перед %command% в «Своих параметрах», например: «SDL_AUDIODRIVER=pulseaudio %command%».</translation>
+        <translation>Half-Life не смог открыть звуковое устройство: допиши SDL_AUDIODRIVER=pulseaudio (или pipewire) перед %command% в поле «Свои параметры», например: «SDL_AUDIODRIVER=pulseaudio %command%».</translation>
     </message>
     <message>
         <source>The mod does not fit this build of Half-Life: a mod made before the 25th-anniversary update needs Steam&apos;s steam_legacy branch (in Steam, Half-Life&apos;s Properties, Betas), or this build of the mod is broken.</source>
@@ -725,7 +725,7 @@
     </message>
     <message>
         <source>Steam starts the game with its own runtime, which brings the game&apos;s other libraries but not these.</source>
-        <translation>Steam запускает игру со своей средой выполнения: она приносит остальные библиотеки игры, но не эти.</translation>
+        <translation>Steam запускает игру в своей среде выполнения: в ней есть остальные библиотеки игры, но не эти.</translation>
     </message>
     <message>
         <source>The Steam client is running, as this edition of Half-Life needs.</source>
@@ -777,7 +777,7 @@
     </message>
     <message>
         <source>The library %2 of the mod %1, which its liblist.gam names, is not there.</source>
-        <translation>Библиотеки %2 мода %1, которую называет его liblist.gam, нет.</translation>
+        <translation>Библиотеки %2 мода %1, указанной в его liblist.gam, нет.</translation>
     </message>
     <message>
         <source>Install the mod again, whole.</source>
@@ -837,7 +837,7 @@
     </message>
     <message>
         <source>[ok]</source>
-        <translation>[ок]</translation>
+        <translation>[ok]</translation>
     </message>
     <message>
         <source>[warning]</source>
@@ -845,7 +845,7 @@
     </message>
     <message>
         <source>[blocks]</source>
-        <translation>[мешает]</translation>
+        <translation>[ошибка]</translation>
     </message>
     <message numerus="yes">
         <source>Half-Life will not start: %n thing(s) stop it.</source>
@@ -1013,7 +1013,7 @@
     </message>
     <message>
         <source>With --run: says why the game could not be started in a desktop notification, or a message window, as the desktop menu&apos;s entries do; for a slot that is not saved it offers to open Vantor. With --check: says what the check found there.</source>
-        <translation>Вместе с --run: сообщает, почему не удалось запустить игру, уведомлением на рабочем столе или окном с сообщением, как это делают пункты меню рабочего стола; если слот не сохранён, предлагает открыть Vantor. Вместе с --check: сообщает там, что нашла проверка.</translation>
+        <translation>Вместе с --run: сообщает, почему не удалось запустить игру, уведомлением на рабочем столе или окном с сообщением, как это делают пункты меню рабочего стола; если слот не сохранён, предлагает открыть Vantor. Вместе с --check: сообщает там, что нашла проверка установки.</translation>
     </message>
     <message>
         <source>--check cannot go with --print or --run</source>
