@@ -466,6 +466,12 @@ private slots:
         QTest::mousePress(form.windowHandle(), Qt::LeftButton, {}, onLink);
         QTest::mouseRelease(form.windowHandle(), Qt::LeftButton, {}, onLink + QPoint(0, 40)); // let go elsewhere
         QTest::keyClick(control(form, "corvanalink"), Qt::Key_X);                             // and with no other key
+        QTest::mouseClick(control(form, "corvanalink"), Qt::LeftButton, {}, QPoint(6, 6)); // a double click opens once
+        QTest::mouseDClick(control(form, "corvanalink"), Qt::LeftButton, {}, QPoint(6, 6));
+        for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) // and no other button
+            QTest::mouseClick(control(form, "corvanalink"), button, {}, QPoint(6, 6));
+        QKeyEvent held(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+        QCoreApplication::sendEvent(control(form, "corvanalink"), &held); // nor once for each repeat of a held key
         act(form, "butperf");
         QTest::keyClick(control(form, "Image1"), Qt::Key_Space);
         QTest::keyClick(control(form, "Image1"), Qt::Key_Enter, Qt::KeypadModifier);
@@ -476,9 +482,10 @@ private slots:
         QVERIFY(link->role() == QAccessible::Link);
         link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-        QCOMPARE(m_opened, (QStringList{"https://corvana.example/", "https://corvana.example/tovrik/",
-                                        "https://corvana.example/tovrik/", "https://corvana.example/vantor/",
-                                        "https://corvana.example/vantor/depressed/"}));
+        QCOMPARE(m_opened,
+                 (QStringList{"https://corvana.example/", "https://corvana.example/", "https://corvana.example/tovrik/",
+                              "https://corvana.example/tovrik/", "https://corvana.example/vantor/",
+                              "https://corvana.example/vantor/depressed/"}));
     }
 
 private:

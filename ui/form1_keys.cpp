@@ -96,6 +96,8 @@ void Form1::keyPressEvent(QKeyEvent *event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        if (event->isAutoRepeat()) // Enter held down runs once
+            return;
         if (focusWidget() == txtmkcfg) // a name typed is a name to write
             butmkcfg->click();
         else if (auto *button = qobject_cast<QPushButton *>(focusWidget()); button && button->isEnabled())

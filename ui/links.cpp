@@ -105,19 +105,29 @@ void LinkLabel::keepReadable()
     setPalette(own);
 }
 
+void LinkLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    m_secondClick = true; // the release that follows is the same click's: the page is open already
+    QLabel::mouseDoubleClickEvent(event);
+}
+
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && !m_secondClick)
         emit clicked();
+    m_secondClick = false;
     QLabel::mouseReleaseEvent(event);
 }
 
 void LinkLabel::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space)
-        emit clicked();
-    else
+    // A key held down opens the page once, not once for each repeat.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space) {
+        if (!event->isAutoRepeat())
+            emit clicked();
+    } else {
         QLabel::keyPressEvent(event);
+    }
 }
 
 void LinkLabel::paintEvent(QPaintEvent *event)

@@ -18,9 +18,13 @@ signals:
     void clicked();
 
 protected:
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool m_secondClick = false;
     void changeEvent(QEvent *event) override;
 
 private:
