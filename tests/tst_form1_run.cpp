@@ -95,7 +95,8 @@ private slots:
                                  ".local/state/vantor/game.log"})
             QVERIFY2(message->informativeText().contains(part), qPrintable(message->informativeText()));
         QVERIFY(!message->informativeText().contains("line 2"));
-        QTest::qWait(GameWatch::watchedMs + 500); // the watch is over, and says nothing more
+        QVERIFY(QGuiApplication::quitOnLastWindowClosed()); // the window is back: its close box ends Vantor again
+        QTest::qWait(GameWatch::watchedMs + 500);           // the watch is over, and says nothing more
         QVERIFY(form.isVisible() && ending.isEmpty() && settled.isEmpty());
         message->close();
         QVERIFY(writeFakeProgram(game, true, "exit 0\n"));
@@ -212,11 +213,15 @@ private slots:
         QCOMPARE(control(form, "prntcmdline")->toolTip(), usual + "\n\nSteam adds its own launch options: -novid");
         QSignalSpy ending(&form, &Form1::programEnding);
         form.show();
-        click(form, "butgonow");
-        QTRY_COMPARE(fakeProgramRecord(m_bin.filePath("flatpak")),
-                     (QStringList{game, "run", "com.valvesoftware.Steam", "-applaunch", "70", "-console",
-                                  "-numericping", "-toconsole", "+exec", "vantortemp.cfg", "-nojoy"}));
-        QVERIFY(ending.count() == 1 && !form.isVisible());
+        for (const bool closes : {false, true}) { // Close Vantor on Run switched off, then on again
+            act(form, "chkclosrun");
+            QFile::remove(m_bin.filePath("flatpak.record"));
+            click(form, "butgonow");
+            QTRY_COMPARE(fakeProgramRecord(m_bin.filePath("flatpak")),
+                         (QStringList{game, "run", "com.valvesoftware.Steam", "-applaunch", "70", "-console",
+                                      "-numericping", "-toconsole", "+exec", "vantortemp.cfg", "-nojoy"}));
+            QVERIFY(ending.count() == int(closes) && form.isVisible() != closes);
+        }
         // Without a client, the game starts directly, the prefix with it.
         QVERIFY(QFile::remove(m_bin.filePath("flatpak")) && QDir(home + "/.local").removeRecursively() &&
                 QDir(home + "/.var").removeRecursively());

@@ -81,7 +81,8 @@ private slots:
         };
         QVERIFY(QDir().mkpath(game.filePath(folder.contains("valve") ? "valve" : "")));
         // A game that ends at once, saying why, or one that runs on and says when it ends.
-        const QByteArray fails = "sleep 1; echo '[S_API FAIL] SteamAPI_Init() failed; unable to locate a running "
+        const QByteArray fails = "sleep 1; echo 'Initializing...'; echo '[S_API FAIL] SteamAPI_Init() failed; unable "
+                                 "to locate a running "
                                  "instance of Steam'; exit 1\n",
                          runsOn = "sleep 7; echo still here; : > \"$0.after\"\n";
         for (const char *program : {"hl.exe", "hl.sh", "hl_linux"})
@@ -91,7 +92,7 @@ private slots:
                                      folder.contains(":fails")     ? fails
                                      : folder.contains(":runs-on") ? runsOn
                                      : folder.contains(":killed")  ? QByteArray("kill -KILL $$\n")
-                                     : folder.contains(":crashes") ? QByteArray("sh -c 'kill -KILL $$'; exit $?\n")
+                                     : folder.contains(":crashes") ? QByteArray("sh -c 'kill -HUP $$'; exit $?\n")
                                      : QByteArray(program) == "hl_linux"
                                          ? QByteArray("echo \"LD_LIBRARY_PATH=$LD_LIBRARY_PATH\" >> \"$0.record\"\n")
                                          : QByteArray()));
