@@ -23,7 +23,12 @@ for ts in "$work"/vantor_*.ts; do
 import re, sys, xml.etree.ElementTree as ET
 path, lang = sys.argv[1], sys.argv[2]
 faults = []
-for context in ET.parse(path).getroot().iter("context"):
+root = ET.parse(path).getroot()
+# The language its plural forms follow: the file's own, in Qt's form (ru_RU, pt_BR).
+expected = {"vantor_en": "en_US", "vantor_pt_BR": "pt_BR"}.get(lang, lang.split("_")[1] + "_" + lang.split("_")[1].upper())
+if root.get("language") != expected:
+    faults.append(f"{lang}: written for {root.get('language')}, not {expected}")
+for context in root.iter("context"):
     name = context.findtext("name")
     for message in context.iter("message"):
         source = message.findtext("source") or ""
