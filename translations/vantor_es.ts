@@ -1388,7 +1388,7 @@
     </message>
     <message>
         <source>In the directory-not-found mode, Vantor starts the hl.exe in its own folder, %1, else the one on the PATH.</source>
-        <translation>En el modo de directorio no encontrado, Vantor inicia el hl.exe de su propia carpeta, %1, o si no, el del PATH.</translation>
+        <translation>En el modo «¡Falta la carpeta!», Vantor inicia el hl.exe de su propia carpeta, %1, o si no, el del PATH.</translation>
     </message>
     <message>
         <source>Turn that mode off on the Comic page and choose the Half-Life folder with Browse beside HL Dir.</source>
