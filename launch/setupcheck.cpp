@@ -119,7 +119,7 @@ private:
 
     void branch()
     {
-        const Vdf manifest = readVdf(readSmallFile(m_library + QStringLiteral("/steamapps/appmanifest_70.acf")));
+        const Vdf manifest = readVdf(readSmallFile(steamAppsFolder(m_library) + QStringLiteral("/appmanifest_70.acf")));
         const Vdf *state = manifest.child(QStringLiteral("AppState"));
         if (!state)
             return;
@@ -346,13 +346,14 @@ SetupCheck checkSetup(const SetupPlace &place) { return Checker(place).run(); }
 QString findingLines(const QList<Finding> &findings, const QString &home)
 {
     QString lines;
+    QStringList mends; // a mend said once for all the lines that it mends
     for (const Finding &finding : findings) {
         const char *mark = finding.mark == Mark::Fine      ? QT_TRANSLATE_NOOP("SetupCheck", "[ok]")
                            : finding.mark == Mark::Warning ? QT_TRANSLATE_NOOP("SetupCheck", "[warning]")
                                                            : QT_TRANSLATE_NOOP("SetupCheck", "[blocks]");
         lines += QCoreApplication::translate("SetupCheck", mark) + u' ' + finding.what + u'\n';
-        if (!finding.mend.isEmpty())
-            lines += QStringLiteral("    ") + finding.mend + u'\n';
+        if (!finding.mend.isEmpty() && !mends.contains(finding.mend))
+            lines += QStringLiteral("    ") + finding.mend + u'\n', mends << finding.mend;
     }
     return withTilde(lines, home);
 }

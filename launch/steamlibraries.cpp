@@ -162,6 +162,8 @@ QString usualHalfLifeFolder(const QString &home)
     return found.isEmpty() ? home + QLatin1String(nativeHalfLife) : found.first();
 }
 
+QString steamAppsFolder(const QString &library) { return entryOf(library, QStringLiteral("steamapps")); }
+
 SteamClient libraryOwner(const QString &library, const QString &home)
 {
     const QString real = QFileInfo(library).canonicalFilePath();

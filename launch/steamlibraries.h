@@ -37,6 +37,9 @@ std::optional<QString> steamLaunchOptions(const QString &home, SteamClient clien
 // first Steam library found under HOME, else the native Steam client's, whether it exists or not.
 QString usualHalfLifeFolder(const QString &home);
 
+// A library's steamapps folder, written in any case: older clients on NTFS or exFAT disks wrote SteamApps.
+QString steamAppsFolder(const QString &library);
+
 // The Steam library that holds the game directory as Half-Life (the folder that the manifest in its steamapps names,
 // in steamapps/common; either in any case), judged by the folder it really is; empty text for none.
 QString steamLibraryOf(const QString &gameDirectory);

@@ -159,6 +159,9 @@ private slots:
         QVERIFY(box->isVisible());
         QVERIFY(QGuiApplication::clipboard()->text().startsWith("Vantor's report on Half-Life\n" +
                                                                 (shows == "setupCheck" ? "\nStart:" : box->text())));
+        // A report of a start that failed says why, as the message does.
+        QVERIFY(shows != "couldNotStart" || QGuiApplication::clipboard()->text().contains(
+                                                "\n" + box->informativeText().section("\n\n", 0, 0) + "\n"));
         QCOMPARE(box->findChild<QMessageBox *>("setupCheck") != nullptr, buttons.contains("Check Setup"));
         QCOMPARE(opened, buttons.contains("Open Log") ? QUrl::fromLocalFile(gameLogPath()) : QUrl());
         steam.remove();

@@ -231,7 +231,7 @@ private:
     void couldNotStart(const QString &whyNot);
     void showSetupCheck(QWidget *over);
     // Adds Check Setup and Copy Report to a message; the report begins with the message's text.
-    void offerCheckAndReport(QMessageBox *box);
+    void offerCheckAndReport(QMessageBox *box, const QString &happened = {});
     QString reportText(const QString &happened, const SetupCheck &check);
 
     // The Help page, the comic and the links (form1_help.cpp).

@@ -74,11 +74,12 @@ QString Form1::reportText(const QString &happened, const SetupCheck &check)
     return vantor::setupReport(parts, QDir::homePath());
 }
 
-void Form1::offerCheckAndReport(QMessageBox *box)
+void Form1::offerCheckAndReport(QMessageBox *box, const QString &happened)
 {
     addWorkButton(box, tr("Check Setup"), [this, box] { showSetupCheck(box); });
-    addWorkButton(box, tr("Copy Report"), [this, box] {
-        QGuiApplication::clipboard()->setText(reportText(box->text(), checkSetup(setupPlace())));
+    addWorkButton(box, tr("Copy Report"), [this, box, happened] {
+        QGuiApplication::clipboard()->setText(
+            reportText(happened.isEmpty() ? box->text() : happened, checkSetup(setupPlace())));
     });
 }
 
@@ -118,7 +119,7 @@ void Form1::couldNotStart(const QString &whyNot)
                   "game.");
     QMessageBox *box = message(QMessageBox::Warning, "couldNotStart", tr("Vantor could not start Half-Life."),
                                said.join(QStringLiteral("\n\n")), this);
-    offerCheckAndReport(box);
+    offerCheckAndReport(box, box->text() + u'\n' + whyNot); // the report says why, as the message does
     openOnWindow(box);
 }
 

@@ -19,7 +19,9 @@ inline vantor::SetupPlace makeFakeSystem(const QTemporaryDir &dir, QString syste
     const QString home = dir.filePath("home"),
                   library = system.section(QRegularExpression("\\bin:"), 1).section(' ', 0, 0);
     vantor::SetupPlace place{library.isEmpty() ? dir.filePath("game")
-                                               : home + '/' + library + "/steamapps/common/Half-Life",
+                                               : home + '/' + library +
+                                                     (system.contains("cased") ? "/SteamApps/common/Half-Life"
+                                                                               : "/steamapps/common/Half-Life"),
                              true,
                              {},
                              home,
@@ -90,6 +92,8 @@ inline vantor::SetupPlace makeFakeSystem(const QTemporaryDir &dir, QString syste
             place.folderChosen = false;
         else if (kind == "inodes")
             place.inodeLimit = 1;
+        else if (kind == "readonly") // a folder that only its owner's Vantor could write, were it not root
+            done = QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
         else if (kind == "gone")
             done = QDir(place.gameFolder).removeRecursively();
         if (!done)
