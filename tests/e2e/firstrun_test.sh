@@ -66,18 +66,18 @@ timeout 10 tail --pid=$app -f /dev/null || fail "still running 10 s after the no
 status=0 && wait $app || status=$?
 app=""
 [ $status -eq 3 ] || fail "ended with status $status, not 3 (no Game directory), after the notice"
-# A desktop whose font is twice as high as the window's (KDE's settings: 18 points, 24 pixels) has the whole window drawn
-# twice as large, as QT_SCALE_FACTOR=2 draws it; the game gets no such variable.
-mkdir -p "$tmp/kde" && printf '[General]\nfont=Sans Serif,18,-1,5,50,0,0,0,0,0\n' >"$tmp/kde/kdeglobals"
+# A desktop whose font is a step larger than the window's (KDE's settings: 10.5 points, 14 pixels, where the window's are
+# 11) has the whole window drawn a quarter larger, as QT_SCALE_FACTOR=1.25 draws it; the game gets no such variable.
+mkdir -p "$tmp/kde" && printf '[General]\nfont=Sans Serif,10.5,-1,5,50,0,0,0,0,0\n' >"$tmp/kde/kdeglobals"
 printf '[other]\nhldir=%s\n' "$tmp/Half Life" >"$tmp/kde/vantor_tovrik.ini"
 printf '%s\n' '#!/bin/sh' 'echo "${QT_SCALE_FACTOR-none}" >"$0.record"' >"$game" && rm "$game.record"
 env LANGUAGE=en HOME="$tmp/Half Life" XDG_CONFIG_HOME="$tmp/kde" XDG_RUNTIME_DIR="$tmp/runtime" QT_QPA_PLATFORM=xcb \
     QT_QPA_PLATFORMTHEME= XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5 DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent \
     "$binary" 2>/dev/null &
 app=$!
-main=$(window '^Vantor, by ') || fail "no main window with the desktop's large font"
+main=$(window '^Vantor, by ') || fail "no main window with the desktop's larger font"
 eval "$(xdotool getwindowgeometry --shell "$main" | grep -E '^(WIDTH|HEIGHT)=[0-9]+$')"
-[ "${WIDTH}x${HEIGHT}" = 978x674 ] || fail "with a font twice as high, the window is ${WIDTH}x${HEIGHT}, not 978x674"
+[ "${WIDTH}x${HEIGHT}" = 611x421 ] || fail "with a font a step larger, the window is ${WIDTH}x${HEIGHT}, not 611x421"
 keys "$main" key Return
 timeout 10 tail --pid=$app -f /dev/null || fail "still running 10 s after Enter, drawn large"
 app=""
@@ -85,4 +85,4 @@ timeout 5 sh -c 'until [ -f "$1" ]; do sleep 0.1; done' - "$game.record" || fail
 [ "$(cat "$game.record")" = none ] || fail "the game was given QT_SCALE_FACTOR=$(cat "$game.record")"
 
 echo "e2e: the folder dialog came first; Enter started the game and ended Vantor with status 0; a notice said why not;"\
-    "a desktop font twice as high drew the window twice as large"
+    "a desktop font a step larger drew the window a quarter larger"
