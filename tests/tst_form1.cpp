@@ -1,31 +1,7 @@
 // What the window does: the user's actions and their rules, start-up, slots, waits, the pages' layers and keys, and the
 // way back of pasted lines and files.
 
-#include "support/fakegame.h"
 #include "support/form1helpers.h"
-#include "support/storefile.h"
-#include "support/testmain.h"
-#include "launch/cfgfile.h"
-#include "ui/captionfit.h"
-#include "ui/languages.h"
-#include "ui/picker.h"
-
-#include <QAccessible>
-#include <QClipboard>
-#include <QDialogButtonBox>
-#include <QDesktopServices>
-#include <QElapsedTimer>
-#include <QGroupBox>
-#include <QMimeData>
-#include <QProcess>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QSignalSpy>
-#include <QTextBlock>
-#include <QTextLayout>
-#include <QToolTip>
-
-#include <random>
 
 using namespace vantor;
 
@@ -64,9 +40,7 @@ private slots:
 
     void userActions()
     {
-        QFETCH(QString, store);
-        QFETCH(QString, actions);
-        QFETCH(QString, expected);
+        FETCH(store, actions, expected);
         storefile::write(store.toUtf8());
         Form1 form;
         form.show();
@@ -81,10 +55,7 @@ private slots:
 
     void startUp()
     {
-        QFETCH(QString, store);
-        QFETCH(QString, steam);
-        QFETCH(QString, answer);
-        QFETCH(QString, expected);
+        FETCH(store, steam, answer, expected);
         storefile::write(store.toUtf8());
         QDir steamFolder(QDir::home().filePath(steam.section('/', 0, 0))); // gone again once Vantor has started
         QVERIFY(steam.isEmpty() || QDir::home().mkpath(steam + "/steamapps/common/Half-Life"));
@@ -258,8 +229,7 @@ private slots:
 
     void pagesAreLayers()
     {
-        QFETCH(QString, clicks);
-        QFETCH(QString, reach);
+        FETCH(clicks, reach);
         Form1 form;
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));

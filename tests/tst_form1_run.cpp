@@ -1,23 +1,4 @@
-#include "settings/slots.h"
-#include "support/fakegame.h"
 #include "support/form1helpers.h"
-#include "support/storefile.h"
-#include "support/testmain.h"
-#include "ui/captionfit.h"
-#include "ui/languages.h"
-#include "ui/notice.h"
-#include "ui/picker.h"
-
-#include <QClipboard>
-#include <QCompleter>
-#include <QDesktopServices>
-#include <QGroupBox>
-#include <QListView>
-#include <QMessageBox>
-#include <QSignalSpy>
-#include <QStringListModel>
-
-#include <memory>
 
 #include <sys/inotify.h>
 #include <unistd.h>
@@ -114,10 +95,7 @@ private slots:
 
     void messages()
     {
-        QFETCH(QString, files);
-        QFETCH(QString, actions);
-        QFETCH(QString, shows);
-        QFETCH(QString, expected);
+        FETCH(files, actions, shows, expected);
         QTemporaryDir library;
         const QString game = library.filePath(files.contains("library") ? "steamapps/common/Half-Life" : "game");
         QVERIFY(QDir().mkpath(game + "/valve") &&
@@ -304,9 +282,7 @@ private slots:
 
     void makeCfgFile()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, said);
-        QFETCH(QString, files);
+        FETCH(name, said, files);
         GameFolder folder;
         Form1 form;
         form.show();
@@ -339,22 +315,13 @@ private slots:
         }
     }
 
-    void unwritableStore_data()
-    {
-        textColumns("fault", "language", "notSaved", "saved");
-        row("settings folder is a file", {"folder", "en", "Not saved!", "Saved"});
-        row("store is a folder, in German", {"store", "de", "Ungespeichert!", "Gespeichert"});
-        row("store is read-only", {"read-only", "en", "Not saved!", "Saved"});
-    }
+    void unwritableStore_data() { cases(__func__); }
 
     // Vantor starts and runs the game with a store it cannot write, and says so on a save button. It runs last: what
     // such a store refused stays pending in this process, for the next store of the same file to write.
     void unwritableStore()
     {
-        QFETCH(QString, fault);
-        QFETCH(QString, language);
-        QFETCH(QString, notSaved);
-        QFETCH(QString, saved);
+        FETCH(fault, language, notSaved, saved);
         if (fault == "read-only" && geteuid() == 0)
             QSKIP("root writes a read-only file all the same");
         const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");

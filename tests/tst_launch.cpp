@@ -1,7 +1,6 @@
 // What the options become, without a window: the command line, the numeric fields' rules, the CFG file, reading both
 // back, and the program that starts the game.
 
-#include "launch/causes.h"
 #include "launch/cfgfile.h"
 #include "launch/commandline.h"
 #include "launch/gamelaunch.h"
@@ -9,11 +8,9 @@
 #include "launch/importer.h"
 #include "launch/numbers.h"
 #include "launch/numericfields.h"
-#include "launch/setupcheck.h"
 #include "launch/smallfile.h"
 #include "launch/steamlibraries.h"
 #include "support/fakegame.h"
-#include "support/fakesystem.h"
 #include "support/memoryview.h"
 #include "support/testmain.h"
 
@@ -57,8 +54,7 @@ private slots:
 
     void parameters()
     {
-        QFETCH(QString, settings);
-        QFETCH(QString, expected);
+        FETCH(settings, expected);
         MemoryView view;
         view.apply(bars(settings));
         QCOMPARE(buildParameters(view), expected);
@@ -69,8 +65,7 @@ private slots:
 
     void launchPrefix()
     {
-        QFETCH(QString, custom);
-        QFETCH(QString, expected);
+        FETCH(custom, expected);
         QProcessEnvironment environment;
         environment.insert("HOME", "/home/u");
         environment.insert("FOO", "a  b");
@@ -93,8 +88,7 @@ private slots:
 
     void numbers()
     {
-        QFETCH(QString, text);
-        QFETCH(QString, read);
+        FETCH(text, read);
         const auto number = parseNumber(text);
         const auto whole = number ? toInt16(*number) : std::nullopt;
         QCOMPARE((number ? QString::number(*number) : "-") + ' ' + (whole ? QString::number(*whole) : "-"), read);
@@ -105,8 +99,7 @@ private slots:
 
     void importing()
     {
-        QFETCH(QString, text);
-        QFETCH(QString, expected);
+        FETCH(text, expected);
         MemoryView view;
         view.apply({"chkcfg=1", "chkmap=1", "chkmlook=0"});
         if (text.startsWith("merge:") && text.contains('|'))
@@ -127,9 +120,7 @@ private slots:
 
     void numericRepairs()
     {
-        QFETCH(QString, settings);
-        QFETCH(QString, left);
-        QFETCH(QString, repaired);
+        FETCH(settings, left, repaired);
         MemoryView view, expected;
         view.apply(bars(settings));
         expected.apply(bars(settings) + bars(repaired));
@@ -169,9 +160,7 @@ private slots:
 
     void cfgConditionalLines()
     {
-        QFETCH(QString, settings);
-        QFETCH(QString, written);
-        QFETCH(QString, recovered);
+        FETCH(settings, written, recovered);
         MemoryView view, expected;
         view.apply(bars(settings));
         expected.apply(bars(settings) + bars(recovered));
@@ -221,9 +210,7 @@ private slots:
 
     void gameStart()
     {
-        QFETCH(QString, files);
-        QFETCH(QString, custom);
-        QFETCH(QString, expected);
+        FETCH(files, custom, expected);
         QTemporaryDir root;
         const QString home = root.filePath("home"),
                       library = files.section(QRegularExpression("\\bin:"), 1).section(' ', 0, 0);
@@ -231,25 +218,20 @@ private slots:
                                                : home + '/' + library +
                                                      (files.contains("cased") ? "/SteamApps/Common/Half-Life"
                                                                               : "/steamapps/common/Half-Life");
-        for (const char *folder : {"own", "bin"})
-            QVERIFY(QDir(root.path()).mkpath(folder));
         const QString installdir = files.section(QRegularExpression("\\bmanifest:"), 1).section(' ', 0, 0);
-        QFile manifest(game + "/../../appmanifest_70.acf");
-        QVERIFY(QDir().mkpath(game) && (library.isEmpty() || files.contains("nomanifest") ||
-                                        (manifest.open(QIODevice::WriteOnly) &&
-                                         manifest.write("\"AppState\" { \"appid\" \"70\" \"installdir\" \"" +
-                                                        installdir.toUtf8() + "\" }") > 0 &&
-                                         manifest.flush())));
+        QVERIFY(QDir().mkpath(root.filePath("own")) && QDir().mkpath(root.filePath("bin")) && QDir().mkpath(game) &&
+                (library.isEmpty() || files.contains("nomanifest") ||
+                 writeFile(game + "/../../appmanifest_70.acf",
+                           "\"AppState\" { \"appid\" \"70\" \"installdir\" \"" + installdir.toUtf8() + "\" }")));
         for (const QString &file : files.split(' ', Qt::SkipEmptyParts)) {
             const QString name = file.section(':', 0, 0), kind = file.section(':', 1);
-            QFile list(home + '/' + kind.section('>', 0, 0) + (name == "config" ? "/config" : "/steamapps") +
-                       "/libraryfolders.vdf");
-            if (name == "client" || name == "list" || name == "config")
-                QVERIFY(QDir().mkpath(QFileInfo(list).path()));
+            const QString list = home + '/' + kind.section('>', 0, 0) + (name == "config" ? "/config" : "/steamapps");
+            if (name == "client")
+                QVERIFY(QDir().mkpath(list));
             if (name == "list" || name == "config")
-                QVERIFY(list.open(QIODevice::WriteOnly) &&
-                        list.write("\"libraryfolders\" { \"1\" { \"path\" \"" +
-                                   (home + '/' + kind.section('>', 1)).toUtf8() + "\" } }") > 0);
+                QVERIFY(writeFile(list + "/libraryfolders.vdf", "\"libraryfolders\" { \"1\" { \"path\" \"" +
+                                                                    (home + '/' + kind.section('>', 1)).toUtf8() +
+                                                                    "\" } }"));
             if (name == "alias") // a link in the home folder to a client's folder
                 QVERIFY(QDir().mkpath(QFileInfo(home + '/' + kind.section('=', 0, 0)).path()) &&
                         QDir().mkpath(home + '/' + kind.section('=', 1)) &&
@@ -264,9 +246,8 @@ private slots:
                                         : kind == "bash"    ? "#! /bin/bash\n"
                                         : kind == "envbash" ? "#!/usr/bin/env bash\n"
                                                             : "";
-                QFile program(path);
                 QVERIFY(writeFakeProgram(path, kind.isEmpty() || kind == "mz") &&
-                        (head.isEmpty() || (program.open(QIODevice::WriteOnly) && program.write(head) > 0)));
+                        (head.isEmpty() || writeFile(path, head)));
             }
         }
         QVERIFY(QFile::link(game, root.filePath("link")));
@@ -312,11 +293,8 @@ private slots:
     {
         QTemporaryDir game;
         const QString log = gameLogPath();
-        QFile old(log), older(log + ".1");
         const QByteArray grown((1 << 20) + 1, 'o'); // past a MiB
-        QVERIFY(QDir().mkpath(QFileInfo(log).path()) && old.open(QIODevice::WriteOnly) &&
-                old.write(grown) == grown.size() && older.open(QIODevice::WriteOnly) && older.write("older") == 5);
-        old.close(), older.close();
+        QVERIFY(writeFile(log, grown) && writeFile(log + ".1", "older"));
         GameWatch first, second;
         QStringList shown;
         connect(&second, &GameWatch::endedAtOnce, this, [&](const GameEnding &ending) { shown = ending.lastLines; });
@@ -344,8 +322,7 @@ private slots:
 
     void steamFolders()
     {
-        QFETCH(QString, layout);
-        QFETCH(QString, found);
+        FETCH(layout, found);
         QTemporaryDir root;
         const QString home = QFileInfo(root.path()).canonicalFilePath() + '/';
         for (const QString &entry : layout.split(' ')) {
@@ -357,15 +334,11 @@ private slots:
                 QVERIFY(QDir().mkpath(folder + "/steamapps/common/Half-Life"));
             if (entry.contains('|'))
                 QVERIFY(mkfifo(QFile::encodeName(list).constData(), 0600) == 0);
-            QFile vdf(list);
-            if (!library.isEmpty())
-                QVERIFY(QDir().mkpath(home + library + "/steamapps/common/Half-Life") &&
-                        vdf.open(QIODevice::WriteOnly) &&
-                        vdf.write("// " + QByteArray(4000, 'x') + "\n\"libraryfolders\" { \"1\" { \"path\" \"" +
-                                  (home + library).toUtf8() + "\" } }") > 4000);
-            vdf.close(); // read up to its limit, and not beyond
-            QVERIFY(library.isEmpty() || (readSmallFile(list, vdf.size()).size() == vdf.size() &&
-                                          readSmallFile(list, vdf.size() - 1).isEmpty()));
+            const QByteArray vdf = "// " + QByteArray(4000, 'x') + "\n\"libraryfolders\" { \"1\" { \"path\" \"" +
+                                   (home + library).toUtf8() + "\" } }";
+            if (!library.isEmpty()) // read up to its limit, and not beyond
+                QVERIFY(QDir().mkpath(home + library + "/steamapps/common/Half-Life") && writeFile(list, vdf) &&
+                        readSmallFile(list, vdf.size()) == vdf && readSmallFile(list, vdf.size() - 1).isEmpty());
         }
         QStringList expected;
         for (const QString &folder : found.split('|'))
@@ -379,10 +352,7 @@ private slots:
 
     void steamOptions()
     {
-        QFETCH(QString, marked);
-        QFETCH(QString, gone);
-        QFETCH(QString, bytes);
-        QFETCH(QString, expected);
+        FETCH(marked, gone, bytes, expected);
         QTemporaryDir home;
         const QString steam = home.filePath(".local/share/Steam");
         const std::pair<const char *, const char *> users[]{
@@ -394,27 +364,23 @@ private slots:
         for (const auto &[account, config] : users) {
             QFile file(steam + "/userdata/" + account + "/config/localconfig.vdf");
             const qsizetype padding = QByteArray(account) == "1001" ? bytes.toLongLong() - qstrlen(config) : 0;
-            QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly) &&
-                    (padding <= 0 || file.write("//" + QByteArray(padding - 3, 'x') + '\n') == padding) &&
-                    file.write(config) > 0 && file.flush() &&
+            QVERIFY(writeFile(file.fileName(),
+                              (padding > 0 ? "//" + QByteArray(padding - 3, 'x') + '\n' : QByteArray()) + config) &&
+                    file.open(QIODevice::ReadWrite) &&
                     file.setFileTime(QDateTime::currentDateTime().addDays(-QByteArray(account).toInt() % 10),
                                      QFileDevice::FileModificationTime));
             file.close();
-            if (gone == account)
-                QVERIFY(file.remove());
+            QVERIFY(gone != account || file.remove());
             logins += QByteArray(" \"7656119796026") + QByteArray::number(5728 + QByteArray(account).toInt()) +
                       "\" { \"MostRecent\" \"" + (marked == account ? "1" : "0") + "\" }";
         }
-        QFile list(steam + "/config/loginusers.vdf");
-        QVERIFY(QDir().mkpath(steam + "/config") && list.open(QIODevice::WriteOnly) && list.write(logins + " }") > 0);
-        list.close();
+        QVERIFY(writeFile(steam + "/config/loginusers.vdf", logins + " }"));
         // The Flatpak's client, when it starts the game, is asked first.
         const SteamClient client = marked == "flatpak" ? SteamClient::Flatpak : SteamClient::Unknown;
-        QFile flatpak(home.filePath(".var/app/com.valvesoftware.Steam/data/Steam/userdata/7/config/localconfig.vdf"));
-        QVERIFY(client != SteamClient::Flatpak ||
-                (QDir().mkpath(QFileInfo(flatpak).path()) && flatpak.open(QIODevice::WriteOnly) &&
-                 flatpak.write(QByteArray(users[1].second).replace("-dev", "-flatpak")) > 0));
-        flatpak.close();
+        QVERIFY(
+            client != SteamClient::Flatpak ||
+            writeFile(home.filePath(".var/app/com.valvesoftware.Steam/data/Steam/userdata/7/config/localconfig.vdf"),
+                      QByteArray(users[1].second).replace("-dev", "-flatpak")));
         QCOMPARE(steamLaunchOptions(home.path(), client).value_or("none"), expected);
     }
 
@@ -423,8 +389,7 @@ private slots:
 
     void steamLibraryPaths()
     {
-        QFETCH(QString, vdf);
-        QFETCH(QString, paths);
+        FETCH(vdf, paths);
         QCOMPARE(vantor::steamLibraryPaths(vdf.toUtf8()).join('|'), paths);
     }
 

@@ -1,28 +1,8 @@
 // The map and CFG pickers and the mods they list: what each offers, and how each closes; the Mod field's offer.
 
-#include "settings/slots.h"
-#include "support/fakegame.h"
 #include "support/form1helpers.h"
-#include "support/storefile.h"
-#include "support/testmain.h"
-#include "ui/captionfit.h"
-#include "ui/languages.h"
-#include "ui/notice.h"
-#include "ui/picker.h"
-
-#include <QClipboard>
-#include <QCompleter>
-#include <QDesktopServices>
-#include <QGroupBox>
-#include <QListView>
-#include <QMessageBox>
-#include <QSignalSpy>
-#include <QStringListModel>
 
 #include <memory>
-
-#include <sys/inotify.h>
-#include <unistd.h>
 
 using namespace vantor;
 
@@ -80,10 +60,7 @@ private slots:
 
     void listing()
     {
-        QFETCH(QString, button);
-        QFETCH(QString, actions);
-        QFETCH(QString, replaced);
-        QFETCH(QString, listed);
+        FETCH(button, actions, replaced, listed);
         Started started;
         if (!replaced.isEmpty())
             QVERIFY(QDir(started.dir.filePath(replaced)).removeRecursively());
@@ -125,10 +102,7 @@ private slots:
 
     void closing()
     {
-        QFETCH(QString, button);
-        QFETCH(QString, held);
-        QFETCH(QString, how);
-        QFETCH(QString, expected);
+        FETCH(button, held, how, expected);
         const QString field = "txt" + button.mid(3);
         Started started;
         for (int i = 0; i < 40 && held.startsWith("many"); ++i) // more than the list shows at once

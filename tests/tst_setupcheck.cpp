@@ -20,21 +20,15 @@ private slots:
 
     void advice()
     {
-        QFETCH(QString, output);
-        QFETCH(QString, program);
-        QFETCH(QString, liblist);
-        QFETCH(QString, system);
-        QFETCH(QString, expected);
+        FETCH(output, program, liblist, system, expected);
         QTemporaryDir root;
         const QString game = root.filePath(system.contains("library") ? "steamapps/common/Half-Life" : "game");
         const QString lines = system.section(' ', 0, 0); // in /etc/os-release, or in the file it names
-        QFile list(game + "/cstrike/liblist.gam"),
-            release(root.filePath(lines.contains(':') ? lines.section(':', 0, 0) : "etc/os-release"));
-        QVERIFY(QDir().mkpath(game + "/cstrike") && QDir().mkpath(QFileInfo(release).path()) &&
-                release.open(QIODevice::WriteOnly) && release.write(lines.section(':', -1).toUtf8() + '\n') > 0 &&
-                (!system.contains("library") || QFile(game + "/../../appmanifest_70.acf").open(QIODevice::WriteOnly)));
-        QVERIFY(liblist == "none" || (list.open(QIODevice::WriteOnly) && list.write(liblist.toUtf8()) >= 0));
-        list.close(), release.close();
+        QVERIFY(writeFile(root.filePath(lines.contains(':') ? lines.section(':', 0, 0) : "etc/os-release"),
+                          lines.section(':', -1).toUtf8() + '\n') &&
+                QDir().mkpath(game + "/cstrike") &&
+                (!system.contains("library") || writeFile(game + "/../../appmanifest_70.acf")) &&
+                (liblist == "none" || writeFile(game + "/cstrike/liblist.gam", liblist.toUtf8())));
         GameStart start;
         start.arguments = program.split(' ') + QStringList{"-console", "-game", "cstrike", "+exec", "vantortemp.cfg"};
         start.program = start.arguments.takeFirst();
@@ -48,10 +42,7 @@ private slots:
 
     void setupCheck()
     {
-        QFETCH(QString, system);
-        QFETCH(QString, manifest);
-        QFETCH(QString, said);
-        QFETCH(QString, stops);
+        FETCH(system, manifest, said, stops);
         if (system.contains("readonly") && geteuid() == 0)
             QSKIP("root may write into any folder, as its Run would");
         QTemporaryDir dir;
@@ -78,21 +69,20 @@ private slots:
 
     void report()
     {
-        QFETCH(QString, expected);
+        FETCH(expected);
         QTemporaryDir home;
-        QFile log(home.filePath("game.log"));
-        QVERIFY(log.open(QIODevice::WriteOnly));
+        QByteArray log;
         for (int line = 1; line <= 60; ++line)
-            log.write("line " + QByteArray::number(line) + '\n');
-        log.close();
+            log += "line " + QByteArray::number(line) + '\n';
+        QVERIFY(writeFile(home.filePath("game.log"), log));
         const SetupCheck check{
             {{Finding::Mark::Blocks, "No " + home.filePath("valve"), "mend it"}, {Finding::Mark::Fine, "fine", {}}},
             "steam_legacy"};
         const QString start = "cd " + home.path() + "2 && exec " + home.filePath("hl.sh") + " -dev";
-        QCOMPARE(
-            setupReport({"It ended.", start, "// Temporary\r\n\r\nsv_cheats 1\r\n+mlook\r\n", check, log.fileName()},
-                        home.path()),
-            expected.replace("HOME", home.path()));
+        QCOMPARE(setupReport({"It ended.", start, "// Temporary\r\n\r\nsv_cheats 1\r\n+mlook\r\n", check,
+                              home.filePath("game.log")},
+                             home.path()),
+                 expected.replace("HOME", home.path()));
     }
 };
 

@@ -115,8 +115,7 @@ private slots:
 
     void savedSlotTest()
     {
-        QFETCH(QString, slot);
-        QFETCH(QString, expected);
+        FETCH(slot, expected);
         storefile::write("[two]\n" + slot.toUtf8() + "\n");
         Store store;
         QVERIFY(!isSlotSaved(store, 1));

@@ -58,13 +58,8 @@ private slots:
 
     void options()
     {
-        QFETCH(QString, store);
-        QFETCH(QString, folder);
-        QFETCH(QString, arguments);
-        QFETCH(QString, exit);
+        FETCH(store, folder, arguments, exit, said, started);
         const int status = exit.toInt();
-        QFETCH(QString, said);
-        QFETCH(QString, started);
         QTemporaryDir root, bin;
         // Any letters, and blanks; or where a Steam library keeps the game, with the game's manifest.
         // With "odd", a name that a shell line must quote with care.
@@ -185,8 +180,7 @@ private slots:
 
     void helpListsTheStatuses()
     {
-        QFETCH(QString, language);
-        QFETCH(QString, said);
+        FETCH(language, said);
         QProcess vantor;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("LANGUAGE"), language);

@@ -1,31 +1,7 @@
 // The way back: command lines and CFG files pasted or dropped, Steam's launch options brought in, and the preview,
 // --print's line and the CFG file that give the same again.
 
-#include "support/fakegame.h"
 #include "support/form1helpers.h"
-#include "support/storefile.h"
-#include "support/testmain.h"
-#include "launch/cfgfile.h"
-#include "ui/captionfit.h"
-#include "ui/languages.h"
-#include "ui/picker.h"
-
-#include <QAccessible>
-#include <QClipboard>
-#include <QDialogButtonBox>
-#include <QDesktopServices>
-#include <QElapsedTimer>
-#include <QGroupBox>
-#include <QMimeData>
-#include <QProcess>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QSignalSpy>
-#include <QTextBlock>
-#include <QTextLayout>
-#include <QToolTip>
-
-#include <random>
 
 using namespace vantor;
 

@@ -1,31 +1,7 @@
 // The windows as a user sees and hears them: every caption, tooltip, place and spoken name, in every language; what
 // reads in a light palette and a dark one; the window's scale; the help pages, the links and the keyboard's marks.
 
-#include "support/fakegame.h"
 #include "support/form1helpers.h"
-#include "support/storefile.h"
-#include "support/testmain.h"
-#include "launch/cfgfile.h"
-#include "ui/captionfit.h"
-#include "ui/languages.h"
-#include "ui/picker.h"
-
-#include <QAccessible>
-#include <QClipboard>
-#include <QDialogButtonBox>
-#include <QDesktopServices>
-#include <QElapsedTimer>
-#include <QGroupBox>
-#include <QMimeData>
-#include <QProcess>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QSignalSpy>
-#include <QTextBlock>
-#include <QTextLayout>
-#include <QToolTip>
-
-#include <random>
 
 using namespace vantor;
 
@@ -303,13 +279,7 @@ private slots:
     void speaksTheUsersLanguage_data() { cases(__func__); }
     void speaksTheUsersLanguage()
     {
-        QFETCH(QString, locale);
-        QFETCH(QString, language);
-        QFETCH(QString, butgonow);
-        QFETCH(QString, help);
-        QFETCH(QString, cancel);
-        QFETCH(QString, imported);
-        QFETCH(QString, smaller);
+        FETCH(locale, language, butgonow, help, cancel, imported, smaller);
         Seen english, seen;
         look(QLocale(QLocale::English), english);
         QCOMPARE(useLanguage(QLocale(locale)), language);
@@ -346,8 +316,7 @@ private slots:
 
     void windowScale()
     {
-        QFETCH(QString, pixels);
-        QFETCH(QString, scale);
+        FETCH(pixels, scale);
         QCOMPARE(vantor::windowScale(pixels.toInt()), scale.toDouble());
     }
 

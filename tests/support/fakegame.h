@@ -12,20 +12,24 @@
 // The arguments that the game gets from Vantor's start values.
 inline const QStringList startArguments{"-console", "-numericping", "-toconsole", "+exec", "vantortemp.cfg"};
 
+// Writes BYTES to PATH whole, its folders made first.
+inline bool writeFile(const QString &path, const QByteArray &bytes = {})
+{
+    QFile file(path);
+    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 // The script brings its own PATH: the programs under test get one that holds nothing but stand-ins. Once its record is
 // written, it runs THEN.
 inline bool writeFakeProgram(const QString &program, bool runnable = true, const QByteArray &then = {})
 {
-    QFile file(program);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write("#!/bin/sh\nPATH=/usr/bin:/bin\n"
-               "{ pwd; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > \"$0.record.part\"\n"
-               "mv \"$0.record.part\" \"$0.record\"\n" +
-               then);
-    file.close();
     const auto run = QFile::ExeOwner | QFile::ExeUser | QFile::ExeGroup | QFile::ExeOther;
-    return file.setPermissions(runnable ? file.permissions() | run : file.permissions() & ~run);
+    return writeFile(program, "#!/bin/sh\nPATH=/usr/bin:/bin\n"
+                              "{ pwd; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > \"$0.record.part\"\n"
+                              "mv \"$0.record.part\" \"$0.record\"\n" +
+                                  then) &&
+           QFile::setPermissions(program, runnable ? QFile::permissions(program) | run
+                                                   : QFile::permissions(program) & ~run);
 }
 
 // The folder and the arguments, or nothing while the program has not run.

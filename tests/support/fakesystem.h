@@ -27,13 +27,9 @@ inline vantor::SetupPlace makeFakeSystem(const QTemporaryDir &dir, QString syste
                              home,
                              dir.filePath("root"),
                              dir.filePath("run")};
-    const auto write = [](const QString &path, const QByteArray &bytes,
-                          QIODevice::OpenMode mode = QIODevice::WriteOnly) {
-        QFile file(path);
-        return QDir().mkpath(QFileInfo(path).path()) && file.open(mode) && file.write(bytes) >= 0;
-    };
+    QByteArray cache; // the loader's cache, as its names come
     if (!QDir().mkpath(place.gameFolder) || !QDir().mkpath(dir.filePath("bin")) ||
-        (!library.isEmpty() && !write(place.gameFolder + "/../../appmanifest_70.acf", manifest.toUtf8())))
+        (!library.isEmpty() && !writeFile(place.gameFolder + "/../../appmanifest_70.acf", manifest.toUtf8())))
         *failed = QStringLiteral("the game folder");
     const QString libs = "i386:/lib/ld-linux.so.2 i386:/usr/lib/i386-linux-gnu/libc.so.6 "
                          "i386:/usr/lib/i386-linux-gnu/libGL.so.1";
@@ -49,41 +45,41 @@ inline vantor::SetupPlace makeFakeSystem(const QTemporaryDir &dir, QString syste
         elf[4] = kind == "x86-64" ? 2 : 1;
         bool done = true;
         if (kind == "i386" || kind == "x86-64" || kind == "arm")
-            done = write(path, elf);
+            done = writeFile(path, elf);
         else if (kind == "mz" || what == "hl.exe")
-            done = write(path, "MZ\x90");
+            done = writeFile(path, "MZ\x90");
         else if (kind == "game")
             done = writeFakeProgram(path);
         else if (kind == "dir")
             done = QDir().mkpath(path);
         else if (kind == "cache")
-            done = write(place.root + "/etc/ld.so.cache", QByteArray("libx.so.1\0", 10) + what.toUtf8() + '\0',
-                         QIODevice::Append);
+            done = writeFile(place.root + "/etc/ld.so.cache",
+                             cache += QByteArray("libx.so.1\0", 10) + what.toUtf8() + '\0');
         else if (kind == "os")
-            done = write(place.root + "/etc/os-release", "ID=" + what.section(',', 0, 0).toUtf8() + "\nID_LIKE=\"" +
-                                                             what.section(',', 1).toUtf8() + '"');
+            done = writeFile(place.root + "/etc/os-release", "ID=" + what.section(',', 0, 0).toUtf8() + "\nID_LIKE=\"" +
+                                                                 what.section(',', 1).toUtf8() + '"');
         else if (kind == "liblist")
-            done = write(place.gameFolder + '/' + what.section('>', 0, 0) + "/liblist.gam",
-                         "game \"X\"\ngamedll_linux \"" + what.section('>', 1).toUtf8() + "\"\n");
+            done = writeFile(place.gameFolder + '/' + what.section('>', 0, 0) + "/liblist.gam",
+                             "game \"X\"\ngamedll_linux \"" + what.section('>', 1).toUtf8() + "\"\n");
         else if (kind == "flatpak") // a running instance of that app
-            done =
-                write(place.runtime + "/.flatpak/" + what + "/info", "[Application]\nname=" + what.toUtf8() + '\n') &&
-                write(place.runtime + "/.flatpak/" + what + "/bwrapinfo.json", "{\"child-pid\": " + pid + '}') &&
-                QDir().mkpath(place.root + "/proc/" + pid);
+            done = writeFile(place.runtime + "/.flatpak/" + what + "/info",
+                             "[Application]\nname=" + what.toUtf8() + '\n') &&
+                   writeFile(place.runtime + "/.flatpak/" + what + "/bwrapinfo.json", "{\"child-pid\": " + pid + '}') &&
+                   QDir().mkpath(place.root + "/proc/" + pid);
         else if (kind == "pid") // the process lives; its name says whether it is Steam
-            done = write(home + "/.steam/steam.pid", pid + '\n') &&
-                   write(place.root + "/proc/" + pid + "/comm", what.toUtf8() + '\n');
+            done = writeFile(home + "/.steam/steam.pid", pid + '\n') &&
+                   writeFile(place.root + "/proc/" + pid + "/comm", what.toUtf8() + '\n');
         else if (kind == "client")
             done = QDir().mkpath(home + '/' + what);
         else if (kind == "flatpak-steam")
             done = QDir().mkpath(home + "/.local/share/flatpak/app/" + steamFlatpak);
         else if (kind == "list")
-            done = write(home + '/' + what.section('>', 0, 0) + "/steamapps/libraryfolders.vdf",
-                         "\"libraryfolders\" { \"1\" { \"path\" \"" + (home + '/' + what.section('>', 1)).toUtf8() +
-                             "\" } }");
+            done = writeFile(home + '/' + what.section('>', 0, 0) + "/steamapps/libraryfolders.vdf",
+                             "\"libraryfolders\" { \"1\" { \"path\" \"" + (home + '/' + what.section('>', 1)).toUtf8() +
+                                 "\" } }");
         else if (kind == "override")
-            done = write(home + "/.local/share/flatpak/overrides/" + steamFlatpak,
-                         "[Context]\nfilesystems=" + what.toUtf8() + ";\n");
+            done = writeFile(home + "/.local/share/flatpak/overrides/" + steamFlatpak,
+                             "[Context]\nfilesystems=" + what.toUtf8() + ";\n");
         else if (kind == "bin")
             done = writeFakeProgram(dir.filePath("bin/" + what));
         else if (kind == "mod")

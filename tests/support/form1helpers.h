@@ -1,17 +1,21 @@
 #pragma once
 
-// Finding and driving Form1's controls as a user would.
+// Finding and driving Form1's controls as a user would; what every test of the windows includes.
 
+#include "launch/cfgfile.h"
+#include "support/fakegame.h"
 #include "support/memoryview.h"
+#include "support/storefile.h"
+#include "support/testmain.h"
+#include "ui/captionfit.h"
 #include "ui/folderbrowse.h"
 #include "ui/form1.h"
+#include "ui/languages.h"
+#include "ui/notice.h"
+#include "ui/picker.h"
 
-#include <QAbstractSlider>
-#include <QElapsedTimer>
-#include <QGroupBox>
-#include <QPlainTextEdit>
-#include <QAccessible>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <random>
 

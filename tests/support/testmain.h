@@ -6,9 +6,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <initializer_list>
 #include <list>
+#include <string_view>
 
 // The rows of a table in tests/data, each split at its tabs; comments (#) and empty lines left out. In a text,
 // \n, \r, \t, \\ and \uXXXX stand for their characters; any other backslash for itself.
@@ -61,9 +64,6 @@ inline void cases(QString function)
     }
 }
 
-// Declares the current test's table: columns of text, by name.
-template <typename... Names> void textColumns(Names... names) { (QTest::addColumn<QString>(names), ...); }
-
 // Adds a row of the current test's table whose columns all hold text.
 inline void row(const char *name, std::initializer_list<QString> columns)
 {
@@ -71,6 +71,19 @@ inline void row(const char *name, std::initializer_list<QString> columns)
     for (const QString &column : columns)
         data << column;
 }
+
+// The current row's texts in the columns NAMES ("store, actions"), in that order. FETCH(store, actions) declares
+// each as a variable of its column's name.
+template <std::size_t N> std::array<QString, N> rowTexts(const char *names)
+{
+    std::array<QString, N> texts;
+    const QStringList columns = QString::fromLatin1(names).split(QLatin1Char(','));
+    for (std::size_t i = 0; i < N; ++i)
+        texts[i] = *static_cast<QString *>(QTest::qData(qPrintable(columns[qsizetype(i)].trimmed()), QMetaType::QString));
+    return texts;
+}
+constexpr std::size_t columnCount(std::string_view names) { return std::size_t(std::ranges::count(names, ',')) + 1; }
+#define FETCH(...) auto [__VA_ARGS__] = rowTexts<columnCount(#__VA_ARGS__)>(#__VA_ARGS__)
 
 #define VANTOR_TEST_MAIN(TestClass, ApplicationClass)                                                                  \
     int main(int argc, char *argv[])                                                                                   \
