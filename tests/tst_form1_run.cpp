@@ -1,3 +1,6 @@
+// Running the game from the window: its messages, Steam, the missing folder, the CFG file and a store that cannot be
+// written.
+
 #include "support/form1helpers.h"
 
 #include <sys/inotify.h>
@@ -98,13 +101,12 @@ private slots:
         FETCH(files, actions, shows, expected);
         QTemporaryDir library;
         const QString game = library.filePath(files.contains("library") ? "steamapps/common/Half-Life" : "game");
+        const QString steam = m_bin.filePath("steam"); // one that the system cannot start
         QVERIFY(QDir().mkpath(game + "/valve") &&
-                (!files.contains("library") ||
-                 QFile(library.filePath("steamapps/appmanifest_70.acf")).open(QIODevice::WriteOnly)));
-        QFile steam(m_bin.filePath("steam")); // one that the system cannot start
-        QVERIFY(!files.contains("steam") || (steam.open(QIODevice::WriteOnly) && steam.write("\x01\x02") > 0 &&
-                                             steam.setPermissions(steam.permissions() | QFile::ExeOwner)));
-        steam.close();
+                (!files.contains("library") || writeFile(library.filePath("steamapps/appmanifest_70.acf"))) &&
+                (!files.contains("steam") ||
+                 (writeFile(steam, "\x01\x02") &&
+                  QFile::setPermissions(steam, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))));
         for (const char *program : {"hl.sh", "hl.exe"})
             QVERIFY(!files.contains(program) ||
                     writeFakeProgram(game + '/' + program, true, "echo 'Segmentation fault'; exit 1\n"));
@@ -130,7 +132,7 @@ private slots:
                  expected.replace("GAME", game)
                      .replace("OWN", QCoreApplication::applicationDirPath())
                      .replace("LOG", gameLogPath())
-                     .replace("STEAM", steam.fileName()));
+                     .replace("STEAM", steam));
         for (QAbstractButton *button : box->buttons())
             if (button->text() != "Close")
                 button->click();
@@ -142,7 +144,7 @@ private slots:
                                                 "\n" + box->informativeText().section("\n\n", 0, 0) + "\n"));
         QCOMPARE(box->findChild<QMessageBox *>("setupCheck") != nullptr, buttons.contains("Check Setup"));
         QCOMPARE(opened, buttons.contains("Open Log") ? QUrl::fromLocalFile(gameLogPath()) : QUrl());
-        steam.remove();
+        QFile::remove(steam);
     }
 
     // A start through Steam cannot carry a launch prefix: the preview shows the start without it, and its tooltip
@@ -155,20 +157,16 @@ private slots:
         const QString game = library.filePath("steamapps/common/Half-Life"), home = QDir::homePath(),
                       flatpak = home + "/.var/app/com.valvesoftware.Steam/.local/share/Steam",
                       config = flatpak + "/userdata/1/config";
-        const auto write = [](const QString &path, const QByteArray &text) {
-            QFile file(path);
-            return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) && file.write(text) >= 0;
-        };
         const QByteArray options = R"("UserLocalConfigStore" { "Software" { "Valve" { "Steam" { "apps" { "70" { )"
                                    R"("LaunchOptions" "OPTIONS" } } } } } })";
         QVERIFY(QDir().mkpath(game + "/valve") &&
                 QDir().mkpath(home + "/.local/share/flatpak/app/com.valvesoftware.Steam") &&
-                write(library.filePath("steamapps/appmanifest_70.acf"), {}) &&
-                write(flatpak + "/steamapps/libraryfolders.vdf",
-                      "\"libraryfolders\" { \"1\" { \"path\" \"" + library.path().toUtf8() + "\" } }") &&
-                write(config + "/localconfig.vdf", QByteArray(options).replace("OPTIONS", "-novid")) &&
-                write(home + "/.local/share/Steam/userdata/1/config/localconfig.vdf",
-                      QByteArray(options).replace("OPTIONS", "-native")) &&
+                writeFile(library.filePath("steamapps/appmanifest_70.acf")) &&
+                writeFile(flatpak + "/steamapps/libraryfolders.vdf",
+                          "\"libraryfolders\" { \"1\" { \"path\" \"" + library.path().toUtf8() + "\" } }") &&
+                writeFile(config + "/localconfig.vdf", QByteArray(options).replace("OPTIONS", "-novid")) &&
+                writeFile(home + "/.local/share/Steam/userdata/1/config/localconfig.vdf",
+                          QByteArray(options).replace("OPTIONS", "-native")) &&
                 writeFakeProgram(m_bin.filePath("flatpak")));
         Form1 form;
         act(form, "hldir:" + game + "|customcmd=MANGOHUD=1  mangohud %command% -nojoy");
@@ -325,14 +323,10 @@ private slots:
         if (fault == "read-only" && geteuid() == 0)
             QSKIP("root writes a read-only file all the same");
         const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-        if (fault == "folder") {
-            QVERIFY(QDir(config).removeRecursively() && QFile(config).open(QIODevice::WriteOnly));
-        } else if (fault == "store") {
-            QVERIFY(QDir().mkpath(storefile::path()));
-        } else {
-            storefile::write("");
-            QVERIFY(QFile::setPermissions(storefile::path(), QFile::ReadOwner));
-        }
+        QVERIFY(fault != "folder" || (QDir(config).removeRecursively() && writeFile(config)));
+        QVERIFY(fault != "store" || QDir().mkpath(storefile::path()));
+        QVERIFY(fault != "read-only" ||
+                (writeFile(storefile::path()) && QFile::setPermissions(storefile::path(), QFile::ReadOwner)));
         for (int write = 0; write < 2; ++write) // the folder chosen at start-up, and the save
             QTest::ignoreMessage(QtWarningMsg,
                                  qPrintable("Vantor could not write its settings to " + storefile::path()));
