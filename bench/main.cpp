@@ -5,7 +5,11 @@
 // figure is within its limit. The figures end as one table; --markdown writes the same table, with how it was
 // measured and on what machine, as a Markdown page.
 //
-//   vantor_bench [--runs N] [--verbose] [--markdown PATH] [--vantor PATH] [--bare PATH] [--fakegame PATH]
+//   vantor_bench [--runs N] [--verbose] [--starts-only] [--markdown PATH] [--vantor PATH] [--bare PATH]
+//                [--fakegame PATH]
+//
+// --starts-only measures the two start figures and nothing else: to compare builds of Vantor one right after the
+// other, with --vantor naming each.
 #include "formcosts.h"
 #include "report.h"
 #include "startcosts.h"
@@ -41,6 +45,7 @@ struct Options {
     // their ratios varies by about 0.02 from one run of the bench to the next, over thirty by twice that.
     int runs = 60;
     bool verbose = false;
+    bool startsOnly = false;
     std::string markdown;
     std::string vantor = VANTOR_BENCH_VANTOR;
     std::string bare = VANTOR_BENCH_BARE;
@@ -58,6 +63,8 @@ bool parse(int argc, char **argv, Options &options)
                 return false;
         } else if (arg == "--verbose") {
             options.verbose = true;
+        } else if (arg == "--starts-only") {
+            options.startsOnly = true;
         } else if (arg == "--markdown" && hasValue) {
             options.markdown = argv[++i];
         } else if (arg == "--vantor" && hasValue) {
@@ -139,8 +146,8 @@ int main(int argc, char *argv[])
     Options options;
     if (!parse(argc, argv, options)) {
         std::fprintf(stderr,
-                     "usage: %s [--runs N] [--verbose] [--markdown PATH] [--vantor PATH] [--bare PATH] "
-                     "[--fakegame PATH]\n",
+                     "usage: %s [--runs N] [--verbose] [--starts-only] [--markdown PATH] [--vantor PATH] "
+                     "[--bare PATH] [--fakegame PATH]\n",
                      argv[0]);
         return 2;
     }
@@ -148,7 +155,8 @@ int main(int argc, char *argv[])
     // The X measurements come first: they fork, and forking is simplest before Qt has started any thread.
     measureStarts(options, report);
     int qtArgc = 1;
-    measureFormCosts(qtArgc, argv, options.fakeGame, report, options.verbose);
+    if (!options.startsOnly)
+        measureFormCosts(qtArgc, argv, options.fakeGame, report, options.verbose);
     report.print();
     if (!options.markdown.empty() && !report.writeMarkdown(options.markdown, pageTitle, pageIntro)) {
         std::fprintf(stderr, "cannot write %s\n", options.markdown.c_str());
