@@ -24,7 +24,8 @@ void useVantorIcon(bool forAllWindows)
     static const bool linked = (initResources(), true);
     Q_UNUSED(linked);
     if (forAllWindows && QApplication::windowIcon().isNull())
-        QApplication::setWindowIcon(QIcon(QStringLiteral(":/vantor/vantor.png")));
+        // Read as the PNG it is: left to guess, Qt would load every image plugin and the libraries they need.
+        QApplication::setWindowIcon(QIcon(QPixmap(QStringLiteral(":/vantor/vantor.png"), "PNG")));
 }
 
 namespace {
