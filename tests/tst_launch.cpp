@@ -245,6 +245,7 @@ private slots:
                 const QByteArray head = kind == "mz"        ? "MZ\x90"
                                         : kind == "bash"    ? "#! /bin/bash\n"
                                         : kind == "envbash" ? "#!/usr/bin/env bash\n"
+                                        : kind == "envopts" ? "#!/usr/bin/env -S bash -e\n"
                                                             : "";
                 QVERIFY(writeFakeProgram(path, kind.isEmpty() || kind == "mz") &&
                         (head.isEmpty() || writeFile(path, head)));
