@@ -67,7 +67,6 @@ void Form1::wireHelpAndComic()
     framsound->installEventFilter(this);
     braskfram->installEventFilter(this);
     framhelp->installEventFilter(this);
-    txthelp->installEventFilter(this); // for Enter
 }
 
 void Form1::choosePanel(int panel)

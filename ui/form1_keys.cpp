@@ -122,13 +122,6 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         loadHelpText();
     if ((event->type() == QEvent::FocusIn || event->type() == QEvent::KeyPress) && watched == txtmod)
         offerMods();
-    if (event->type() == QEvent::KeyPress && watched == txthelp) { // Enter runs here too, as it does everywhere
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            keyPressEvent(key);
-            return true;
-        }
-    }
 
     if (event->type() == QEvent::FocusOut && leaves(static_cast<QFocusEvent *>(event))) {
         const QString name = watched->objectName();
